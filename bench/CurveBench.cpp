@@ -1,0 +1,30 @@
+#include "signal/Synthesis.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+tSignal FullSeries() {
+    tSignal s;
+    for (int n = 1; n <= MaxHarmonicNumber; ++n) {
+        s.Amplitude[n] = 100.0f / n;
+        s.Phase[n] = 7.0f * n;
+    }
+    return s;
+}
+
+// One line-diagram curve: 561 columns of a signal with 128 non-zero harmonics.
+void BM_LineDiagramCurve(benchmark::State& state) {
+    const tSignal s = FullSeries();
+    const float step = AngleStepFor(720, 560);
+    for (auto _ : state) {
+        float sum = 0;
+        for (int x = 0; x <= 560; ++x) sum += SignalValue(s, x, step);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_LineDiagramCurve)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+

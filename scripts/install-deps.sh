@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages Wellenwerk needs to build, run and test, if missing.
+set -euo pipefail
+packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+          libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,43 @@
+#include "app/Application.h"
+
+#include "app/Prompts.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+WellenwerkApplication::WellenwerkApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Wellenwerk"));
+    setOrganizationName(QStringLiteral("Dorwinkel"));
+    setApplicationVersion(QStringLiteral("2.5"));
+}
+
+bool WellenwerkApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ReportException(e.what());
+    } catch (...) {
+        ReportException("Unbekannter Fehler");
+    }
+    return false;
+}
+
+void WellenwerkApplication::LoadGermanTranslations() {
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_de", "qtmultimedia_de"}) {
+        auto* translator = new QTranslator(this);
+        if (translator->load(QString::fromLatin1(name), dir))
+            installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+ConversionError::ConversionError(const QString& text)
+    : std::runtime_error(
+          QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString()) {}
+
+void ReportException(const char* what) {
+    prompts().Error(QApplication::activeWindow(), QString::fromUtf8(what));
+}

@@ -1,0 +1,54 @@
+#include "app/InfoDlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("InfoDlg"));
+    setWindowTitle(QStringLiteral("Info"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(380, 250);
+
+    auto* name = new QLabel(QStringLiteral("Wellenwerk V2.5"), this);
+    name->setObjectName(QStringLiteral("ProgramName"));
+    QFont big = name->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    name->setFont(big);
+    name->setGeometry(16, 12, 348, 30);
+
+    auto* subtitle = new QLabel(QStringLiteral("Fourier-Synthese und Fourier-Analyse"), this);
+    subtitle->setGeometry(16, 44, 348, 18);
+
+    auto* terms = new QLabel(this);
+    terms->setObjectName(QStringLiteral("TermsOfUse"));
+    terms->setWordWrap(true);
+    terms->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    terms->setText(QStringLiteral(
+        "Nutzungsbedingungen: Wellenwerk darf für Unterricht, Studium und private Zwecke "
+        "frei verwendet, kopiert und weitergegeben werden, sofern das Programm unverändert "
+        "bleibt und kein Entgelt dafür verlangt wird. Die Nutzung geschieht auf eigene "
+        "Verantwortung; für Schäden, die aus dem Gebrauch des Programms entstehen, wird "
+        "keine Haftung übernommen."));
+    terms->setGeometry(16, 72, 348, 120);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    ok->setGeometry(152, 208, 76, 26);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QPoint InfoDialogPosition(const QRect& mainFrame, int mainClientHeight, const QSize& dialogFrame) {
+    // C++ division truncates towards zero, as the placement rule asks.
+    const int left = mainFrame.left() + (mainFrame.width() - dialogFrame.width()) / 2;
+    const int top =
+        mainFrame.top() + mainFrame.height() - (mainClientHeight + dialogFrame.height()) / 2;
+    return {left, top};
+}
+
+void TInfoDlg::PlaceOver(const QRect& mainFrame, int mainClientHeight) {
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(InfoDialogPosition(mainFrame, mainClientHeight, frame));
+}

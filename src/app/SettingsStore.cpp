@@ -1,0 +1,130 @@
+#include "app/SettingsStore.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const QString Group = QStringLiteral("V2/common");
+const QString PlacementKey = QStringLiteral("MainForm");
+
+QString ShKey(int n) {
+    return QStringLiteral("sh%1").arg(n);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : store_(new QSettings(QStringLiteral("Dorwinkel"), QStringLiteral("Wellenwerk"))) {
+    store_->beginGroup(Group);
+}
+
+SettingsStore::~SettingsStore() {
+    store_->endGroup();
+    store_->sync();
+    delete store_;
+}
+
+AppSettings SettingsStore::Load(const QString& programDir) const {
+    AppSettings s;
+    auto readInt = [this](const char* key, int fallback) {
+        const QVariant v = store_->value(QString::fromLatin1(key));
+        if (!v.isValid()) return fallback;
+        return ParseIntSetting(v.toString().toStdString(), fallback);
+    };
+    s.left = readInt("left", s.left);
+    s.top = readInt("top", s.top);
+    s.dxr = readInt("dxr", s.dxr);
+    s.dyr = readInt("dyr", s.dyr);
+    s.path = store_->value(QStringLiteral("path"), programDir).toString().toStdString();
+    s.mode = readInt("mode", s.mode);
+    s.tongue = readInt("tongue", s.tongue);
+    s.sanz = readInt("sanz", s.sanz);
+    s.lanz = readInt("lanz", s.lanz);
+    s.banz = readInt("banz", s.banz);
+    s.sfreq = readInt("sfreq", s.sfreq);
+    const QString freqText = store_->value(QStringLiteral("freq"), QStringLiteral("1000")).toString();
+    s.freq = ParseFrequencySetting(freqText).value_or(1000.0f);
+    for (int n = 0; n < HarmonicCount; ++n) s.sh[n] = readInt(ShKey(n).toLatin1().constData(), 0) != 0;
+    s.Normalize();
+    return s;
+}
+
+void SettingsStore::Save(const AppSettings& s) {
+    auto put = [this](const QString& key, const QString& value) { store_->setValue(key, value); };
+    auto putInt = [&](const char* key, int value) { put(QString::fromLatin1(key), QString::number(value)); };
+    putInt("left", s.left);
+    putInt("top", s.top);
+    putInt("dxr", s.dxr);
+    putInt("dyr", s.dyr);
+    put(QStringLiteral("path"), QString::fromStdString(s.path));
+    putInt("mode", s.mode);
+    putInt("sanz", s.sanz);
+    putInt("lanz", s.lanz);
+    putInt("banz", s.banz);
+    put(QStringLiteral("freq"), FormatFrequencySetting(s.freq));
+    putInt("sfreq", s.sfreq);
+    putInt("tongue", s.tongue);
+    for (int n = 0; n < HarmonicCount; ++n) put(ShKey(n), s.sh[n] ? QStringLiteral("1") : QStringLiteral("0"));
+    store_->sync();
+}
+
+QString SettingsStore::ReadPlacement() const {
+    return store_->value(PlacementKey).toString();
+}
+
+void SettingsStore::WritePlacement(const QString& placement) {
+    store_->setValue(PlacementKey, placement);
+}
+
+QString FormatPlacement(const QRect& r, bool minimized) {
+    // flags 0; show state 1 = normal, 2 = minimised; right and bottom are exclusive edges.
+    return QStringLiteral("200,0,%1,%2,%3,%4,%5")
+        .arg(minimized ? 2 : 1)
+        .arg(r.left())
+        .arg(r.top())
+        .arg(r.left() + r.width())
+        .arg(r.top() + r.height());
+}
+
+std::optional<QRect> ParsePlacement(const QString& value) {
+    const QStringList items = value.split(QLatin1Char(','));
+    if (items.size() != 7 || items[0].trimmed() != QLatin1String("200")) return std::nullopt;
+    int numbers[7];
+    for (int i = 0; i < 7; ++i) {
+        bool ok = false;
+        numbers[i] = items[i].trimmed().toInt(&ok);
+        if (!ok) return std::nullopt;
+    }
+    const int left = numbers[3], top = numbers[4], right = numbers[5], bottom = numbers[6];
+    if (right <= left || bottom <= top) return std::nullopt;
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QRect MoveInside(const QRect& rect, const QRect& desktop) {
+    QRect r = rect;
+    if (r.right() > desktop.right()) r.moveRight(desktop.right());
+    if (r.bottom() > desktop.bottom()) r.moveBottom(desktop.bottom());
+    if (r.left() < desktop.left()) r.moveLeft(desktop.left());
+    if (r.top() < desktop.top()) r.moveTop(desktop.top());
+    return r;
+}
+
+QString FormatFrequencySetting(float fo) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15Lg", static_cast<long double>(fo));
+    QString text = QString::fromLatin1(buffer);
+    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return text;
+}
+
+std::optional<float> ParseFrequencySetting(const QString& text) {
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    if (!ok) return std::nullopt;
+    return ClampFrequency(static_cast<float>(v));
+}

@@ -1,0 +1,35 @@
+#include "app/SignalRowDelegate.h"
+
+#include "app/Glyphs.h"
+#include "app/MainForm.h"
+
+#include <QPainter>
+
+SignalRowDelegate::SignalRowDelegate(TMainForm* form, QObject* parent)
+    : QStyledItemDelegate(parent), form_(form) {}
+
+QSize SignalRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    return {option.rect.width(), RowHeight};
+}
+
+void SignalRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette& pal = option.palette;
+    p->fillRect(option.rect, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
+    const int row = index.row();
+    if (form_->Signals.IsValidIndex(row)) {
+        const tSignal& s = form_->Signals.Signal(row);
+        const int kind = s.Kind >= 0 && s.Kind <= 2 ? s.Kind : 0;
+        const QRect icon(kind * ListIconSize, s.Visible ? 0 : ListIconSize, ListIconSize,
+                         ListIconSize);
+        p->drawPixmap(option.rect.left() + 2, option.rect.top(), form_->ListIcons, icon.x(),
+                      icon.y(), icon.width(), icon.height());
+    }
+    p->setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
+    p->setFont(option.font);
+    const QRect text(option.rect.left() + 20, option.rect.top(), option.rect.width() - 20,
+                     RowHeight);
+    p->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                index.data(Qt::DisplayRole).toString());
+}

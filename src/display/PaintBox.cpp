@@ -1,0 +1,21 @@
+#include "display/PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PaintBox::PaintBox(QWidget* parent, const QString& name, const QRect& bounds) : QWidget(parent) {
+    setObjectName(name);
+    setGeometry(bounds);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaintBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    if (OnPaint) OnPaint(p);
+}
+
+void PaintBox::mousePressEvent(QMouseEvent* event) {
+    if (OnMouseDown) OnMouseDown(event);
+}

@@ -1,0 +1,32 @@
+#include "display/PaintSupport.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QColor Resolve(const SchemeColour& c) {
+    if (c.buttonFace) return QApplication::palette().color(QPalette::Button);
+    return ToQColor(c.rgb);
+}
+
+QFont ViewFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void DrawTextRightAligned(QPainter& p, int x, int top, const QString& text) {
+    const QFontMetrics m(p.font());
+    p.drawText(x - m.horizontalAdvance(text), top + m.ascent(), text);
+}
+
+void DrawTextCentred(QPainter& p, int x, int top, const QString& text) {
+    const QFontMetrics m(p.font());
+    p.drawText(x - m.horizontalAdvance(text) / 2, top + m.ascent(), text);
+}

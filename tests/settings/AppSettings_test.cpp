@@ -1,0 +1,66 @@
+#include "settings/AppSettings.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AppSettings, DefaultsOfAFirstStart) {
+    const AppSettings s;
+    EXPECT_EQ(s.dxr, 1);
+    EXPECT_EQ(s.dyr, 2);
+    EXPECT_EQ(s.mode, 1);
+    EXPECT_EQ(s.freq, 1000.0f);
+    EXPECT_EQ(s.banz, 0);
+    EXPECT_EQ(s.sanz, 0);
+    EXPECT_EQ(s.lanz, 0);
+    EXPECT_EQ(s.sfreq, 0);
+    EXPECT_EQ(s.tongue, 1);
+    for (bool flag : s.sh) EXPECT_FALSE(flag);
+}
+
+TEST(AppSettings, NormalizeBringsTableIndicesIntoRange) {
+    AppSettings s;
+    s.dxr = 9;
+    s.dyr = -2;
+    s.mode = 3;
+    s.tongue = 0;
+    s.sanz = 5;
+    s.lanz = -1;
+    s.banz = 7;
+    s.sfreq = 3;
+    s.freq = 99999;
+    s.Normalize();
+    EXPECT_EQ(s.dxr, 3);
+    EXPECT_EQ(s.dyr, 0);
+    EXPECT_EQ(s.mode, 2);
+    EXPECT_EQ(s.tongue, 1);
+    EXPECT_EQ(s.sanz, 1);
+    EXPECT_EQ(s.lanz, 0);
+    EXPECT_EQ(s.banz, 2);
+    EXPECT_EQ(s.sfreq, 2);
+    EXPECT_EQ(s.freq, 25000.0f);
+}
+
+TEST(AppSettings, FrequencyClamp) {
+    struct Case {
+        float in, out;
+    };
+    for (const Case c : {Case{0, 0.1f}, Case{-3, 0.1f}, Case{0.05f, 0.1f}, Case{0.1f, 0.1f},
+                         Case{440.5f, 440.5f}, Case{25000, 25000}, Case{30000, 25000},
+                         Case{NAN, 0.1f}, Case{INFINITY, 25000}})
+        EXPECT_EQ(ClampFrequency(c.in), c.out) << c.in;
+}
+
+TEST(AppSettings, IntegerParsing) {
+    struct Case {
+        const char* text;
+        int value;
+    };
+    for (const Case c : {Case{"3", 3}, Case{"-2", -2}, Case{"+4", 4}, Case{" 5 ", 5},
+                         Case{"", 77}, Case{"x", 77}, Case{"1.5", 77}, Case{"-", 77},
+                         Case{"99999999999", 77}, Case{"12a", 77}})
+        EXPECT_EQ(ParseIntSetting(c.text, 77), c.value) << c.text;
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "signal/NumberFormat.h"
+#include "signal/Synthesis.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+tSignal WithHarmonics(std::initializer_list<std::pair<int, float>> lines, float a0 = 0) {
+    tSignal s;
+    s.Amplitude[0] = a0;
+    for (auto [n, a] : lines) s.Amplitude[n] = a;
+    return s;
+}
+
+std::string Df(const tSignal& s) {
+    return FormatDecimal(DistortionFactor(s), 4);
+}
+std::string Rms(const tSignal& s) {
+    return FormatDecimal(RmsValue(s), 4);
+}
+
+TEST(Measures, ExamplesAsShownInTheReadouts) {
+    struct Case {
+        const char* what;
+        tSignal signal;
+        const char* df;
+        const char* rms;
+    };
+    const Case cases[] = {
+        {"no harmonics, A0 = -3", WithHarmonics({}, -3), "1", "3"},
+        {"A1 = 1, A3 = 1/3", WithHarmonics({{1, 1.0f}, {3, 1.0f / 3}}), "0,3162", "0,7454"},
+        {"only harmonic 128", WithHarmonics({{128, 5.0f}}), "0", "3,5355"},
+        {"constant term enters RMS only", WithHarmonics({{1, 1.0f}, {3, 1.0f / 3}}, 2), "0,3162",
+         "2,1344"},
+        {"negative fundamental counts by its square", WithHarmonics({{2, -4.0f}, {5, 3.0f}}), "0,6",
+         "3,5355"},
+        {"pure sine", WithHarmonics({{1, 100.0f}}), "0", "70,7107"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Df(c.signal), c.df) << c.what;
+        EXPECT_EQ(Rms(c.signal), c.rms) << c.what;
+    }
+}
+
+TEST(Measures, ZeroSignalHasDistortionOne) {
+    EXPECT_EQ(DistortionFactor(tSignal()), 1.0f);
+    EXPECT_EQ(RmsValue(tSignal()), 0.0f);
+}
+
+// Reference sum with the library's exact cosl, rounded to float after every term.
+float ReferenceValue(const tSignal& s, int x, float step) {
+    float sum = s.Amplitude[0];
+    for (int n = 1; n <= 128; ++n) {
+        if (!(s.Amplitude[n] > 0)) continue;
+        const long double arg =
+            static_cast<long double>(x * n) * step + s.Phase[n] * 3.14159265358979323846264338327950288L / 180;
+        sum = static_cast<float>(sum + s.Amplitude[n] * cosl(arg));
+    }
+    return sum;
+}
+
+TEST(SignalValue, MatchesTheExactLibraryCosineBitForBit) {
+    tSignal s;
+    s.Amplitude[0] = -7.5f;
+    for (int n = 1; n <= 128; ++n) {
+        s.Amplitude[n] = 100.0f / n;
+        s.Phase[n] = 37.0f * n - 1000.0f;
+    }
+    for (int window : {360, 720, 1440, 2880}) {
+        const float step = AngleStepFor(window, 560);
+        for (int x = 0; x <= 560; ++x)
+            ASSERT_EQ(SignalValue(s, x, step), ReferenceValue(s, x, step)) << window << " " << x;
+    }
+}
+
+TEST(SignalValue, SkipsHarmonicsThatAreZeroOrNegative) {
+    const float step = AngleStepFor(360, 560);
+    const tSignal s = WithHarmonics({{1, 10.0f}, {2, -50.0f}}, 3.0f);
+    EXPECT_EQ(SignalValue(s, 0, step), 13.0f);
+    // Half a period later the fundamental is at its minimum.
+    EXPECT_NEAR(SignalValue(s, 280, step), -7.0f, 1e-4);
+    // The single harmonic ignores the sign test and the constant term.
+    EXPECT_EQ(HarmonicValue(s, 2, 0, step), -50.0f);
+    EXPECT_EQ(HarmonicValue(s, 1, 0, step), 10.0f);
+}
+
+TEST(SignalValue, PhaseIsInDegrees) {
+    tSignal s = WithHarmonics({{1, 10.0f}});
+    s.Phase[1] = 90;
+    EXPECT_NEAR(SignalValue(s, 0, AngleStepFor(360, 560)), 0.0f, 1e-5);
+    s.Phase[1] = 180;
+    EXPECT_NEAR(SignalValue(s, 0, AngleStepFor(360, 560)), -10.0f, 1e-5);
+}
+
+TEST(SignalValue, AngleStepOfTheLineDiagram) {
+    // (2 D) pi / 201600 for each window D, held as float.
+    for (int d : {360, 720, 1440, 2880})
+        EXPECT_EQ(AngleStepFor(d, 560),
+                  static_cast<float>((2.0L * d) * 3.14159265358979323846264338327950288L / 201600));
+}
+
+} // namespace

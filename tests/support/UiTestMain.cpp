@@ -1,0 +1,35 @@
+// Entry point of the widget tests: offscreen platform, a private home and settings folder,
+// the German translations, and fake prompts that fail on any question nobody expected.
+#include "app/Application.h"
+#include "support/FakePrompts.h"
+#include "support/UiTestSupport.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString homeDir;
+}
+
+QString TestHome() {
+    return homeDir;
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/wellenwerk-test-XXXXXX"));
+    homeDir = home.path();
+    // Nothing a test does may reach the user's real settings or home folder.
+    qputenv("HOME", homeDir.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (homeDir + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (homeDir + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", (homeDir + QStringLiteral("/run")).toLocal8Bit());
+    QDir().mkpath(homeDir + QStringLiteral("/run"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    WellenwerkApplication app(argc, argv);
+    app.LoadGermanTranslations();
+    return RUN_ALL_TESTS();
+}

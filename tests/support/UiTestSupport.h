@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+
+class QWidget;
+
+// Fails the running test if it is still running after `seconds`, and closes whatever
+// modal window holds it up, so that a dialog nobody answers cannot hang the suite.
+class Watchdog {
+public:
+    explicit Watchdog(int seconds = 20);
+    ~Watchdog();
+
+private:
+    QTimer timer_;
+};
+
+// The widget's pixels as painted now (paint events run synchronously).
+QImage RenderToImage(QWidget& widget);
+
+// The folder the test run uses as home and settings location; fresh for every run.
+QString TestHome();
