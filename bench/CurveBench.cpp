@@ -26,5 +26,3 @@ void BM_LineDiagramCurve(benchmark::State& state) {
 BENCHMARK(BM_LineDiagramCurve)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-

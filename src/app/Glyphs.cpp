@@ -39,8 +39,8 @@ void PaintStepCell(QPainter& p, int x0, int y0, int arrow, const QString& text, 
     if (arrow != 0) {
         const int tip = arrow > 0 ? 1 : 6;
         const int base = arrow > 0 ? 5 : 2;
-        p.drawPolygon(QPolygon({QPoint(x0 + 8, y0 + tip), QPoint(x0 + 4, y0 + base),
-                                QPoint(x0 + 12, y0 + base)}));
+        p.drawPolygon(QPolygon(
+            {QPoint(x0 + 8, y0 + tip), QPoint(x0 + 4, y0 + base), QPoint(x0 + 12, y0 + base)}));
     }
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(arrow != 0 ? 8 : 12);

@@ -3,21 +3,40 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+// The help pages are compiled into the ui library, whose resources must be registered
+// explicitly because it is a static library.
+static void RegisterHelpResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)registered;
+}
+
+HelpSystem::HelpSystem() {
+    RegisterHelpResources();
+}
+
 HelpSystem::~HelpSystem() {
     CloseAll();
 }
 
 QString HelpSystem::PageForContext(int context) {
     switch (context) {
-    case 1: return QStringLiteral("qrc:/help/inhalt.html");
-    case 2: return QStringLiteral("qrc:/help/allgemeines.html");
-    case 3: return QStringLiteral("qrc:/help/theorie.html");
-    default: return {};
+    case 1:
+        return QStringLiteral("qrc:/help/inhalt.html");
+    case 2:
+        return QStringLiteral("qrc:/help/allgemeines.html");
+    case 3:
+        return QStringLiteral("qrc:/help/theorie.html");
+    default:
+        return {};
     }
 }
 
 QString HelpSystem::PageForKeyword(const QString& keyword) {
-    if (keyword == QLatin1String("Spectrum")) return QStringLiteral("qrc:/help/spektrallinien.html");
+    if (keyword == QLatin1String("Spectrum"))
+        return QStringLiteral("qrc:/help/spektrallinien.html");
     if (keyword == QLatin1String("Signalform")) return QStringLiteral("qrc:/help/signalform.html");
     if (keyword == QLatin1String("Formula")) return QStringLiteral("qrc:/help/formeln.html");
     return {};

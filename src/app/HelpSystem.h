@@ -8,7 +8,7 @@ class QTextBrowser;
 // The bundled German help pages, shown in one help window.
 class HelpSystem {
 public:
-    HelpSystem() = default;
+    HelpSystem();
     ~HelpSystem();
     HelpSystem(const HelpSystem&) = delete;
     HelpSystem& operator=(const HelpSystem&) = delete;

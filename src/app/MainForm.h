@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -24,6 +25,7 @@ class TNewSignalDlg;
 class TNewSignalNameDlg;
 class Toptionsdlg;
 class CurveCache;
+class SignalEditor;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It owns
 // the project (the named signals), the copy buffer and the settings while the program runs.
@@ -83,6 +85,14 @@ public:
     TNewSignalNameDlg* NewSignalNameDlg;
     Toptionsdlg* OptionsDlg;
     HelpSystem& Help() { return *help_; }
+    // The editors by signal kind (spectral lines, waveform, formulas); none until installed.
+    std::array<SignalEditor*, 3> Editors{};
+    SignalEditor* EditorFor(int kind) const;
+    // List index of the signal open in an editor, -1 when none is.
+    int EditingIndex = -1;
+    // Whether `name` may be given to a signal; shows the reason when not. `ownIndex` is the
+    // signal being renamed, -1 for a new one.
+    bool CheckNewName(QWidget* dialog, const QString& name, int ownIndex = -1);
 
     // --- the selected signal ----------------------------------------------------------
     // Index of the list's current entry when it is a valid entry, else -1.
@@ -132,6 +142,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();

@@ -1,25 +1,67 @@
 // Wiring of the main window's buttons and menu items, and its dialogs.
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
+#include "app/NewSignalDlg.h"
 
 #include <QAction>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
 
 void TMainForm::CreateDialogs() {
     InfoDlg = new TInfoDlg(this);
+    auto check = [this](QWidget* dialog, const QString& name) {
+        return CheckNewName(dialog, name);
+    };
+    NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    NewSignalDlg = new TNewSignalDlg(this, check);
 }
 
 void TMainForm::ConnectCommands() {
-    auto on = [this](auto* sender, auto signal, void (TMainForm::*handler)()) {
-        connect(sender, signal, this, handler);
+    auto button = [this](QToolButton* b, void (TMainForm::*handler)()) {
+        connect(b, &QToolButton::clicked, this, handler);
+    };
+    auto item = [this](QAction* a, void (TMainForm::*handler)()) {
+        connect(a, &QAction::triggered, this, handler);
     };
     connect(ExitItem, &QAction::triggered, this, &QWidget::close);
-    on(InfoItem, &QAction::triggered, &TMainForm::InfoItemClick);
-    on(Inhalt1, &QAction::triggered, &TMainForm::Inhalt1Click);
-    on(TheoryItem, &QAction::triggered, &TMainForm::TheoryItemClick);
-    on(ContentsItem, &QAction::triggered, &TMainForm::ContentsItemClick);
+    item(InfoItem, &TMainForm::InfoItemClick);
+    item(Inhalt1, &TMainForm::Inhalt1Click);
+    item(TheoryItem, &TMainForm::TheoryItemClick);
+    item(ContentsItem, &TMainForm::ContentsItemClick);
+
+    button(NewSignalBtn, &TMainForm::NewSignalBtnClick);
+    item(NewSignalItem, &TMainForm::NewSignalBtnClick);
+    button(DeleteSignalBtn, &TMainForm::DeleteSignalBtnClick);
+    item(DeleteSignalItem, &TMainForm::DeleteSignalBtnClick);
+    button(CopySignalBtn, &TMainForm::CopySignalBtnClick);
+    item(CopySignalItem, &TMainForm::CopySignalBtnClick);
+    button(PasteSignalBtn, &TMainForm::PasteSignalBtnClick);
+    item(PasteSignalItem, &TMainForm::PasteSignalBtnClick);
+    button(SignalOptionsBtn, &TMainForm::SignalOptionsBtnClick);
+    item(EditSignalItem, &TMainForm::SignalOptionsBtnClick);
+    item(ConvertItem, &TMainForm::ConvertItemClick);
+
+    connect(SignalListBox, &QListWidget::currentRowChanged, this, &TMainForm::SignalListBoxClick);
+    SignalListBox->viewport()->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SignalListBox->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            // The right button toggles the selected signal, whatever row is under the mouse.
+            ToggleSelectedVisible();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            SignalOptionsBtnClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TMainForm::QueryProjectSaved() {

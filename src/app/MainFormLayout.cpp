@@ -30,15 +30,14 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds,
     return b;
 }
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds,
-                        const QString& hint, ToolIcon icon) {
+QToolButton* MakeButton(QWidget* parent, const char* name, const QRect& bounds, const QString& hint,
+                        ToolIcon icon) {
     QToolButton* b = MakeButton(parent, name, bounds, hint);
     b->setIcon(MakeToolIcon(icon));
     return b;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds,
-                     const QString& title) {
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds, const QString& title) {
     auto* g = new QGroupBox(title, parent);
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(bounds);
@@ -119,7 +118,8 @@ void TMainForm::CreateControls() {
     hBar->setGeometry(511, 222, 86, 16);
     hBar->setPageStep(1);
 
-    GroupBox1 = MakeGroup(client, "GroupBox1", {4, 224, 597, 205}, QStringLiteral("Liniendiagramm"));
+    GroupBox1 =
+        MakeGroup(client, "GroupBox1", {4, 224, 597, 205}, QStringLiteral("Liniendiagramm"));
     diagbox = new PaintBox(GroupBox1, QStringLiteral("diagbox"), {4, 14, 589, 187});
     // The readout panels and the value field overlap the group boxes' frames: keep them on top.
     Effektivwertpanel->raise();
@@ -148,9 +148,9 @@ void TMainForm::CreateControls() {
                           QStringLiteral("Winkel/Zeitachse stauchen"), ToolIcon::SqueezeTime);
     RangeUpBtn = MakeButton(client, "RangeUpBtn", {604, 380, 25, 25},
                             QStringLiteral("Amplitudenachse dehnen"), ToolIcon::StretchAmplitude);
-    RangeDownBtn = MakeButton(client, "RangeDownBtn", {604, 404, 25, 25},
-                              QStringLiteral("Amplitudenachse stauchen"),
-                              ToolIcon::SqueezeAmplitude);
+    RangeDownBtn =
+        MakeButton(client, "RangeDownBtn", {604, 404, 25, 25},
+                   QStringLiteral("Amplitudenachse stauchen"), ToolIcon::SqueezeAmplitude);
 }
 
 void TMainForm::CreateMenu() {
@@ -188,7 +188,8 @@ void TMainForm::CreateMenu() {
     ExportSpectra32Item = item(spectra, "ExportSpectra32Item", QStringLiteral("32 Harmonische"));
     ExportSpectra64Item = item(spectra, "ExportSpectra64Item", QStringLiteral("64 Harmonische"));
     ExportSpectra128Item = item(spectra, "ExportSpectra128Item", QStringLiteral("128 Harmonische"));
-    ExportLineDiagramItem = item(ExportMenu, "ExportLineDiagramItem", QStringLiteral("Liniendiagramm"));
+    ExportLineDiagramItem =
+        item(ExportMenu, "ExportLineDiagramItem", QStringLiteral("Liniendiagramm"));
     ExportTableItem = item(ExportMenu, "ExportTableItem", QStringLiteral("Tabelle"));
     SaveSoundItem = item(signal, "SaveSoundItem", QStringLiteral("Sound speichern"));
 

@@ -25,9 +25,12 @@ public:
         QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
         switch (box.exec()) {
-        case QMessageBox::Yes: return SaveAnswer::Yes;
-        case QMessageBox::No: return SaveAnswer::No;
-        default: return SaveAnswer::Cancel;
+        case QMessageBox::Yes:
+            return SaveAnswer::Yes;
+        case QMessageBox::No:
+            return SaveAnswer::No;
+        default:
+            return SaveAnswer::Cancel;
         }
     }
 

@@ -45,16 +45,20 @@ AppSettings SettingsStore::Load(const QString& programDir) const {
     s.lanz = readInt("lanz", s.lanz);
     s.banz = readInt("banz", s.banz);
     s.sfreq = readInt("sfreq", s.sfreq);
-    const QString freqText = store_->value(QStringLiteral("freq"), QStringLiteral("1000")).toString();
+    const QString freqText =
+        store_->value(QStringLiteral("freq"), QStringLiteral("1000")).toString();
     s.freq = ParseFrequencySetting(freqText).value_or(1000.0f);
-    for (int n = 0; n < HarmonicCount; ++n) s.sh[n] = readInt(ShKey(n).toLatin1().constData(), 0) != 0;
+    for (int n = 0; n < HarmonicCount; ++n)
+        s.sh[n] = readInt(ShKey(n).toLatin1().constData(), 0) != 0;
     s.Normalize();
     return s;
 }
 
 void SettingsStore::Save(const AppSettings& s) {
     auto put = [this](const QString& key, const QString& value) { store_->setValue(key, value); };
-    auto putInt = [&](const char* key, int value) { put(QString::fromLatin1(key), QString::number(value)); };
+    auto putInt = [&](const char* key, int value) {
+        put(QString::fromLatin1(key), QString::number(value));
+    };
     putInt("left", s.left);
     putInt("top", s.top);
     putInt("dxr", s.dxr);
@@ -67,7 +71,8 @@ void SettingsStore::Save(const AppSettings& s) {
     put(QStringLiteral("freq"), FormatFrequencySetting(s.freq));
     putInt("sfreq", s.sfreq);
     putInt("tongue", s.tongue);
-    for (int n = 0; n < HarmonicCount; ++n) put(ShKey(n), s.sh[n] ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int n = 0; n < HarmonicCount; ++n)
+        put(ShKey(n), s.sh[n] ? QStringLiteral("1") : QStringLiteral("0"));
     store_->sync();
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 void Sine(QPainter& p, int y0, int amp) {
     QPolygon wave;
-    for (int x = 2; x <= 15; ++x) wave << QPoint(x, y0 - int(std::lround(amp * std::sin((x - 2) * 0.48))));
+    for (int x = 2; x <= 15; ++x)
+        wave << QPoint(x, y0 - int(std::lround(amp * std::sin((x - 2) * 0.48))));
     p.drawPolyline(wave);
 }
 
@@ -104,10 +105,18 @@ void Paint(QPainter& p, ToolIcon which) {
         p.drawRect(5, 3, 3, 4);
         p.drawRect(10, 11, 3, 4);
         break;
-    case ToolIcon::StretchTime: Arrows(p, true, true); break;
-    case ToolIcon::SqueezeTime: Arrows(p, true, false); break;
-    case ToolIcon::StretchAmplitude: Arrows(p, false, true); break;
-    case ToolIcon::SqueezeAmplitude: Arrows(p, false, false); break;
+    case ToolIcon::StretchTime:
+        Arrows(p, true, true);
+        break;
+    case ToolIcon::SqueezeTime:
+        Arrows(p, true, false);
+        break;
+    case ToolIcon::StretchAmplitude:
+        Arrows(p, false, true);
+        break;
+    case ToolIcon::SqueezeAmplitude:
+        Arrows(p, false, false);
+        break;
     }
 }
 

@@ -6,8 +6,11 @@ ColourScheme SchemeFor(int banz) {
     const SchemeColour white{false, {255, 255, 255}};
     const SchemeColour grid{false, GridGrey};
     switch (banz) {
-    case 1: return {white, black, grid};
-    case 2: return {black, face, grid};
-    default: return {face, black, grid};
+    case 1:
+        return {white, black, grid};
+    case 2:
+        return {black, face, grid};
+    default:
+        return {face, black, grid};
     }
 }

@@ -10,16 +10,16 @@
 struct AppSettings {
     int left = 2;
     int top = 2;
-    int dxr = 1;   // time/angle zoom level 0..3
-    int dyr = 2;   // amplitude zoom level 0..6
-    std::string path; // folder last used for sound files
-    int mode = 1;  // spectrum representation 0..2
-    int tongue = 1; // language of the info dialog: always German
-    int sanz = 0;  // spectrum axis: 0 harmonic numbers, 1 frequencies
-    int lanz = 0;  // line diagram axis: 0 angle, 1 time
-    int banz = 0;  // background: 0 grey, 1 white, 2 black
-    int sfreq = 0; // sample rate index 0..2
-    float freq = 1000.0f; // fundamental frequency fo in Hz
+    int dxr = 1;                          // time/angle zoom level 0..3
+    int dyr = 2;                          // amplitude zoom level 0..6
+    std::string path;                     // folder last used for sound files
+    int mode = 1;                         // spectrum representation 0..2
+    int tongue = 1;                       // language of the info dialog: always German
+    int sanz = 0;                         // spectrum axis: 0 harmonic numbers, 1 frequencies
+    int lanz = 0;                         // line diagram axis: 0 angle, 1 time
+    int banz = 0;                         // background: 0 grey, 1 white, 2 black
+    int sfreq = 0;                        // sample rate index 0..2
+    float freq = 1000.0f;                 // fundamental frequency fo in Hz
     std::array<bool, HarmonicCount> sh{}; // draw harmonic n of the selected signal alone
 
     // Brings every value that the program uses as a table index into its table, and the

@@ -23,16 +23,26 @@ namespace {
 
 const char* PrefixFor(int exponent) {
     switch (exponent) {
-    case -12: return "p";
-    case -9: return "n";
-    case -6: return "\u00b5";
-    case -3: return "m";
-    case 0: return " ";
-    case 3: return "k";
-    case 6: return "M";
-    case 9: return "G";
-    case 12: return "T";
-    default: return "?"; // far outside anything the program shows
+    case -12:
+        return "p";
+    case -9:
+        return "n";
+    case -6:
+        return "\u00b5";
+    case -3:
+        return "m";
+    case 0:
+        return " ";
+    case 3:
+        return "k";
+    case 6:
+        return "M";
+    case 9:
+        return "G";
+    case 12:
+        return "T";
+    default:
+        return "?"; // far outside anything the program shows
     }
 }
 

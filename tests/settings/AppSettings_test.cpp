@@ -46,9 +46,9 @@ TEST(AppSettings, FrequencyClamp) {
     struct Case {
         float in, out;
     };
-    for (const Case c : {Case{0, 0.1f}, Case{-3, 0.1f}, Case{0.05f, 0.1f}, Case{0.1f, 0.1f},
-                         Case{440.5f, 440.5f}, Case{25000, 25000}, Case{30000, 25000},
-                         Case{NAN, 0.1f}, Case{INFINITY, 25000}})
+    for (const Case c :
+         {Case{0, 0.1f}, Case{-3, 0.1f}, Case{0.05f, 0.1f}, Case{0.1f, 0.1f}, Case{440.5f, 440.5f},
+          Case{25000, 25000}, Case{30000, 25000}, Case{NAN, 0.1f}, Case{INFINITY, 25000}})
         EXPECT_EQ(ClampFrequency(c.in), c.out) << c.in;
 }
 
@@ -57,9 +57,9 @@ TEST(AppSettings, IntegerParsing) {
         const char* text;
         int value;
     };
-    for (const Case c : {Case{"3", 3}, Case{"-2", -2}, Case{"+4", 4}, Case{" 5 ", 5},
-                         Case{"", 77}, Case{"x", 77}, Case{"1.5", 77}, Case{"-", 77},
-                         Case{"99999999999", 77}, Case{"12a", 77}})
+    for (const Case c :
+         {Case{"3", 3}, Case{"-2", -2}, Case{"+4", 4}, Case{" 5 ", 5}, Case{"", 77}, Case{"x", 77},
+          Case{"1.5", 77}, Case{"-", 77}, Case{"99999999999", 77}, Case{"12a", 77}})
         EXPECT_EQ(ParseIntSetting(c.text, 77), c.value) << c.text;
 }
 

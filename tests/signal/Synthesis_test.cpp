@@ -53,8 +53,8 @@ float ReferenceValue(const tSignal& s, int x, float step) {
     float sum = s.Amplitude[0];
     for (int n = 1; n <= 128; ++n) {
         if (!(s.Amplitude[n] > 0)) continue;
-        const long double arg =
-            static_cast<long double>(x * n) * step + s.Phase[n] * 3.14159265358979323846264338327950288L / 180;
+        const long double arg = static_cast<long double>(x * n) * step +
+                                s.Phase[n] * 3.14159265358979323846264338327950288L / 180;
         sum = static_cast<float>(sum + s.Amplitude[n] * cosl(arg));
     }
     return sum;

@@ -51,8 +51,8 @@ const FakePrompts::Answer* FakePrompts::Next(const QString& kind, const QString&
         (!queue_.front().objectName.isEmpty() && queue_.front().objectName != shownText)) {
         ADD_FAILURE() << "unexpected " << kind.toStdString() << ": " << shownText.toStdString()
                       << (queue_.empty() ? std::string(" (nothing expected)")
-                                         : " (expected " + queue_.front().kind.toStdString() +
-                                               " " + queue_.front().objectName.toStdString() + ")");
+                                         : " (expected " + queue_.front().kind.toStdString() + " " +
+                                               queue_.front().objectName.toStdString() + ")");
         return nullptr;
     }
     current_ = std::move(queue_.front());
