@@ -1,3 +1,19 @@
+// Benchmarks of the numeric core and of the main window's repaints (offscreen platform,
+// private settings folder so that a run never touches the user's settings).
+#include "app/Application.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/wellenwerk-bench-XXXXXX"));
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    WellenwerkApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -37,6 +37,7 @@ TMainForm::TMainForm(QWidget* parent)
     FormCreate();
     CreateDialogs();
     ConnectCommands();
+    FormPaint();
 }
 
 TMainForm::~TMainForm() {

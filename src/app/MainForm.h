@@ -25,6 +25,7 @@ class TNewSignalDlg;
 class TNewSignalNameDlg;
 class Toptionsdlg;
 class CurveCache;
+struct SpectrumSelection;
 class SignalEditor;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It owns
@@ -128,6 +129,12 @@ public:
     void SpecModeBtnClick();
     void hBarChange(int position);
     void StepSelectedLine(float step);
+    // The step button in row 0..6 of the column (+100/+45 at the top, -100/-45 at the bottom).
+    void StepButtonClick(int row);
+    std::array<QToolButton*, 7> StepButtons() const;
+    // The selected spectral line as the editing functions take it.
+    SpectrumSelection Selection() const;
+    void RepaintSpectra();
     void SpecEditKeyUp();
     void PickColumn(int view, int x);
     void PlusBtnClick();

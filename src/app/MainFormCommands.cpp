@@ -2,8 +2,12 @@
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
 #include "app/NewSignalDlg.h"
+#include "app/OptionsDlg.h"
+#include "app/Prompts.h"
+#include "display/PaintBox.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -16,6 +20,11 @@ void TMainForm::CreateDialogs() {
     };
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
     NewSignalDlg = new TNewSignalDlg(this, check);
+    OptionsDlg = new Toptionsdlg(this, Settings, *help_);
+}
+
+void TMainForm::OptionsItemClick() {
+    if (prompts().Exec(*OptionsDlg) == QDialog::Accepted) FormPaint();
 }
 
 void TMainForm::ConnectCommands() {
@@ -45,9 +54,32 @@ void TMainForm::ConnectCommands() {
 
     connect(SignalListBox, &QListWidget::currentRowChanged, this, &TMainForm::SignalListBoxClick);
     SignalListBox->viewport()->installEventFilter(this);
+
+    button(OptionsBtn, &TMainForm::OptionsItemClick);
+    item(OptionsItem, &TMainForm::OptionsItemClick);
+    button(PlusBtn, &TMainForm::PlusBtnClick);
+    button(MinusBtn, &TMainForm::MinusBtnClick);
+    button(RangeUpBtn, &TMainForm::RangeUpBtnClick);
+    button(RangeDownBtn, &TMainForm::RangeDownBtnClick);
+
+    diagbox->OnPaint = [this](QPainter& p) { PaintLineDiagram(p); };
+    specbox0->OnPaint = [this](QPainter& p) { PaintUpperView(p); };
+    specbox1->OnPaint = [this](QPainter& p) { PaintLowerView(p); };
+    specbox0->OnMouseDown = [this](QMouseEvent* e) { PickColumn(0, e->position().toPoint().x()); };
+    specbox1->OnMouseDown = [this](QMouseEvent* e) { PickColumn(1, e->position().toPoint().x()); };
+    button(SpecModeBtn, &TMainForm::SpecModeBtnClick);
+    connect(hBar, &QScrollBar::valueChanged, this, &TMainForm::hBarChange);
+    const auto steps = StepButtons();
+    for (int row = 0; row < static_cast<int>(steps.size()); ++row)
+        connect(steps[row], &QToolButton::clicked, this, [this, row] { StepButtonClick(row); });
+    SpecEdit->installEventFilter(this);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SpecEdit && event->type() == QEvent::KeyRelease) {
+        SpecEditKeyUp();
+        return false;
+    }
     if (watched == SignalListBox->viewport()) {
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {

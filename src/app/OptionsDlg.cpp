@@ -1,1 +1,234 @@
-// (being written)
+#include "app/OptionsDlg.h"
+
+#include "app/HelpSystem.h"
+#include "settings/AppSettings.h"
+#include "settings/FrequencyText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace {
+
+constexpr int ClientWidth = 297;
+constexpr int ClientHeight = 181;
+
+// The page stack fills the area left of the buttons and above the tabs.
+constexpr QRect NotebookBounds{0, 0, 216, 160};
+constexpr QRect ButtonPanelBounds{216, 0, 81, 160};
+constexpr QRect TabSetBounds{0, 160, ClientWidth, ClientHeight - 160};
+
+// Every page holds its groups at the same inset, so switching tabs does not make them jump.
+constexpr int PageInset = 4;
+constexpr int GroupWidth = NotebookBounds.width() - 2 * PageInset;
+
+// Check boxes for the partial waves: h0..h32, five to a row.
+constexpr int HarmonicBoxCount = 33;
+constexpr int HarmonicBoxesPerRow = 5;
+
+QString HarmonicBoxName(int n) {
+    return QStringLiteral("h%1").arg(n);
+}
+
+} // namespace
+
+// --- RadioGroup ------------------------------------------------------------------------
+
+Toptionsdlg::RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& title,
+                                    const QStringList& items, const QRect& geometry)
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
+    setObjectName(name);
+    setGeometry(geometry);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        button->setObjectName(name + QString::number(i));
+        button->setGeometry(10, 18 + 20 * i, geometry.width() - 20, 18);
+        buttons_->addButton(button, i);
+    }
+}
+
+int Toptionsdlg::RadioGroup::ItemIndex() const {
+    return buttons_->checkedId();
+}
+
+void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
+    if (QAbstractButton* button = buttons_->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its last checked button.
+    buttons_->setExclusive(false);
+    for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
+    buttons_->setExclusive(true);
+}
+
+// --- the dialog ------------------------------------------------------------------------
+
+Toptionsdlg::Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help)
+    : QDialog(mainWindow), mainWindow_(mainWindow), settings_(settings), help_(help) {
+    setObjectName(QStringLiteral("Toptionsdlg"));
+    setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    // A small font keeps five tabs and five check boxes a row inside the fixed client area.
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(11);
+    setFont(small);
+
+    CreatePages();
+    CreateButtons();
+    CreateTabs();
+}
+
+void Toptionsdlg::CreatePages() {
+    Notebook = new QStackedWidget(this);
+    Notebook->setObjectName(QStringLiteral("Notebook"));
+    Notebook->setGeometry(NotebookBounds);
+    auto addPage = [this](const QString& name) {
+        auto* page = new QWidget;
+        page->setObjectName(name);
+        Notebook->addWidget(page);
+        return page;
+    };
+
+    // Page 0: which partial waves of the selected signal the line diagram draws.
+    QWidget* display = addPage(QStringLiteral("Anzeige"));
+    auto* harmonics = new QGroupBox(QStringLiteral("Harmonische"), display);
+    harmonics->setObjectName(QStringLiteral("Harmonische"));
+    harmonics->setGeometry(PageInset, PageInset, GroupWidth, 152);
+    for (int n = 0; n < HarmonicBoxCount; ++n) {
+        auto* box = new QCheckBox(QString::number(n), harmonics);
+        box->setObjectName(HarmonicBoxName(n));
+        const int column = n % HarmonicBoxesPerRow;
+        const int row = n / HarmonicBoxesPerRow;
+        box->setGeometry(10 + 39 * column, 18 + 19 * row, 38, 17);
+    }
+
+    // Page 1: the axis kinds of the spectra and of the line diagram.
+    QWidget* scales = addPage(QStringLiteral("Skalen"));
+    Sgrp = new RadioGroup(scales, QStringLiteral("Sgrp"), QStringLiteral("Spektrum"),
+                          {QStringLiteral("Harmonische"), QStringLiteral("Frequenz")},
+                          {PageInset, PageInset, GroupWidth, 64});
+    Lgrp = new RadioGroup(scales, QStringLiteral("Lgrp"), QStringLiteral("Liniendiagramm"),
+                          {QStringLiteral("Winkel"), QStringLiteral("Zeit")},
+                          {PageInset, 76, GroupWidth, 64});
+
+    // Page 2: background colour of the spectra and the line diagram.
+    QWidget* background = addPage(QStringLiteral("Hintergrund"));
+    bgrp =
+        new RadioGroup(background, QStringLiteral("bgrp"), QStringLiteral("Hintergrundfarbe"),
+                       {QStringLiteral("grau"), QStringLiteral("weiß"), QStringLiteral("schwarz")},
+                       {PageInset, PageInset, GroupWidth, 84});
+
+    // Page 3: the fundamental frequency.
+    QWidget* frequency = addPage(QStringLiteral("Frequenz"));
+    auto* foGroup = new QGroupBox(QStringLiteral("Frequenz fo (Hz)"), frequency);
+    foGroup->setObjectName(QStringLiteral("fogrp"));
+    foGroup->setGeometry(PageInset, PageInset, GroupWidth, 76);
+    auto* range = new QLabel(QStringLiteral("0.1..25000"), foGroup);
+    range->setObjectName(QStringLiteral("frangelabel"));
+    range->setGeometry(12, 20, 120, 16);
+    fedit = new QLineEdit(foGroup);
+    fedit->setObjectName(QStringLiteral("fedit"));
+    fedit->setGeometry(12, 40, 120, 21);
+
+    // Page 4: the sample rate of the sound.
+    QWidget* sound = addPage(QStringLiteral("Sound"));
+    sfreqgrp = new RadioGroup(
+        sound, QStringLiteral("sfreqgrp"), QStringLiteral("Samplefrequenz"),
+        {QStringLiteral("11,025 kHz"), QStringLiteral("22,05 kHz"), QStringLiteral("44,1 kHz")},
+        {PageInset, PageInset, GroupWidth, 84});
+}
+
+void Toptionsdlg::CreateButtons() {
+    ButtonPanel = new QFrame(this);
+    ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
+    ButtonPanel->setGeometry(ButtonPanelBounds);
+    auto makeButton = [this](const char* name, const QString& text, int top) {
+        auto* button = new QPushButton(text, ButtonPanel);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(6, top, ButtonPanelBounds.width() - 12, 25);
+        return button;
+    };
+    OKBtn = makeButton("OKBtn", QStringLiteral("OK"), 10);
+    CancelBtn = makeButton("CancelBtn", QStringLiteral("Abbrechen"), 40);
+    HelpBtn = makeButton("HelpBtn", QStringLiteral("Hilfe"), 70);
+    OKBtn->setDefault(true); // Enter anywhere in the dialog means OK
+    connect(OKBtn, &QPushButton::clicked, this, &Toptionsdlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, &Toptionsdlg::HelpBtnClick);
+}
+
+void Toptionsdlg::CreateTabs() {
+    TabSet = new QTabBar(this);
+    TabSet->setObjectName(QStringLiteral("TabSet"));
+    TabSet->setShape(QTabBar::RoundedSouth);
+    TabSet->setExpanding(false);
+    TabSet->setUsesScrollButtons(false);
+    TabSet->setElideMode(Qt::ElideNone);
+    // The styles' own tab padding would push the fifth tab off the 297 pixels.
+    TabSet->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    TabSet->setGeometry(TabSetBounds);
+    connect(TabSet, &QTabBar::currentChanged, this, &Toptionsdlg::TabSetClick);
+    // The first tab added becomes current and shows page 0; later showings keep whatever
+    // page the user chose last.
+    for (const char* title : {"Anzeige ", "Skalen ", "Hintergrund ", "Frequenz ", "Sound "})
+        TabSet->addTab(QString::fromUtf8(title));
+}
+
+QPoint OptionsDialogPosition(const QRect& mainFrame, const QSize& dialogClient) {
+    // C++ integer division truncates towards zero, as the placement rule asks.
+    return {mainFrame.left() + (mainFrame.width() - dialogClient.width()) / 2,
+            mainFrame.top() + (mainFrame.height() - dialogClient.height()) / 2};
+}
+
+void Toptionsdlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window system restoring the dialog must not throw away what the user has typed.
+    if (!event->spontaneous()) FormActivate();
+}
+
+void Toptionsdlg::FormActivate() {
+    if (mainWindow_) move(OptionsDialogPosition(mainWindow_->frameGeometry(), size()));
+    Lgrp->SetItemIndex(settings_.lanz);
+    Sgrp->SetItemIndex(settings_.sanz);
+    bgrp->SetItemIndex(settings_.banz);
+    sfreqgrp->SetItemIndex(settings_.sfreq);
+    fedit->setText(QString::fromStdString(FormatFrequencyField(settings_.freq)));
+    // Harmonics without a check box (33..128) keep their flags untouched.
+    for (int n = 0; n < HarmonicCount; ++n)
+        if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(settings_.sh[n]);
+}
+
+void Toptionsdlg::TabSetClick(int index) {
+    Notebook->setCurrentIndex(index);
+}
+
+void Toptionsdlg::OKBtnClick() {
+    settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
+    // A group with nothing checked (only possible after a stored value outside its items)
+    // leaves its setting as it was rather than storing -1.
+    auto take = [](const RadioGroup* group, int& setting) {
+        if (const int index = group->ItemIndex(); index >= 0) setting = index;
+    };
+    take(Lgrp, settings_.lanz);
+    take(Sgrp, settings_.sanz);
+    take(bgrp, settings_.banz);
+    take(sfreqgrp, settings_.sfreq);
+    for (int n = 0; n < HarmonicCount; ++n)
+        if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))
+            settings_.sh[n] = box->isChecked();
+    accept();
+}
+
+void Toptionsdlg::HelpBtnClick() {
+    help_.ShowContext(3);
+}

@@ -1,1 +1,195 @@
-// (being written)
+#include "display/SpectrumEditing.h"
+
+#include "signal/ExtendedTrig.h"
+#include "signal/NumberFormat.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+bool IsValidSelection(const SpectrumSelection& s) {
+    return s.column >= 0 && s.column < SpectrumColumnCount && (s.view == 0 || s.view == 1);
+}
+
+// The entry a selection shows; unlike the edited entry, column 0 of a lower view shows
+// the line at 16 * scroll by the rule of its view.
+int ShownEntry(const SpectrumSelection& s) {
+    if (s.column == 0 && s.view == 0) return 0;
+    const int n = SpectrumScrollStep * s.scroll + s.column;
+    return n >= 0 && n <= MaxHarmonicNumber ? n : -1;
+}
+
+// Brings a phase stepped by the buttons into 0..360: below 0 it goes up by 360s into
+// [0, 360), above 360 down by 360s into (0, 360]; 360 itself stays. fmod is exact, so this
+// equals repeated adding or subtracting for every phase where that is exact, and it ends
+// for phases so large that adding 360 changes nothing.
+float NormalisedPhase(float phase) {
+    if (!std::isfinite(phase)) return phase;
+    if (phase < 0) {
+        const long double r = std::fmod(static_cast<long double>(phase), 360.0L);
+        return r < 0 ? static_cast<float>(r + 360) : 0.0f;
+    }
+    if (phase > 360) {
+        const long double r = std::fmod(static_cast<long double>(phase), 360.0L);
+        return r == 0 ? 360.0f : static_cast<float>(r);
+    }
+    return phase;
+}
+
+void StoreCoefficients(tSignal& signal, int n, float a, float b) {
+    const PolarLine line = PolarFromCoefficients(a, b);
+    signal.Amplitude[n] = line.amplitude;
+    signal.Phase[n] = line.phase;
+}
+
+} // namespace
+
+int PickColumn(int x) {
+    if (x < 16) return -1;
+    const int c = (x - 16) / 9;
+    return c < SpectrumColumnCount ? c : -1;
+}
+
+SpectrumView SelectionView(const SpectrumSelection& selection) {
+    return SpectrumViewFor(selection.mode, selection.view);
+}
+
+int EditedEntry(const SpectrumSelection& selection) {
+    if (!IsValidSelection(selection)) return -1;
+    if (selection.column == 0) return selection.view == 0 ? 0 : -1;
+    return ShownEntry(selection);
+}
+
+std::optional<long double> SelectedLineValue(const tSignal& signal,
+                                             const SpectrumSelection& selection) {
+    if (!IsValidSelection(selection)) return std::nullopt;
+    const int n = ShownEntry(selection);
+    if (n < 0) return std::nullopt;
+    switch (SelectionView(selection)) {
+    case SpectrumView::Magnitude:
+        return signal.Amplitude[n];
+    case SpectrumView::Cosine:
+        // The constant term is shown as itself, sign included.
+        return n == 0 ? signal.Amplitude[0] : CosineCoefficient(signal, n);
+    case SpectrumView::Sine:
+        return SineCoefficient(signal, n);
+    case SpectrumView::Angle:
+        return ShownAngle(signal, n, selection.mode);
+    }
+    return std::nullopt;
+}
+
+float StepButtonValue(int row, SpectrumView view) {
+    static constexpr float angleSteps[StepButtonCount] = {45, 5, 1, 0, -1, -5, -45};
+    static constexpr float valueSteps[StepButtonCount] = {100, 10, 1, 0, -1, -10, -100};
+    if (row < 0 || row >= StepButtonCount) return 0;
+    return view == SpectrumView::Angle ? angleSteps[row] : valueSteps[row];
+}
+
+bool StepSelectedLine(tSignal& signal, const SpectrumSelection& selection, float step) {
+    const int n = EditedEntry(selection);
+    if (n < 0) return false;
+    const bool zero = step == 0;
+    float& amplitude = signal.Amplitude[n];
+    float& phase = signal.Phase[n];
+    if (n == 0) {
+        // The constant term is a signed value in every upper view.
+        amplitude = zero ? 0.0f : amplitude + step;
+    } else {
+        switch (SelectionView(selection)) {
+        case SpectrumView::Magnitude:
+            amplitude = zero ? 0.0f : amplitude + step;
+            break;
+        case SpectrumView::Angle:
+            // Zeroing in the sine form's angle view zeroes the angle shown, not the phase.
+            if (zero)
+                phase = selection.mode == 2 ? -90.0f : 0.0f;
+            else
+                phase = phase + step;
+            break;
+        case SpectrumView::Cosine: {
+            const float a = CosineCoefficient(signal, n);
+            StoreCoefficients(signal, n, zero ? 0.0f : a + step, SineCoefficient(signal, n));
+            break;
+        }
+        case SpectrumView::Sine: {
+            const float b = SineCoefficient(signal, n);
+            StoreCoefficients(signal, n, CosineCoefficient(signal, n), zero ? 0.0f : b + step);
+            break;
+        }
+        }
+    }
+    phase = NormalisedPhase(phase);
+    if (n > 0 && amplitude < 0) amplitude = 0;
+    return true;
+}
+
+std::optional<int> ParseIntegerText(const std::string& text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i == text.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch < '0' || ch > '9') return std::nullopt;
+        value = value * 10 + (ch - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX || value < INT_MIN) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+bool ApplyTypedValue(tSignal& signal, const SpectrumSelection& selection, int value) {
+    const int n = EditedEntry(selection);
+    if (n < 0) return false;
+    float v = static_cast<float>(value);
+    float& amplitude = signal.Amplitude[n];
+    float& phase = signal.Phase[n];
+    switch (SelectionView(selection)) {
+    case SpectrumView::Magnitude:
+        if (v < 0) v = 0;
+        if (amplitude == v) return false;
+        amplitude = v;
+        return true;
+    case SpectrumView::Angle: {
+        if (selection.mode != 2) {
+            // Stored as typed, even when equal, and not wrapped: 1000 stays 1000.
+            phase = v;
+            return true;
+        }
+        // The sine form's angle: the field shows phase + 90.
+        const long double target = static_cast<long double>(v) - 90;
+        if (phase == target) return false;
+        phase = static_cast<float>(target);
+        return true;
+    }
+    case SpectrumView::Cosine:
+    case SpectrumView::Sine:
+        break;
+    }
+    if (n == 0) {
+        if (amplitude == v) return false;
+        amplitude = v;
+        return true;
+    }
+    float a = CosineCoefficient(signal, n);
+    float b = SineCoefficient(signal, n);
+    float& edited = SelectionView(selection) == SpectrumView::Cosine ? a : b;
+    const bool changed = edited != v;
+    edited = v;
+    const PolarLine line = PolarFromCoefficients(a, b);
+    amplitude = line.amplitude;
+    phase = line.amplitude == 0 ? 0.0f : line.phase;
+    return changed;
+}
+
+PolarLine PolarFromCoefficients(float a, float b) {
+    const long double la = a;
+    const long double lb = b;
+    const float amplitude = static_cast<float>(std::sqrt(la * la + lb * lb));
+    const float phase = static_cast<float>(Angle(b, a) * -180.0L / PiExtended);
+    return {amplitude, phase};
+}

@@ -1,0 +1,84 @@
+#include "app/MainForm.h"
+#include "display/PaintBox.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QPainter>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A main window with 20 visible signals of 128 non-zero harmonics each, the last selected.
+std::unique_ptr<TMainForm> BusyWindow() {
+    auto form = std::make_unique<TMainForm>();
+    form->FirstActivation = false;
+    for (int i = 0; i < 20; ++i) {
+        tSignal s;
+        s.Visible = true;
+        s.ColorIndex = i % 8;
+        for (int n = 1; n <= MaxHarmonicNumber; ++n) {
+            s.Amplitude[n] = (60.0f + i) / n;
+            s.Phase[n] = 11.0f * n + i;
+        }
+        form->Signals.Append("Signal " + std::to_string(i + 1), s);
+    }
+    form->SetListItems(19);
+    form->show();
+    form->FormPaint();
+    return form;
+}
+
+// Paints the whole window synchronously, as an expose after a refresh would.
+void PaintWindow(TMainForm& form, QImage& target) {
+    form.FormPaint();
+    form.render(&target);
+}
+
+void BM_RepaintAfterEdit(benchmark::State& state) {
+    auto form = BusyWindow();
+    QImage target(form->size(), QImage::Format_RGB32);
+    PaintWindow(*form, target);
+    float delta = 1.0f;
+    for (auto _ : state) {
+        // A change of the selected signal's series, as an edit in the spectrum views makes it.
+        form->SelectedSignal()->Amplitude[3] += delta;
+        delta = -delta;
+        PaintWindow(*form, target);
+    }
+    form->ProjectModified = false;
+}
+BENCHMARK(BM_RepaintAfterEdit)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintNoChange(benchmark::State& state) {
+    auto form = BusyWindow();
+    QImage target(form->size(), QImage::Format_RGB32);
+    PaintWindow(*form, target);
+    int row = 19;
+    for (auto _ : state) {
+        // A selection change: the same data, drawn with another signal on top.
+        row = row == 19 ? 18 : 19;
+        form->SignalListBox->setCurrentRow(row);
+        PaintWindow(*form, target);
+    }
+}
+BENCHMARK(BM_RepaintNoChange)->Unit(benchmark::kMillisecond);
+
+void BM_StepButton(benchmark::State& state) {
+    auto form = BusyWindow();
+    QImage target(form->size(), QImage::Format_RGB32);
+    form->SelectedHarmonic = 3;
+    form->SelectedView = 0;
+    form->UpdateEditControls();
+    PaintWindow(*form, target);
+    bool up = true;
+    for (auto _ : state) {
+        (up ? form->Plus2Btn : form->Minus2Btn)->click();
+        up = !up;
+        form->render(&target);
+    }
+}
+BENCHMARK(BM_StepButton)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+class HelpSystem;
+struct AppSettings;
+
+// The settings dialog: partial waves drawn in the line diagram, axis kinds, background
+// colour, fo and the sample rate of the sound. It keeps no copy of the settings: every
+// showing loads the controls from them, and OK writes the controls back.
+class Toptionsdlg : public QDialog {
+    Q_OBJECT
+public:
+    // A titled group of radio buttons whose state is one index: the value of the setting
+    // it edits.
+    class RadioGroup : public QGroupBox {
+    public:
+        // The group takes `name` as object name and the bounds `geometry`; its buttons,
+        // one under the other, are named `name` + 0, 1, ...
+        RadioGroup(QWidget* parent, const QString& name, const QString& title,
+                   const QStringList& items, const QRect& geometry);
+        // The checked item, -1 when none is.
+        int ItemIndex() const;
+        // Checks item `index`; an index outside the items checks none.
+        void SetItemIndex(int index);
+
+    private:
+        QButtonGroup* buttons_;
+    };
+
+    Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help);
+
+    // --- controls (public so that tests reach them) -------------------------------------
+    QFrame* ButtonPanel;
+    QPushButton *OKBtn, *CancelBtn, *HelpBtn;
+    QTabBar* TabSet;
+    QStackedWidget* Notebook;
+    RadioGroup *Sgrp, *Lgrp, *bgrp, *sfreqgrp;
+    QLineEdit* fedit;
+
+    void FormActivate();
+    void TabSetClick(int index);
+    void OKBtnClick();
+    void HelpBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreatePages();
+    void CreateButtons();
+    void CreateTabs();
+
+    QWidget* mainWindow_;
+    AppSettings& settings_;
+    HelpSystem& help_;
+};
+
+// Left and top that centre a dialog of `dialogClient` size over the frame of the main
+// window; the halvings truncate towards zero.
+QPoint OptionsDialogPosition(const QRect& mainFrame, const QSize& dialogClient);

@@ -1,0 +1,317 @@
+// The settings dialog: its controls, loading them from the settings at every showing,
+// writing them back on OK only, the tab row, and the help button with the help pages.
+#include "app/OptionsDlg.h"
+
+#include "app/HelpSystem.h"
+#include "settings/AppSettings.h"
+#include "support/UiTestSupport.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsDlgTest : public ::testing::Test {
+protected:
+    OptionsDlgTest() {
+        main.setGeometry(120, 90, 633, 493);
+        main.show();
+    }
+    ~OptionsDlgTest() override { help.CloseAll(); }
+
+    template <typename T> T* Find(const QString& name) {
+        T* widget = dlg.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QCheckBox* Harmonic(int n) { return Find<QCheckBox>(QStringLiteral("h%1").arg(n)); }
+    QRadioButton* Radio(const char* group, int item) {
+        return Find<QRadioButton>(QLatin1String(group) + QString::number(item));
+    }
+    // Clicks a radio button the way a user does: its tab first, then the button.
+    void ClickRadio(int page, const char* group, int item) {
+        QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(page).center());
+        QRadioButton* button = Radio(group, item);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    void TypeFrequency(const QString& text) {
+        dlg.fedit->selectAll();
+        QTest::keyClick(dlg.fedit, Qt::Key_Delete);
+        QTest::keyClicks(dlg.fedit, text);
+    }
+
+    Watchdog watchdog;
+    QWidget main;
+    AppSettings settings;
+    HelpSystem help;
+    Toptionsdlg dlg{&main, settings, help};
+};
+
+TEST_F(OptionsDlgTest, ControlsFitTheFixedClientArea) {
+    EXPECT_EQ(dlg.objectName(), "Toptionsdlg");
+    EXPECT_EQ(dlg.windowTitle(), "Einstellungen");
+    EXPECT_EQ(dlg.size(), QSize(297, 181));
+    EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
+
+    ASSERT_EQ(dlg.TabSet->count(), 5);
+    const QStringList titles = {"Anzeige ", "Skalen ", "Hintergrund ", "Frequenz ", "Sound "};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(dlg.TabSet->tabText(i), titles[i]);
+        // Every tab is whole on screen: no scroll buttons, no elided titles.
+        EXPECT_TRUE(dlg.TabSet->rect().contains(dlg.TabSet->tabRect(i))) << i;
+    }
+    EXPECT_EQ(dlg.Notebook->count(), 5);
+
+    for (int n = 0; n <= 32; ++n) EXPECT_EQ(Harmonic(n)->text(), QString::number(n));
+    EXPECT_EQ(dlg.findChild<QCheckBox*>("h33"), nullptr);
+    // Five check boxes to a row, in reading order.
+    EXPECT_EQ(Harmonic(4)->y(), Harmonic(0)->y());
+    EXPECT_GT(Harmonic(5)->y(), Harmonic(4)->y());
+    EXPECT_EQ(Harmonic(5)->x(), Harmonic(0)->x());
+
+    // Nothing sticks out of its parent, and no caption is cut off.
+    for (QWidget* w : dlg.findChildren<QWidget*>()) {
+        QWidget* parent = w->parentWidget();
+        if (parent == dlg.Notebook || parent->inherits("QTabBar")) continue;
+        // The page stack sizes only the page it shows; every page gets its whole area.
+        const QRect room =
+            parent->parentWidget() == dlg.Notebook ? dlg.Notebook->rect() : parent->rect();
+        EXPECT_TRUE(room.contains(w->geometry()))
+            << w->objectName().toStdString() << " in " << parent->objectName().toStdString();
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, w->width())
+                << w->objectName().toStdString();
+        } else if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) {
+            EXPECT_LE(w->sizeHint().width(), w->width()) << w->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(dlg.OKBtn->isDefault());
+    EXPECT_EQ(dlg.OKBtn->parentWidget(), dlg.ButtonPanel);
+}
+
+TEST_F(OptionsDlgTest, ShowingLoadsTheControlsFromTheSettings) {
+    struct Case {
+        int lanz, sanz, banz, sfreq;
+        float freq;
+        const char* shown;
+        std::vector<int> drawn;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0, 1000.0f, "1000", {}},
+        {1, 1, 2, 2, 440.5f, "440.5", {0, 7, 32}},
+        {0, 1, 1, 1, 0.1f, "0.1", {1, 2, 3, 4, 5}},
+    };
+    for (const Case& c : cases) {
+        settings = AppSettings{};
+        settings.lanz = c.lanz;
+        settings.sanz = c.sanz;
+        settings.banz = c.banz;
+        settings.sfreq = c.sfreq;
+        settings.freq = c.freq;
+        for (int n : c.drawn) settings.sh[n] = true;
+        settings.sh[40] = true; // no box of its own: must not show up anywhere
+        dlg.show();
+        EXPECT_EQ(dlg.Lgrp->ItemIndex(), c.lanz);
+        EXPECT_EQ(dlg.Sgrp->ItemIndex(), c.sanz);
+        EXPECT_EQ(dlg.bgrp->ItemIndex(), c.banz);
+        EXPECT_EQ(dlg.sfreqgrp->ItemIndex(), c.sfreq);
+        EXPECT_TRUE(Radio("bgrp", c.banz)->isChecked());
+        EXPECT_EQ(dlg.fedit->text(), c.shown);
+        for (int n = 0; n <= 32; ++n)
+            EXPECT_EQ(Harmonic(n)->isChecked(), settings.sh[n]) << "h" << n << " " << c.shown;
+        dlg.reject();
+    }
+}
+
+TEST_F(OptionsDlgTest, OkWritesEveryControlBack) {
+    dlg.show();
+    ClickRadio(1, "Sgrp", 1);
+    ClickRadio(1, "Lgrp", 1);
+    ClickRadio(2, "bgrp", 2);
+    ClickRadio(4, "sfreqgrp", 2);
+    QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(0).center());
+    for (int n : {0, 3, 32}) Harmonic(n)->click();
+    dlg.TabSet->setCurrentIndex(3);
+    TypeFrequency("440.5");
+    QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(settings.sanz, 1);
+    EXPECT_EQ(settings.lanz, 1);
+    EXPECT_EQ(settings.banz, 2);
+    EXPECT_EQ(settings.sfreq, 2);
+    EXPECT_EQ(settings.freq, 440.5f);
+    for (int n = 0; n < HarmonicCount; ++n)
+        EXPECT_EQ(settings.sh[n], n == 0 || n == 3 || n == 32) << n;
+}
+
+TEST_F(OptionsDlgTest, FrequencyFieldOnOk) {
+    // The reading rules themselves are tested with the core; here: the field's text and
+    // the current fo reach them.
+    const struct {
+        const char* typed;
+        float before;
+        float after;
+    } cases[] = {{"440.5", 1000.0f, 440.5f}, {"440,5", 250.0f, 250.0f}, {"1e5", 1000.0f, 25000.0f}};
+    for (const auto& c : cases) {
+        settings.freq = c.before;
+        dlg.show();
+        TypeFrequency(QString::fromLatin1(c.typed));
+        dlg.OKBtn->click();
+        EXPECT_EQ(settings.freq, c.after) << '"' << c.typed << '"';
+    }
+}
+
+TEST_F(OptionsDlgTest, CancelChangesNothingAndTheNextShowingStartsFromTheSettings) {
+    settings.banz = 1;
+    settings.freq = 440.0f;
+    for (int n = 0; n <= 32; ++n) settings.sh[n] = true;
+    const AppSettings before = settings;
+    dlg.show();
+    ClickRadio(2, "bgrp", 2);
+    TypeFrequency("30");
+    for (int n = 0; n <= 32; ++n) Harmonic(n)->setChecked(false);
+    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(settings.banz, before.banz);
+    EXPECT_EQ(settings.freq, before.freq);
+    EXPECT_EQ(settings.sh, before.sh);
+
+    dlg.show();
+    EXPECT_EQ(dlg.bgrp->ItemIndex(), 1);
+    EXPECT_EQ(dlg.fedit->text(), "440");
+    EXPECT_TRUE(Harmonic(17)->isChecked());
+}
+
+TEST_F(OptionsDlgTest, EnterMeansOkAndEscapeMeansCancel) {
+    settings.freq = 1000.0f;
+    dlg.show();
+    TypeFrequency("50");
+    QTest::keyClick(dlg.fedit, Qt::Key_Escape);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(settings.freq, 1000.0f);
+
+    dlg.show();
+    TypeFrequency("50");
+    QTest::keyClick(dlg.fedit, Qt::Key_Return);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.freq, 50.0f);
+}
+
+TEST_F(OptionsDlgTest, AStoredIndexWithoutAnItemChecksNoneAndIsKept) {
+    settings.banz = 2;
+    dlg.show();
+    dlg.reject();
+    settings.banz = 7; // not one of the three colours
+    dlg.show();
+    EXPECT_EQ(dlg.bgrp->ItemIndex(), -1);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(Radio("bgrp", i)->isChecked()) << i;
+    dlg.OKBtn->click();
+    EXPECT_EQ(settings.banz, 7); // never -1, which every colour table would index with
+}
+
+TEST_F(OptionsDlgTest, FlagsOfHarmonicsWithoutACheckBoxSurvive) {
+    for (int n : {33, 40, 128}) settings.sh[n] = true;
+    settings.sh[5] = true;
+    dlg.show();
+    Harmonic(5)->setChecked(false);
+    dlg.OKBtn->click();
+    EXPECT_FALSE(settings.sh[5]);
+    for (int n = 33; n < HarmonicCount; ++n)
+        EXPECT_EQ(settings.sh[n], n == 33 || n == 40 || n == 128) << n;
+}
+
+TEST_F(OptionsDlgTest, TheLastPageShownStaysSelected) {
+    dlg.show();
+    EXPECT_EQ(dlg.Notebook->currentIndex(), 0);
+    EXPECT_TRUE(Harmonic(0)->isVisible());
+
+    QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(3).center());
+    EXPECT_EQ(dlg.Notebook->currentIndex(), 3);
+    EXPECT_TRUE(dlg.fedit->isVisible());
+    EXPECT_FALSE(Harmonic(0)->isVisible());
+    dlg.reject();
+
+    dlg.show();
+    EXPECT_EQ(dlg.TabSet->currentIndex(), 3);
+    EXPECT_TRUE(dlg.fedit->isVisible());
+    dlg.OKBtn->click();
+
+    dlg.show();
+    EXPECT_EQ(dlg.Notebook->currentIndex(), 3);
+}
+
+TEST(OptionsDialogPosition, CentresTheClientAreaOverTheMainFrame) {
+    const struct {
+        QRect main;
+        QPoint position;
+    } cases[] = {
+        {{10, 20, 641, 501}, {182, 180}},
+        {{0, 0, 298, 182}, {0, 0}},     // halves of 1 are truncated
+        {{0, 0, 100, 100}, {-98, -40}}, // towards zero, also below zero
+        {{-50, 40, 633, 493}, {118, 196}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OptionsDialogPosition(c.main, {297, 181}), c.position) << c.main.x();
+}
+
+TEST_F(OptionsDlgTest, EveryShowingCentresOverTheMainWindow) {
+    for (const QPoint mainAt : {QPoint(120, 90), QPoint(300, 211)}) {
+        main.move(mainAt);
+        dlg.show();
+        EXPECT_EQ(dlg.pos(), OptionsDialogPosition(main.frameGeometry(), dlg.size()));
+        dlg.reject();
+    }
+}
+
+TEST_F(OptionsDlgTest, HelpOpensTheTheoryPage) {
+    dlg.show();
+    QTest::mouseClick(dlg.HelpBtn, Qt::LeftButton);
+    QTextBrowser* window = help.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->source().toString().endsWith("theorie.html"));
+    // The page explains the settings that this dialog edits, and its umlauts survive.
+    const QString text = window->toPlainText();
+    for (const char* word :
+         {"Klirrfaktor", "Effektivwert", "Samplefrequenz", "Hintergrund", "auf weißem"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
+    EXPECT_TRUE(dlg.isVisible()); // help does not close the dialog
+}
+
+TEST(HelpPages, EveryLinkLeadsToABundledPage) {
+    const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)(#[^\"]*)?\""));
+    int pages = 0;
+    QDirIterator it(QStringLiteral(":/help"), {QStringLiteral("*.html")});
+    while (it.hasNext()) {
+        const QString path = it.next();
+        ++pages;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_GT(html.count(QLatin1Char('\n')), 30) << path.toStdString();
+        for (auto m = href.globalMatch(html); m.hasNext();) {
+            const QString target = m.next().captured(1);
+            if (target.isEmpty()) continue; // a link within the page
+            EXPECT_TRUE(QFileInfo::exists(QStringLiteral(":/help/") + target))
+                << path.toStdString() << " -> " << target.toStdString();
+        }
+    }
+    EXPECT_EQ(pages, 6);
+}
+
+} // namespace
