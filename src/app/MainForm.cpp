@@ -99,6 +99,9 @@ void TMainForm::FormActivate() {
 
 void TMainForm::FormPaint() {
     ShowSpectrumTitles();
+    // The value field and step buttons follow the selected signal's kind after every change,
+    // so that a waveform or formula signal can never be edited line by line.
+    UpdateEditControls();
     UpdateCommands();
     DrawLineDiagram();
 }
