@@ -1,5 +1,6 @@
 #include "app/HelpSystem.h"
 
+#include <QApplication>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -58,6 +59,15 @@ void HelpSystem::Show(const QString& page) {
         window_->setWindowTitle(QStringLiteral("Wellenwerk – Hilfe"));
         window_->setOpenLinks(true);
         window_->resize(640, 520);
+    }
+    // Help asked for from a modal dialog must be usable while that dialog waits: then the
+    // help window is modal itself and returns to the dialog when it closes.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted =
+        modal && modal != window_ ? Qt::ApplicationModal : Qt::NonModal;
+    if (window_->windowModality() != wanted) {
+        window_->hide();
+        window_->setWindowModality(wanted);
     }
     window_->setSource(QUrl(page.isEmpty() ? PageForContext(1) : page));
     window_->show();
