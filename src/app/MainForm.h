@@ -141,6 +141,7 @@ public:
     void MinusBtnClick();
     void RangeUpBtnClick();
     void RangeDownBtnClick();
+    void StepZoom(int& level, int delta, int highest);
 
     // Opens the editor of a signal's kind; returns QDialog::Accepted or Rejected.
     // Kinds without an editor behave as if the user cancelled.

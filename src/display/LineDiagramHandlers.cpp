@@ -15,30 +15,27 @@ void TMainForm::DrawLineDiagram() {
     if (SelectedSignal()) UpdateMeasures();
 }
 
-void TMainForm::PlusBtnClick() {
-    if (Settings.dxr <= 0) return;
-    --Settings.dxr;
+// Moves a zoom level one step within its table; a click at the limit does nothing.
+void TMainForm::StepZoom(int& level, int delta, int highest) {
+    const int next = level + delta;
+    if (next < 0 || next > highest) return;
+    level = next;
     DrawLineDiagram();
     UpdateZoomButtons();
+}
+
+void TMainForm::PlusBtnClick() {
+    StepZoom(Settings.dxr, -1, 3);
 }
 
 void TMainForm::MinusBtnClick() {
-    if (Settings.dxr >= 3) return;
-    ++Settings.dxr;
-    DrawLineDiagram();
-    UpdateZoomButtons();
+    StepZoom(Settings.dxr, +1, 3);
 }
 
 void TMainForm::RangeUpBtnClick() {
-    if (Settings.dyr <= 0) return;
-    --Settings.dyr;
-    DrawLineDiagram();
-    UpdateZoomButtons();
+    StepZoom(Settings.dyr, -1, 6);
 }
 
 void TMainForm::RangeDownBtnClick() {
-    if (Settings.dyr >= 6) return;
-    ++Settings.dyr;
-    DrawLineDiagram();
-    UpdateZoomButtons();
+    StepZoom(Settings.dyr, +1, 6);
 }

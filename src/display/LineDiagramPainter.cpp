@@ -104,13 +104,8 @@ QString LineDiagramLabel(const std::string& text) {
 
 void PaintLineDiagram(QPainter& p, const AppSettings& settings, const SignalList& signalList,
                       int selectedIndex, CurveCache& cache) {
-    p.save();
-    const QRect box(0, 0, DiagramWidth, DiagramHeight);
-    // Curves beyond the range run to the edges of the box and are cut there, whatever the
-    // device is painted on.
-    p.setClipRect(box);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
+    // Curves beyond the range run to the edges of the box and are cut there.
+    const QRect box = BeginViewPainting(p, DiagramWidth, DiagramHeight);
 
     const ColourScheme scheme = SchemeFor(settings.banz);
     const QColor background = Resolve(scheme.background);

@@ -30,3 +30,12 @@ void DrawTextCentred(QPainter& p, int x, int top, const QString& text) {
     const QFontMetrics m(p.font());
     p.drawText(x - m.horizontalAdvance(text) / 2, top + m.ascent(), text);
 }
+
+QRect BeginViewPainting(QPainter& p, int width, int height) {
+    p.save();
+    const QRect box(0, 0, width, height);
+    p.setClipRect(box);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    return box;
+}

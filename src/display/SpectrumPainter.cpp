@@ -8,13 +8,8 @@
 
 void PaintSpectrum(QPainter& p, SpectrumView view, const AppSettings& settings,
                    const tSignal* signal, int scroll, int selectedColumn) {
-    p.save();
-    const QRect box(0, 0, SpectrumBoxWidth, SpectrumBoxHeight);
-    // Bars beyond the scale run to the edge of the box and are cut there, whatever the
-    // device is painted on.
-    p.setClipRect(box);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
+    // Bars beyond the scale run to the edge of the box and are cut there.
+    const QRect box = BeginViewPainting(p, SpectrumBoxWidth, SpectrumBoxHeight);
 
     const ColourScheme scheme = SchemeFor(settings.banz);
     const QColor text = Resolve(scheme.text);
