@@ -165,7 +165,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
-    const QRect normal = isMinimized() ? normalGeometry() : frameGeometry();
+    // The placement keeps the frame's rectangle; a minimised window knows only the client
+    // rectangle of its normal state, so add the frame around it.
+    const QRect frame = frameGeometry(), client = geometry();
+    const QRect normal = isMinimized() ? normalGeometry().adjusted(frame.left() - client.left(),
+                                                                   frame.top() - client.top(),
+                                                                   frame.right() - client.right(),
+                                                                   frame.bottom() - client.bottom())
+                                       : frame;
     store_->WritePlacement(FormatPlacement(normal, isMinimized()));
     Settings.left = pos().x();
     Settings.top = pos().y();

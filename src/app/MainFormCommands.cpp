@@ -7,6 +7,7 @@
 #include "display/PaintBox.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -76,7 +77,9 @@ void TMainForm::ConnectCommands() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == SpecEdit && event->type() == QEvent::KeyRelease) {
+    // Only the release of a key the user lets go of counts, not those of auto-repeat.
+    if (watched == SpecEdit && event->type() == QEvent::KeyRelease &&
+        !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         SpecEditKeyUp();
         return false;
     }

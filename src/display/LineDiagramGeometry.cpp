@@ -49,10 +49,10 @@ float DiagramRowScale(int dyr) {
                               AmplitudeFor(dyr).range);
 }
 
-int DiagramRow(float v, float k) {
+int DiagramRow(long double v, float k) {
     // A float times a float is exact in extended precision, so a product that lies exactly
     // halfway between two rows stays a tie and goes to the even row.
-    long double product = static_cast<long double>(v) * k;
+    long double product = v * k;
     if (std::isnan(product)) product = 0.0L; // no place for it; keep it on the zero line
     product = std::clamp(product, -RowLimit, RowLimit);
     return DiagramZeroRow - static_cast<int>(std::nearbyint(product));
@@ -164,10 +164,22 @@ std::vector<GridMark> LineDiagramGrid(int dxr, int dyr, int lanz, float fo) {
     return marks;
 }
 
-std::vector<DiagramPoint> CurvePoints(const std::vector<float>& samples, float k) {
+namespace {
+
+template <typename T> std::vector<DiagramPoint> PointsOf(const std::vector<T>& samples, float k) {
     std::vector<DiagramPoint> points;
     points.reserve(samples.size());
     for (std::size_t x = 0; x < samples.size(); ++x)
         points.push_back({DiagramLeft + static_cast<int>(x), DiagramRow(samples[x], k)});
     return points;
+}
+
+} // namespace
+
+std::vector<DiagramPoint> CurvePoints(const std::vector<float>& samples, float k) {
+    return PointsOf(samples, k);
+}
+
+std::vector<DiagramPoint> CurvePoints(const std::vector<long double>& samples, float k) {
+    return PointsOf(samples, k);
 }

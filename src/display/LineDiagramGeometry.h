@@ -68,7 +68,7 @@ float DiagramRowScale(int dyr);
 // Pixel row of value v: 93 - round(v * k), the product exact in extended precision and
 // rounded half to even. Values beyond the range give rows outside the grid, and far off
 // values rows far outside the box; they are cut off only when drawn.
-int DiagramRow(float v, float k);
+int DiagramRow(long double v, float k);
 
 // A stroke from (x1, y1) towards (x2, y2): the end point itself is not drawn, so lines that
 // meet there do not paint it twice.
@@ -122,3 +122,5 @@ struct DiagramPoint {
 
 // Polyline through (25 + x, row of samples[x]) for every sample.
 std::vector<DiagramPoint> CurvePoints(const std::vector<float>& samples, float k);
+// Single harmonics are plotted from their extended-precision values.
+std::vector<DiagramPoint> CurvePoints(const std::vector<long double>& samples, float k);

@@ -35,7 +35,7 @@ void DrawLine(QPainter& p, const DiagramLine& line) {
     p.drawLine(line.x1, line.y1, line.x2, line.y2);
 }
 
-void DrawCurve(QPainter& p, const std::vector<float>& samples, float k) {
+template <typename T> void DrawCurve(QPainter& p, const std::vector<T>& samples, float k) {
     const std::vector<DiagramPoint> points = CurvePoints(samples, k);
     QPolygon polygon(static_cast<int>(points.size()));
     for (int i = 0; i < polygon.size(); ++i) polygon.setPoint(i, points[i].x, points[i].y);
@@ -83,7 +83,7 @@ void DrawCurves(QPainter& p, const AppSettings& settings, const SignalList& sign
     }
 
     p.setPen(CurvePen(ToQColor(GridGrey)));
-    std::vector<float> harmonic(DiagramSampleCount);
+    std::vector<long double> harmonic(DiagramSampleCount);
     for (int n = 1; n < HarmonicCount; ++n) {
         if (!settings.sh[n]) continue;
         for (int x = 0; x < DiagramSampleCount; ++x)

@@ -71,8 +71,8 @@ float SignalValue(const tSignal& signal, int x, float angleStep) {
     return s;
 }
 
-float HarmonicValue(const tSignal& signal, int n, int x, float angleStep) {
-    return static_cast<float>(HarmonicTerm(signal, n, x, angleStep));
+long double HarmonicValue(const tSignal& signal, int n, int x, float angleStep) {
+    return HarmonicTerm(signal, n, x, angleStep);
 }
 
 float DistortionFactor(const tSignal& signal) {

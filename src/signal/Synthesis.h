@@ -10,8 +10,9 @@ float AngleStepFor(int windowDegrees, int columns);
 // are left out), summed in a float accumulator rounded after each term.
 float SignalValue(const tSignal& signal, int x, float angleStep);
 
-// Value of harmonic n (1..128) alone at sample column x; the amplitude's sign is not tested.
-float HarmonicValue(const tSignal& signal, int n, int x, float angleStep);
+// Value of harmonic n (1..128) alone at sample column x, in extended precision (it is not
+// summed, so nothing rounds it to float); the amplitude's sign is not tested.
+long double HarmonicValue(const tSignal& signal, int n, int x, float angleStep);
 
 // Harmonics above the fundamental related to all harmonics, as a fraction 0..1.
 float DistortionFactor(const tSignal& signal);

@@ -7,7 +7,9 @@
 #include "signal/Palette.h"
 #include "support/MainFormFixture.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -174,6 +176,10 @@ TEST_F(ViewsTest, ReleasingShiftInAnEmptyFieldReportsTheConversionError) {
     prompts.ExpectError();
     QTest::keyRelease(form->SpecEdit, Qt::Key_Shift);
     EXPECT_EQ(prompts.Texts("error"), QStringList{"'' is not a valid integer value"});
+    // Releases of a held key's auto-repeat are not the user letting go of it.
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(form->SpecEdit, &repeat);
+    EXPECT_EQ(prompts.Texts("error").size(), 1);
 }
 
 TEST_F(ViewsTest, ModeButtonCyclesTheTitlesAndTheAngleGlyphs) {

@@ -81,8 +81,8 @@ TEST(SignalValue, SkipsHarmonicsThatAreZeroOrNegative) {
     // Half a period later the fundamental is at its minimum.
     EXPECT_NEAR(SignalValue(s, 280, step), -7.0f, 1e-4);
     // The single harmonic ignores the sign test and the constant term.
-    EXPECT_EQ(HarmonicValue(s, 2, 0, step), -50.0f);
-    EXPECT_EQ(HarmonicValue(s, 1, 0, step), 10.0f);
+    EXPECT_EQ(HarmonicValue(s, 2, 0, step), -50.0L);
+    EXPECT_EQ(HarmonicValue(s, 1, 0, step), 10.0L);
 }
 
 TEST(SignalValue, PhaseIsInDegrees) {
