@@ -15,12 +15,12 @@
 #include <QToolButton>
 
 void TMainForm::CreateDialogs() {
-    InfoDlg = new TInfoDlg(this);
     auto check = [this](QWidget* dialog, const QString& name) {
         return CheckNewName(dialog, name);
     };
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
     NewSignalDlg = new TNewSignalDlg(this, check);
+    InfoDlg = new TInfoDlg(this);
     OptionsDlg = new Toptionsdlg(this, Settings, *help_);
 }
 
