@@ -56,9 +56,11 @@ void TMainForm::FormCreate() {
     ApplyPlacement();
 
     StepGlyphs = PaintStepGlyphs();
-    Plus1Btn->setIcon(StepGlyphIcon(StepGlyphs, 2));
-    ZeroBtn->setIcon(StepGlyphIcon(StepGlyphs, 3));
-    Minus1Btn->setIcon(StepGlyphIcon(StepGlyphs, 4));
+    for (int i = 0; i < static_cast<int>(StepGlyphIcons.size()); ++i)
+        StepGlyphIcons[i] = StepGlyphIcon(StepGlyphs, i);
+    Plus1Btn->setIcon(StepGlyphIcons[2]);
+    ZeroBtn->setIcon(StepGlyphIcons[3]);
+    Minus1Btn->setIcon(StepGlyphIcons[4]);
 
     UpdateZoomButtons();
 

@@ -3,6 +3,7 @@
 #include "settings/AppSettings.h"
 #include "signal/SignalList.h"
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
@@ -79,6 +80,10 @@ public:
     // The small images painted at start: list icons and step-button glyphs.
     QPixmap ListIcons;
     QPixmap StepGlyphs;
+    // The fourteen glyphs cut from the strip once, as button icons.
+    std::array<QIcon, 14> StepGlyphIcons;
+    // Glyph column now on the four switchable step buttons, -1 before the first choice.
+    int StepGlyphColumn = -1;
 
     // --- dialogs, created once ----------------------------------------------------------
     TInfoDlg* InfoDlg;

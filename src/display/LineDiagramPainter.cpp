@@ -2,6 +2,7 @@
 
 #include "display/ColourScheme.h"
 #include "display/CurveCache.h"
+#include "display/CurveRaster.h"
 #include "display/LineDiagramGeometry.h"
 #include "display/PaintSupport.h"
 #include "settings/AppSettings.h"
@@ -9,6 +10,7 @@
 #include "signal/SignalList.h"
 #include "signal/Synthesis.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
@@ -24,26 +26,17 @@ QPen StrokePen(const QColor& colour) {
     return pen;
 }
 
-// One-pixel curves; they end on their last sample point (see DrawCurve).
-QPen CurvePen(const QColor& colour) {
-    QPen pen(colour, 0);
-    pen.setCapStyle(Qt::SquareCap);
-    return pen;
-}
-
 void DrawLine(QPainter& p, const DiagramLine& line) {
     p.drawLine(line.x1, line.y1, line.x2, line.y2);
 }
 
-template <typename T> void DrawCurve(QPainter& p, const std::vector<T>& samples, float k) {
-    const std::vector<DiagramPoint> points = CurvePoints(samples, k);
-    QPolygon polygon(static_cast<int>(points.size()));
-    for (int i = 0; i < polygon.size(); ++i) polygon.setPoint(i, points[i].x, points[i].y);
-    p.drawPolyline(polygon);
-    // Where a level segment meets a steep one, the rasteriser leaves out the pixel of the
-    // point they share, so a curve could miss its own sample; the points make sure it runs
-    // through every one of them.
-    p.drawPoints(polygon);
+// Curves are set pixel by pixel straight into the image: thousands of short segments a
+// redraw, which the painter's line drawing would make the slowest part of the diagram.
+template <typename T>
+void DrawCurve(QImage& canvas, const std::vector<T>& samples, float k, QRgb colour) {
+    ForEachCurvePixel(CurvePoints(samples, k), canvas.width(), canvas.height(), [&](int x, int y) {
+        reinterpret_cast<QRgb*>(canvas.scanLine(y))[x] = colour;
+    });
 }
 
 void DrawGrid(QPainter& p, const AppSettings& settings, const ColourScheme& scheme) {
@@ -63,7 +56,7 @@ void DrawGrid(QPainter& p, const AppSettings& settings, const ColourScheme& sche
     }
 }
 
-void DrawCurves(QPainter& p, const AppSettings& settings, const SignalList& signalList,
+void DrawCurves(QImage& canvas, const AppSettings& settings, const SignalList& signalList,
                 int selectedIndex, CurveCache& cache) {
     const float angleStep = DiagramAngleStep(settings.dxr);
     const float k = DiagramRowScale(settings.dyr);
@@ -71,29 +64,31 @@ void DrawCurves(QPainter& p, const AppSettings& settings, const SignalList& sign
     for (int i = 0; i < signalList.Count(); ++i) {
         const tSignal& signal = signalList.Signal(i);
         if (i == selectedIndex || !signal.Visible) continue;
-        p.setPen(CurvePen(ToQColor(SignalDimPalette[PaletteIndex(signal.ColorIndex)])));
-        DrawCurve(p, cache.Samples(signal, angleStep, DiagramSampleCount), k);
+        DrawCurve(canvas, cache.Samples(signal, angleStep, DiagramSampleCount), k,
+                  ToQColor(SignalDimPalette[PaletteIndex(signal.ColorIndex)]).rgb());
     }
 
     const tSignal& selected = signalList.Signal(selectedIndex);
     if (settings.sh[0]) {
-        p.setPen(StrokePen(QColor(255, 255, 255)));
+        // White on every background; like the grid lines it leaves out its end point.
         const int y = DiagramRow(selected.Amplitude[0], k);
-        p.drawLine(DiagramLeft, y, DiagramRight, y);
+        if (y >= 0 && y < canvas.height()) {
+            auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            std::fill(row + DiagramLeft, row + DiagramRight, qRgb(255, 255, 255));
+        }
     }
 
-    p.setPen(CurvePen(ToQColor(GridGrey)));
     std::vector<long double> harmonic(DiagramSampleCount);
     for (int n = 1; n < HarmonicCount; ++n) {
         if (!settings.sh[n]) continue;
         for (int x = 0; x < DiagramSampleCount; ++x)
             harmonic[x] = HarmonicValue(selected, n, x, angleStep);
-        DrawCurve(p, harmonic, k);
+        DrawCurve(canvas, harmonic, k, ToQColor(GridGrey).rgb());
     }
 
     // Whether or not it is marked visible, and on top of everything else.
-    p.setPen(CurvePen(ToQColor(SignalPalette[PaletteIndex(selected.ColorIndex)])));
-    DrawCurve(p, cache.Samples(selected, angleStep, DiagramSampleCount), k);
+    DrawCurve(canvas, cache.Samples(selected, angleStep, DiagramSampleCount), k,
+              ToQColor(SignalPalette[PaletteIndex(selected.ColorIndex)]).rgb());
 }
 
 } // namespace
@@ -104,21 +99,28 @@ QString LineDiagramLabel(const std::string& text) {
 
 void PaintLineDiagram(QPainter& p, const AppSettings& settings, const SignalList& signalList,
                       int selectedIndex, CurveCache& cache) {
-    // Curves beyond the range run to the edges of the box and are cut there.
-    const QRect box = BeginViewPainting(p, DiagramWidth, DiagramHeight);
-
-    const ColourScheme scheme = SchemeFor(settings.banz);
-    const QColor background = Resolve(scheme.background);
-    p.fillRect(box, background);
-    p.setFont(ViewFont());
-    // Labels hide the grid lines under them.
-    p.setBackgroundMode(Qt::OpaqueMode);
-    p.setBackground(background);
-    DrawGrid(p, settings, scheme);
-    p.setBackgroundMode(Qt::TransparentMode);
-
+    // The diagram is composed in an image of its own and then copied in one piece.
+    static QImage canvas;
+    if (canvas.size() != QSize(DiagramWidth, DiagramHeight))
+        canvas = QImage(DiagramWidth, DiagramHeight, QImage::Format_RGB32);
+    {
+        QPainter cp(&canvas);
+        const QRect box = BeginViewPainting(cp, DiagramWidth, DiagramHeight);
+        const ColourScheme scheme = SchemeFor(settings.banz);
+        const QColor background = Resolve(scheme.background);
+        cp.fillRect(box, background);
+        cp.setFont(ViewFont());
+        // Labels hide the grid lines under them.
+        cp.setBackgroundMode(Qt::OpaqueMode);
+        cp.setBackground(background);
+        DrawGrid(cp, settings, scheme);
+        cp.restore();
+    }
     if (signalList.IsValidIndex(selectedIndex))
-        DrawCurves(p, settings, signalList, selectedIndex, cache);
+        DrawCurves(canvas, settings, signalList, selectedIndex, cache);
+    // Whatever the device, nothing is drawn beyond the box.
+    BeginViewPainting(p, DiagramWidth, DiagramHeight);
+    p.drawImage(0, 0, canvas);
     p.restore();
     cache.Sweep();
 }

@@ -74,7 +74,9 @@ void TMainForm::UpdateEditControls() {
         QToolButton* button;
         int row;
     } glyphs[] = {{Plus3Btn, 0}, {Plus2Btn, 1}, {Minus2Btn, 5}, {Minus3Btn, 6}};
-    for (const auto& g : glyphs) g.button->setIcon(StepGlyphIcon(StepGlyphs, column * 7 + g.row));
+    if (column == StepGlyphColumn) return;
+    StepGlyphColumn = column;
+    for (const auto& g : glyphs) g.button->setIcon(StepGlyphIcons[column * 7 + g.row]);
 }
 
 std::array<QToolButton*, 7> TMainForm::StepButtons() const {
