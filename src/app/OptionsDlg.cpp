@@ -1,5 +1,6 @@
 #include "app/OptionsDlg.h"
 
+#include "app/DialogPlacement.h"
 #include "app/HelpSystem.h"
 #include "settings/AppSettings.h"
 #include "settings/FrequencyText.h"
@@ -72,7 +73,7 @@ void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
 // --- the dialog ------------------------------------------------------------------------
 
 Toptionsdlg::Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help)
-    : QDialog(mainWindow), mainWindow_(mainWindow), settings_(settings), help_(help) {
+    : QDialog(mainWindow), settings_(settings), help_(help) {
     setObjectName(QStringLiteral("Toptionsdlg"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -184,12 +185,6 @@ void Toptionsdlg::CreateTabs() {
         TabSet->addTab(QString::fromUtf8(title));
 }
 
-QPoint OptionsDialogPosition(const QRect& mainFrame, const QSize& dialogClient) {
-    // C++ integer division truncates towards zero, as the placement rule asks.
-    return {mainFrame.left() + (mainFrame.width() - dialogClient.width()) / 2,
-            mainFrame.top() + (mainFrame.height() - dialogClient.height()) / 2};
-}
-
 void Toptionsdlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window system restoring the dialog must not throw away what the user has typed.
@@ -197,7 +192,7 @@ void Toptionsdlg::showEvent(QShowEvent* event) {
 }
 
 void Toptionsdlg::FormActivate() {
-    if (mainWindow_) move(OptionsDialogPosition(mainWindow_->frameGeometry(), size()));
+    CentreOverMainWindow(*this);
     Lgrp->SetItemIndex(settings_.lanz);
     Sgrp->SetItemIndex(settings_.sanz);
     bgrp->SetItemIndex(settings_.banz);

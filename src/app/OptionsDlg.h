@@ -59,11 +59,6 @@ private:
     void CreateButtons();
     void CreateTabs();
 
-    QWidget* mainWindow_;
     AppSettings& settings_;
     HelpSystem& help_;
 };
-
-// Left and top that centre a dialog of `dialogClient` size over the frame of the main
-// window; the halvings truncate towards zero.
-QPoint OptionsDialogPosition(const QRect& mainFrame, const QSize& dialogClient);

@@ -29,27 +29,26 @@ SettingsStore::~SettingsStore() {
 
 AppSettings SettingsStore::Load(const QString& programDir) const {
     AppSettings s;
-    auto readInt = [this](const char* key, int fallback) {
-        const QVariant v = store_->value(QString::fromLatin1(key));
+    auto readInt = [this](const QString& key, int fallback) {
+        const QVariant v = store_->value(key);
         if (!v.isValid()) return fallback;
         return ParseIntSetting(v.toString().toStdString(), fallback);
     };
-    s.left = readInt("left", s.left);
-    s.top = readInt("top", s.top);
-    s.dxr = readInt("dxr", s.dxr);
-    s.dyr = readInt("dyr", s.dyr);
+    s.left = readInt(QStringLiteral("left"), s.left);
+    s.top = readInt(QStringLiteral("top"), s.top);
+    s.dxr = readInt(QStringLiteral("dxr"), s.dxr);
+    s.dyr = readInt(QStringLiteral("dyr"), s.dyr);
     s.path = store_->value(QStringLiteral("path"), programDir).toString().toStdString();
-    s.mode = readInt("mode", s.mode);
-    s.tongue = readInt("tongue", s.tongue);
-    s.sanz = readInt("sanz", s.sanz);
-    s.lanz = readInt("lanz", s.lanz);
-    s.banz = readInt("banz", s.banz);
-    s.sfreq = readInt("sfreq", s.sfreq);
+    s.mode = readInt(QStringLiteral("mode"), s.mode);
+    s.tongue = readInt(QStringLiteral("tongue"), s.tongue);
+    s.sanz = readInt(QStringLiteral("sanz"), s.sanz);
+    s.lanz = readInt(QStringLiteral("lanz"), s.lanz);
+    s.banz = readInt(QStringLiteral("banz"), s.banz);
+    s.sfreq = readInt(QStringLiteral("sfreq"), s.sfreq);
     const QString freqText =
         store_->value(QStringLiteral("freq"), QStringLiteral("1000")).toString();
     s.freq = ParseFrequencySetting(freqText).value_or(1000.0f);
-    for (int n = 0; n < HarmonicCount; ++n)
-        s.sh[n] = readInt(ShKey(n).toLatin1().constData(), 0) != 0;
+    for (int n = 0; n < HarmonicCount; ++n) s.sh[n] = readInt(ShKey(n), 0) != 0;
     s.Normalize();
     return s;
 }

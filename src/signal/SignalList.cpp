@@ -10,9 +10,3 @@ int SignalList::Append(std::string name, const tSignal& signal) {
 void SignalList::Remove(int index) {
     entries_.erase(entries_.begin() + index);
 }
-
-int SignalList::FindExact(const std::string& name) const {
-    for (int i = 0; i < Count(); ++i)
-        if (entries_[i].name == name) return i;
-    return -1;
-}

@@ -28,9 +28,6 @@ public:
     void Remove(int index);
     void Clear() { entries_.clear(); }
 
-    // Index of the entry whose name equals `name` exactly, or -1.
-    int FindExact(const std::string& name) const;
-
 private:
     std::vector<NamedSignal> entries_;
 };

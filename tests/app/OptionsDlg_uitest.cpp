@@ -1,5 +1,6 @@
 // The settings dialog: its controls, loading them from the settings at every showing,
 // writing them back on OK only, the tab row, and the help button with the help pages.
+#include "app/DialogPlacement.h"
 #include "app/OptionsDlg.h"
 
 #include "app/HelpSystem.h"
@@ -266,14 +267,14 @@ TEST(OptionsDialogPosition, CentresTheClientAreaOverTheMainFrame) {
         {{-50, 40, 633, 493}, {118, 196}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OptionsDialogPosition(c.main, {297, 181}), c.position) << c.main.x();
+        EXPECT_EQ(CentredDialogPosition(c.main, {297, 181}), c.position) << c.main.x();
 }
 
 TEST_F(OptionsDlgTest, EveryShowingCentresOverTheMainWindow) {
     for (const QPoint mainAt : {QPoint(120, 90), QPoint(300, 211)}) {
         main.move(mainAt);
         dlg.show();
-        EXPECT_EQ(dlg.pos(), OptionsDialogPosition(main.frameGeometry(), dlg.size()));
+        EXPECT_EQ(dlg.pos(), CentredDialogPosition(main.frameGeometry(), dlg.size()));
         dlg.reject();
     }
 }
