@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages Wellenwerk needs to build, run and test, if missing.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+          qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2
+          xvfb xauth openbox xdotool pulseaudio pulseaudio-utils sox librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

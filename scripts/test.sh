@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, checks the formatting, builds everything with warnings treated as
+# errors and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev
-ctest --preset dev -j2
+scripts/check-format.sh
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+ctest --preset ci -j2

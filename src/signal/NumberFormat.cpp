@@ -69,7 +69,11 @@ std::string FormatEngineering(long double x) {
         ++e;
     }
     if (k > 0 && static_cast<int>(t.size()) > k) {
+// g++ 12 reports a bogus overlap in the inlined insert (GCC bug 105651).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
         t.insert(t.size() - k, ",");
+#pragma GCC diagnostic pop
         while (!t.empty() && t.back() == '0') t.pop_back();
         if (!t.empty() && t.back() == ',') t.pop_back();
     }
