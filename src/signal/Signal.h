@@ -13,11 +13,23 @@ inline constexpr int SupportGridSize = 64;
 // Formula texts are single-byte strings of at most this many characters.
 inline constexpr std::size_t MaxShortStringLength = 255;
 
+// How a signal's series is formed. Stored as a plain 32-bit integer in the record and in
+// project files, where a value outside the three known kinds can occur and is kept.
+enum SignalKind : int32_t {
+    SpectralLines = 0, // amplitudes and phases edited directly
+    Waveform = 1,      // support points drawn with the mouse, analysed into a series
+    Formulas = 2,      // coefficient formulas evaluated into a series
+};
+inline constexpr int SignalKindCount = 3;
+inline constexpr bool IsKnownKind(int32_t kind) {
+    return kind >= 0 && kind < SignalKindCount;
+}
+
 // One periodic signal: s(x) = A0 + sum An * cos(n*x + PHIn), phases in degrees.
 // A plain record; its name lives in the project's signal list.
 class tSignal {
 public:
-    int32_t Kind;        // 0 spectral lines, 1 waveform, 2 formulas
+    int32_t Kind;        // a SignalKind; kept as read from a file when unknown
     int32_t PointsIndex; // waveform: 0..3 for 8, 16, 32, 64 support points
     int32_t Reserved;    // kept with the signal in project files, no other effect
     int32_t ColorIndex;  // 0..7 into SignalPalette / SignalDimPalette
