@@ -1,7 +1,7 @@
 // Renders the main window with a few example signals to a PNG file, for the README.
 // Usage: wellenwerk_screenshot OUTPUT.png [mode]
 #include "app/Application.h"
-#include "app/MainForm.h"
+#include "support/MainFormAccess.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -53,23 +53,24 @@ int main(int argc, char** argv) {
     app.LoadGermanTranslations();
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shot.png");
     TMainForm form;
-    form.FirstActivation = false;
-    if (argc > 2) form.Settings.mode = QString::fromLocal8Bit(argv[2]).toInt();
-    form.Settings.sh[3] = true;
-    form.Settings.sh[0] = true;
-    form.Signals.Append("Rechteck", Square(3, true));
-    form.Signals.Append("Sägezahn", Sawtooth(1, true));
-    form.Signals.Append("Schwebung (verborgen)", Beat(2, false));
-    form.SetListItems(0);
-    form.SelectedHarmonic = 3;
-    form.UpdateEditControls();
-    form.FormPaint();
+    MainFormAccess access(form);
+    access.FirstActivation() = false;
+    if (argc > 2) access.Settings().mode = QString::fromLocal8Bit(argv[2]).toInt();
+    access.Settings().sh[3] = true;
+    access.Settings().sh[0] = true;
+    access.project().Append("Rechteck", Square(3, true));
+    access.project().Append("Sägezahn", Sawtooth(1, true));
+    access.project().Append("Schwebung (verborgen)", Beat(2, false));
+    access.Select(0);
+    access.Spectra().SetSelection(3, 0);
+    access.Spectra().UpdateEditControls();
+    access.FormPaint();
     form.show();
     QTimer::singleShot(500, [&] {
         form.grab().save(output);
         QCoreApplication::exit(0); // quit() would ask the window to close
     });
     const int result = app.exec();
-    form.ProjectModified = false;
+    access.project().MarkSaved();
     return result;
 }

@@ -1,5 +1,4 @@
-#include "app/MainForm.h"
-#include "display/PaintBox.h"
+#include "support/MainFormAccess.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,7 +12,8 @@ namespace {
 // A main window with 20 visible signals of 128 non-zero harmonics each, the last selected.
 std::unique_ptr<TMainForm> BusyWindow() {
     auto form = std::make_unique<TMainForm>();
-    form->FirstActivation = false;
+    MainFormAccess access(*form);
+    access.FirstActivation() = false;
     for (int i = 0; i < 20; ++i) {
         tSignal s;
         s.Visible = true;
@@ -22,17 +22,17 @@ std::unique_ptr<TMainForm> BusyWindow() {
             s.Amplitude[n] = (60.0f + i) / n;
             s.Phase[n] = 11.0f * n + i;
         }
-        form->Signals.Append("Signal " + std::to_string(i + 1), s);
+        access.project().Append("Signal " + std::to_string(i + 1), s);
     }
-    form->SetListItems(19);
+    access.Select(19);
     form->show();
-    form->FormPaint();
+    access.FormPaint();
     return form;
 }
 
 // Paints the whole window synchronously, as an expose after a refresh would.
 void PaintWindow(TMainForm& form, QImage& target) {
-    form.FormPaint();
+    MainFormAccess(form).FormPaint();
     form.render(&target);
 }
 
@@ -43,11 +43,14 @@ void BM_RepaintAfterEdit(benchmark::State& state) {
     float delta = 1.0f;
     for (auto _ : state) {
         // A change of the selected signal's series, as an edit in the spectrum views makes it.
-        form->SelectedSignal()->Amplitude[3] += delta;
+        MainFormAccess(*form).project().EditSeries(19, [&](tSignal& s) {
+            s.Amplitude[3] += delta;
+            return true;
+        });
         delta = -delta;
         PaintWindow(*form, target);
     }
-    form->ProjectModified = false;
+    MainFormAccess(*form).project().MarkSaved();
 }
 BENCHMARK(BM_RepaintAfterEdit)->Unit(benchmark::kMillisecond);
 
@@ -59,7 +62,7 @@ void BM_RepaintNoChange(benchmark::State& state) {
     for (auto _ : state) {
         // A selection change: the same data, drawn with another signal on top.
         row = row == 19 ? 18 : 19;
-        form->SignalListBox->setCurrentRow(row);
+        MainFormAccess(*form).Control<QListWidget>("SignalListBox")->setCurrentRow(row);
         PaintWindow(*form, target);
     }
 }
@@ -68,13 +71,15 @@ BENCHMARK(BM_RepaintNoChange)->Unit(benchmark::kMillisecond);
 void BM_StepButton(benchmark::State& state) {
     auto form = BusyWindow();
     QImage target(form->size(), QImage::Format_RGB32);
-    form->SelectedHarmonic = 3;
-    form->SelectedView = 0;
-    form->UpdateEditControls();
+    MainFormAccess access(*form);
+    access.Spectra().SetSelection(3, 0);
+    access.Spectra().UpdateEditControls();
     PaintWindow(*form, target);
+    QToolButton* plus = access.Control<QToolButton>("Plus2Btn");
+    QToolButton* minus = access.Control<QToolButton>("Minus2Btn");
     bool up = true;
     for (auto _ : state) {
-        (up ? form->Plus2Btn : form->Minus2Btn)->click();
+        (up ? plus : minus)->click();
         up = !up;
         form->render(&target);
     }
@@ -88,9 +93,10 @@ namespace {
 // The line diagram alone, with every curve cached: what drawing 21 polylines costs.
 void BM_LineDiagramPaintCached(benchmark::State& state) {
     auto form = BusyWindow();
-    QImage target(form->diagbox->size(), QImage::Format_RGB32);
-    form->diagbox->render(&target);
-    for (auto _ : state) form->diagbox->render(&target);
+    QWidget* diagbox = MainFormAccess(*form).Control("diagbox");
+    QImage target(diagbox->size(), QImage::Format_RGB32);
+    diagbox->render(&target);
+    for (auto _ : state) diagbox->render(&target);
 }
 BENCHMARK(BM_LineDiagramPaintCached)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "app/Prompts.h"
+#include "ui/CommandGuard.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,9 +16,9 @@ bool WellenwerkApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ReportException(e.what());
+        ReportError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ReportException("Unbekannter Fehler");
+        ReportError(QStringLiteral("Unbekannter Fehler"));
     }
     return false;
 }
@@ -32,12 +32,4 @@ void WellenwerkApplication::LoadGermanTranslations() {
         else
             delete translator;
     }
-}
-
-ConversionError::ConversionError(const QString& text)
-    : std::runtime_error(
-          QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString()) {}
-
-void ReportException(const char* what) {
-    prompts().Error(QApplication::activeWindow(), QString::fromUtf8(what));
 }

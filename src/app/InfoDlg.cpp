@@ -1,15 +1,9 @@
 #include "app/InfoDlg.h"
 
 #include <QLabel>
-#include <QPushButton>
 
-TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("InfoDlg"));
-    setWindowTitle(QStringLiteral("Info"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(380, 250);
-
+TInfoDlg::TInfoDlg(QWidget* mainWindow)
+    : TFixedDialog(mainWindow, QStringLiteral("InfoDlg"), QStringLiteral("Info"), {380, 250}) {
     auto* name = new QLabel(QStringLiteral("Wellenwerk V2.5"), this);
     name->setObjectName(QStringLiteral("ProgramName"));
     QFont big = name->font();
@@ -33,11 +27,7 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent) {
         "keine Haftung übernommen."));
     terms->setGeometry(16, 72, 348, 120);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    ok->setGeometry(152, 208, 76, 26);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    AddButtons({152, 208, 76, 26}, {});
 }
 
 QPoint InfoDialogPosition(const QRect& mainFrame, int mainClientHeight, const QSize& dialogFrame) {
@@ -48,7 +38,7 @@ QPoint InfoDialogPosition(const QRect& mainFrame, int mainClientHeight, const QS
     return {left, top};
 }
 
-void TInfoDlg::PlaceOver(const QRect& mainFrame, int mainClientHeight) {
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    move(InfoDialogPosition(mainFrame, mainClientHeight, frame));
+QPoint TInfoDlg::Placement(const QRect& mainFrame, int mainClientHeight) const {
+    return InfoDialogPosition(mainFrame, mainClientHeight,
+                              frameGeometry().size().expandedTo(size()));
 }

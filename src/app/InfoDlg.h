@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 // Program name and terms of use; shown at start, on "Info" and when the program closes.
-class TInfoDlg : public QDialog {
+class TInfoDlg : public TFixedDialog {
     Q_OBJECT
 public:
-    explicit TInfoDlg(QWidget* parent);
+    explicit TInfoDlg(QWidget* mainWindow);
 
-    // Places the dialog over the client area of the main window.
-    void PlaceOver(const QRect& mainFrame, int mainClientHeight);
+protected:
+    // Over the main window's client area, by the dialog's frame.
+    QPoint Placement(const QRect& mainFrame, int mainClientHeight) const override;
 };
 
 // Left and top of the info dialog for a main window frame, its client height and the

@@ -1,20 +1,21 @@
-// The main window's life: creation, first activation, refreshing, closing, destruction.
+// The main window's life: creation, first activation, closing, destruction.
 #include "app/MainForm.h"
 
 #include "app/Glyphs.h"
-#include "app/HelpSystem.h"
 #include "app/InfoDlg.h"
-#include "app/Prompts.h"
+#include "app/NewSignalDlg.h"
+#include "app/OptionsDlg.h"
 #include "app/SettingsStore.h"
-#include "display/CurveCache.h"
-#include "display/PaintBox.h"
+#include "display/LineDiagramView.h"
+#include "display/SpectrumViews.h"
+#include "ui/CommandGuard.h"
+#include "ui/HelpSystem.h"
+#include "ui/Prompts.h"
+#include "ui/SignalEditor.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -25,8 +26,7 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()),
-      curves_(std::make_unique<CurveCache>()) {
+      store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()) {
     setObjectName(QStringLiteral("MainForm"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -48,7 +48,6 @@ void TMainForm::FormCreate() {
     ProgramDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!ProgramDir.endsWith(QDir::separator())) ProgramDir += QDir::separator();
 
-    Signals.Clear();
     ListIcons = PaintListIcons();
 
     Settings = store_->Load(ProgramDir);
@@ -62,16 +61,48 @@ void TMainForm::FormCreate() {
     ZeroBtn->setIcon(StepGlyphIcons[3]);
     Minus1Btn->setIcon(StepGlyphIcons[4]);
 
-    UpdateZoomButtons();
+    auto selected = [this] { return SelectedIndex(); };
+    spectra_ = std::make_unique<SpectrumViews>(
+        SpectrumControls{specgroup0,
+                         specgroup1,
+                         specbox0,
+                         specbox1,
+                         SpecEdit,
+                         hBar,
+                         {Plus3Btn, Plus2Btn, Plus1Btn, ZeroBtn, Minus1Btn, Minus2Btn, Minus3Btn}},
+        project_, Settings, selected, StepGlyphIcons);
+    diagram_ = std::make_unique<LineDiagramView>(
+        LineDiagramControls{diagbox, PlusBtn, MinusBtn, RangeUpBtn, RangeDownBtn}, project_,
+        Settings, selected);
+    diagram_->UpdateZoomButtons();
 
     setWindowTitle(QStringLiteral("Wellenwerk V2.5"));
-    CopyBuffer.reset();
     Settings.tongue = 1;
     FirstActivation = true;
-    ProjectModified = false;
-    hBar->setRange(0, 6);
-    SpectrumScroll = 0;
+    hBar->setRange(0, MaxSpectrumScroll);
     hBar->setValue(0);
+    project_.SetListener(
+        [this](ProjectChange change, int index) { ProjectChanged(change, index); });
+}
+
+void TMainForm::CreateDialogs() {
+    auto check = [this](QWidget* dialog, const QString& name) {
+        return CheckNewName(dialog, name);
+    };
+    NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    NewSignalDlg = new TNewSignalDlg(this, check);
+    InfoDlg = new TInfoDlg(this);
+    OptionsDlg = new Toptionsdlg(this, Settings, *help_);
+}
+
+void TMainForm::SetEditor(int kind, SignalEditor* editor) {
+    if (!IsKnownKind(kind)) return;
+    Editors[kind] = editor;
+    // A rename in the editor must not clash with another signal's name either.
+    if (editor)
+        editor->SetNameCheck([this](QWidget* dialog, const QString& name) {
+            return CheckNewName(dialog, name, editingIndex_);
+        });
 }
 
 void TMainForm::ApplyPlacement() {
@@ -89,61 +120,22 @@ bool TMainForm::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && FirstActivation) {
         FirstActivation = false;
         // Let the window finish showing before the info dialog takes the input.
-        QTimer::singleShot(0, this, &TMainForm::FormActivate);
+        QTimer::singleShot(0, this, Guarded([this] { FormActivate(); }));
     }
     return QMainWindow::event(e);
 }
 
 void TMainForm::FormActivate() {
-    UpdateEditControls();
+    spectra_->UpdateEditControls();
     InfoItemClick();
-}
-
-void TMainForm::FormPaint() {
-    ShowSpectrumTitles();
-    // The value field and step buttons follow the selected signal's kind after every change,
-    // so that a waveform or formula signal can never be edited line by line.
-    UpdateEditControls();
-    UpdateCommands();
-    DrawLineDiagram();
-}
-
-int TMainForm::SelectedIndex() const {
-    const int row = SignalListBox->currentRow();
-    return Signals.IsValidIndex(row) ? row : -1;
-}
-
-tSignal* TMainForm::SelectedSignal() {
-    const int i = SelectedIndex();
-    return i >= 0 ? &Signals.Signal(i) : nullptr;
-}
-
-void TMainForm::UpdateZoomButtons() {
-    PlusBtn->setEnabled(Settings.dxr > 0);
-    MinusBtn->setEnabled(Settings.dxr < 3);
-    RangeUpBtn->setEnabled(Settings.dyr > 0);
-    RangeDownBtn->setEnabled(Settings.dyr < 6);
-}
-
-void TMainForm::InfoItemClick() {
-    InfoDlg->PlaceOver(frameGeometry(), centralWidget()->height());
-    prompts().Exec(*InfoDlg);
-}
-
-void TMainForm::Inhalt1Click() {
-    help_->ShowContext(1);
-}
-
-void TMainForm::TheoryItemClick() {
-    help_->ShowContext(3);
-}
-
-void TMainForm::ContentsItemClick() {
-    help_->ShowContext(2);
 }
 
 bool TMainForm::FormCloseQuery() {
     return prompts().Confirm(this, QStringLiteral("Wollen Sie Wellenwerk V2.5 wirklich beenden?"));
+}
+
+bool TMainForm::QueryProjectSaved() {
+    return true;
 }
 
 void TMainForm::FormClose() {
@@ -152,18 +144,14 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (closing_ || !FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    if (!QueryProjectSaved()) {
-        event->ignore();
-        return;
-    }
-    closing_ = true;
-    FormClose();
-    closing_ = false;
-    event->accept();
+    event->ignore();
+    RunCommand([&] {
+        if (closing_ || !FormCloseQuery() || !QueryProjectSaved()) return;
+        closing_ = true;
+        FormClose();
+        closing_ = false;
+        event->accept();
+    });
 }
 
 void TMainForm::FormDestroy() {
@@ -178,7 +166,6 @@ void TMainForm::FormDestroy() {
     store_->WritePlacement(FormatPlacement(normal, isMinimized()));
     Settings.left = pos().x();
     Settings.top = pos().y();
-    CopyBuffer.reset();
     store_->Save(Settings);
     help_->CloseAll();
 }

@@ -1,10 +1,14 @@
-// Wiring of the main window's buttons and menu items, and its dialogs.
+// Wiring of the main window's buttons, menu items and mouse, and the handlers that only
+// hand their work to a subsystem.
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"
-#include "app/NewSignalDlg.h"
 #include "app/OptionsDlg.h"
-#include "app/Prompts.h"
-#include "display/PaintBox.h"
+#include "display/LineDiagramView.h"
+#include "display/SpectrumViews.h"
+#include "ui/CommandGuard.h"
+#include "ui/HelpSystem.h"
+#include "ui/PaintBox.h"
+#include "ui/Prompts.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -14,26 +18,13 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-void TMainForm::CreateDialogs() {
-    auto check = [this](QWidget* dialog, const QString& name) {
-        return CheckNewName(dialog, name);
-    };
-    NewSignalNameDlg = new TNewSignalNameDlg(this, check);
-    NewSignalDlg = new TNewSignalDlg(this, check);
-    InfoDlg = new TInfoDlg(this);
-    OptionsDlg = new Toptionsdlg(this, Settings, *help_);
-}
-
-void TMainForm::OptionsItemClick() {
-    if (prompts().Exec(*OptionsDlg) == QDialog::Accepted) FormPaint();
-}
-
 void TMainForm::ConnectCommands() {
+    // Every command runs guarded: an error it raises is shown, and the program goes on.
     auto button = [this](QToolButton* b, void (TMainForm::*handler)()) {
-        connect(b, &QToolButton::clicked, this, handler);
+        connect(b, &QToolButton::clicked, this, Guarded([this, handler] { (this->*handler)(); }));
     };
     auto item = [this](QAction* a, void (TMainForm::*handler)()) {
-        connect(a, &QAction::triggered, this, handler);
+        connect(a, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
     };
     connect(ExitItem, &QAction::triggered, this, &QWidget::close);
     item(InfoItem, &TMainForm::InfoItemClick);
@@ -53,7 +44,8 @@ void TMainForm::ConnectCommands() {
     item(EditSignalItem, &TMainForm::SignalOptionsBtnClick);
     item(ConvertItem, &TMainForm::ConvertItemClick);
 
-    connect(SignalListBox, &QListWidget::currentRowChanged, this, &TMainForm::SignalListBoxClick);
+    connect(SignalListBox, &QListWidget::currentRowChanged, this,
+            Guarded([this](int) { SignalListBoxClick(); }));
     SignalListBox->viewport()->installEventFilter(this);
 
     button(OptionsBtn, &TMainForm::OptionsItemClick);
@@ -63,42 +55,87 @@ void TMainForm::ConnectCommands() {
     button(RangeUpBtn, &TMainForm::RangeUpBtnClick);
     button(RangeDownBtn, &TMainForm::RangeDownBtnClick);
 
-    diagbox->OnPaint = [this](QPainter& p) { PaintLineDiagram(p); };
-    specbox0->OnPaint = [this](QPainter& p) { PaintUpperView(p); };
-    specbox1->OnPaint = [this](QPainter& p) { PaintLowerView(p); };
-    specbox0->OnMouseDown = [this](QMouseEvent* e) { PickColumn(0, e->position().toPoint().x()); };
-    specbox1->OnMouseDown = [this](QMouseEvent* e) { PickColumn(1, e->position().toPoint().x()); };
+    specbox0->OnMouseDown = [this](QMouseEvent* e) {
+        RunCommand([&] { spectra_->PickColumn(0, e->position().toPoint().x()); });
+    };
+    specbox1->OnMouseDown = [this](QMouseEvent* e) {
+        RunCommand([&] { spectra_->PickColumn(1, e->position().toPoint().x()); });
+    };
     button(SpecModeBtn, &TMainForm::SpecModeBtnClick);
-    connect(hBar, &QScrollBar::valueChanged, this, &TMainForm::hBarChange);
-    const auto steps = StepButtons();
-    for (int row = 0; row < static_cast<int>(steps.size()); ++row)
-        connect(steps[row], &QToolButton::clicked, this, [this, row] { StepButtonClick(row); });
+    connect(hBar, &QScrollBar::valueChanged, this,
+            Guarded([this](int position) { spectra_->hBarChange(position); }));
+    const std::array<QToolButton*, StepButtonCount> steps{Plus3Btn,  Plus2Btn,  Plus1Btn, ZeroBtn,
+                                                          Minus1Btn, Minus2Btn, Minus3Btn};
+    for (int row = 0; row < StepButtonCount; ++row)
+        connect(steps[row], &QToolButton::clicked, this,
+                Guarded([this, row] { spectra_->StepButtonClick(row); }));
     SpecEdit->installEventFilter(this);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    // Only the release of a key the user lets go of counts, not those of auto-repeat.
-    if (watched == SpecEdit && event->type() == QEvent::KeyRelease &&
-        !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-        SpecEditKeyUp();
-        return false;
-    }
-    if (watched == SignalListBox->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    bool handled = false;
+    RunCommand([&] {
+        // Only the release of a key the user lets go of counts, not those of auto-repeat.
+        if (watched == SpecEdit && event->type() == QEvent::KeyRelease &&
+            !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+            spectra_->SpecEditKeyUp();
+            return;
+        }
+        if (watched != SignalListBox->viewport()) return;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
             // The right button toggles the selected signal, whatever row is under the mouse.
-            ToggleSelectedVisible();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonDblClick &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            SignalListBoxMouseDown();
+            handled = true;
+        } else if (event->type() == QEvent::MouseButtonDblClick &&
+                   mouse->button() == Qt::LeftButton) {
             SignalOptionsBtnClick();
-            return true;
+            handled = true;
         }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    });
+    return handled || QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::QueryProjectSaved() {
-    return true;
+void TMainForm::OptionsItemClick() {
+    if (prompts().Exec(*OptionsDlg) == QDialog::Accepted) FormPaint();
+}
+
+void TMainForm::SpecModeBtnClick() {
+    spectra_->SpecModeBtnClick();
+}
+
+void TMainForm::PlusBtnClick() {
+    if (diagram_->PlusBtnClick()) DrawLineDiagram();
+    diagram_->UpdateZoomButtons();
+}
+
+void TMainForm::MinusBtnClick() {
+    if (diagram_->MinusBtnClick()) DrawLineDiagram();
+    diagram_->UpdateZoomButtons();
+}
+
+void TMainForm::RangeUpBtnClick() {
+    if (diagram_->RangeUpBtnClick()) DrawLineDiagram();
+    diagram_->UpdateZoomButtons();
+}
+
+void TMainForm::RangeDownBtnClick() {
+    if (diagram_->RangeDownBtnClick()) DrawLineDiagram();
+    diagram_->UpdateZoomButtons();
+}
+
+void TMainForm::InfoItemClick() {
+    prompts().Exec(*InfoDlg);
+}
+
+void TMainForm::Inhalt1Click() {
+    help_->ShowContext(1);
+}
+
+void TMainForm::TheoryItemClick() {
+    help_->ShowContext(3);
+}
+
+void TMainForm::ContentsItemClick() {
+    help_->ShowContext(2);
 }

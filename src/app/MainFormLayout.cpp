@@ -3,7 +3,7 @@
 #include "app/MainForm.h"
 #include "app/SignalRowDelegate.h"
 #include "app/ToolIcons.h"
-#include "display/PaintBox.h"
+#include "ui/PaintBox.h"
 
 #include <QAction>
 #include <QFrame>
@@ -71,7 +71,7 @@ void TMainForm::CreateControls() {
     SignalListBox->setObjectName(QStringLiteral("SignalListBox"));
     SignalListBox->setGeometry(8, 16, 217, 197);
     SignalListBox->setUniformItemSizes(true);
-    SignalListBox->setItemDelegate(new SignalRowDelegate(this, SignalListBox));
+    SignalListBox->setItemDelegate(new SignalRowDelegate(project_, ListIcons, SignalListBox));
     SignalListBox->setContextMenuPolicy(Qt::PreventContextMenu);
 
     NewProjectBtn = MakeButton(client, "NewProjectBtn", {240, 6, 25, 25},

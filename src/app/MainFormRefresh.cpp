@@ -1,17 +1,68 @@
-// Refreshing the main window: command states and the readouts under the spectra.
+// Refreshing the main window after changes: list items, command states, views and readouts.
 #include "app/MainForm.h"
 
-#include "display/PaintBox.h"
+#include "display/LineDiagramView.h"
+#include "display/SpectrumViews.h"
 #include "signal/NumberFormat.h"
 #include "signal/Synthesis.h"
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QToolButton>
 
+int TMainForm::SelectedIndex() const {
+    const int row = SignalListBox->currentRow();
+    return project_.IsValidIndex(row) ? row : -1;
+}
+
+const tSignal* TMainForm::SelectedSignal() const {
+    const int i = SelectedIndex();
+    return i >= 0 ? &project_.Signal(i) : nullptr;
+}
+
+void TMainForm::ProjectChanged(ProjectChange change, int index) {
+    switch (change) {
+    case ProjectChange::Signals:
+        SetListItems(index);
+        FormPaint();
+        break;
+    case ProjectChange::Series:
+        spectra_->RepaintSpectra();
+        spectra_->ShowSelectedValue();
+        DrawLineDiagram();
+        break;
+    case ProjectChange::Visibility:
+        SetListItems(SelectedIndex());
+        DrawLineDiagram();
+        break;
+    case ProjectChange::CopyBuffer:
+        UpdateCommands();
+        break;
+    }
+}
+
+void TMainForm::SetListItems(int index) {
+    const QSignalBlocker block(SignalListBox);
+    SignalListBox->clear();
+    for (int i = 0; i < project_.Count(); ++i)
+        SignalListBox->addItem(QString::fromStdString(project_.Name(i)));
+    SignalListBox->setCurrentRow(project_.IsValidIndex(index) ? index : -1);
+    SignalListBox->viewport()->update();
+}
+
+void TMainForm::FormPaint() {
+    spectra_->ShowSpectrumTitles();
+    // The value field and step buttons follow the selected signal's kind after every change,
+    // so that a waveform or formula signal can never be edited line by line.
+    spectra_->UpdateEditControls();
+    UpdateCommands();
+    DrawLineDiagram();
+}
+
 void TMainForm::UpdateCommands() {
-    const bool hasSignals = Signals.Count() > 0;
+    const bool hasSignals = project_.Count() > 0;
     const tSignal* selected = SelectedSignal();
     SaveProjectBtn->setEnabled(hasSignals);
     SaveProjectItem->setEnabled(hasSignals);
@@ -20,13 +71,19 @@ void TMainForm::UpdateCommands() {
         b->setEnabled(selected != nullptr);
     for (QAction* a : {CopySignalItem, EditSignalItem, DeleteSignalItem, ExportItem})
         a->setEnabled(selected != nullptr);
-    ConvertItem->setEnabled(selected && selected->Kind > 0);
-    PasteSignalBtn->setEnabled(CopyBuffer != nullptr);
-    PasteSignalItem->setEnabled(CopyBuffer != nullptr);
+    ConvertItem->setEnabled(selected && selected->Kind > SpectralLines);
+    const bool copied = project_.CopyBuffer() != nullptr;
+    PasteSignalBtn->setEnabled(copied);
+    PasteSignalItem->setEnabled(copied);
+}
+
+void TMainForm::DrawLineDiagram() {
+    diagram_->Redraw();
+    if (SelectedSignal()) UpdateMeasures();
 }
 
 void TMainForm::UpdateMeasures() {
-    if (!Klirrfaktorpanel->isVisibleTo(this) || Signals.Count() == 0) return;
+    if (!Klirrfaktorpanel->isVisibleTo(this) || project_.Count() == 0) return;
     const tSignal* s = SelectedSignal();
     if (!s) {
         KlirrLabel->clear();

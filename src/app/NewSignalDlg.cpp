@@ -1,47 +1,37 @@
 #include "app/NewSignalDlg.h"
 
-#include "app/DialogPlacement.h"
+#include "signal/Signal.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
 
-void PrepareDialog(QDialog* dialog, const char* name, const QString& caption, QSize size) {
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setWindowTitle(caption);
-    dialog->setFixedSize(size);
+constexpr int DialogWidth = 290;
+
+// OK and Cancel side by side in the middle of a row.
+QRect OkBounds(int top) {
+    return {DialogWidth / 2 - 84, top, 76, 25};
+}
+QRect CancelBounds(int top) {
+    return {DialogWidth / 2 + 8, top, 76, 25};
 }
 
 } // namespace
 
-TSignalNameDialog::TSignalNameDialog(QWidget* mainWindow, NameCheck check)
-    : QDialog(mainWindow), check_(std::move(check)) {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-}
-
-void TSignalNameDialog::AddNameGroup(int width) {
+TSignalNameDialog::TSignalNameDialog(QWidget* mainWindow, const QString& objectName,
+                                     const QString& caption, QSize clientSize, NameCheck check)
+    : TFixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
     auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), this);
     group->setObjectName(QStringLiteral("NameGroup"));
-    group->setGeometry(8, 6, width - 16, 50);
+    group->setGeometry(8, 6, DialogWidth - 16, 50);
     nameedit = new QLineEdit(group);
     nameedit->setObjectName(QStringLiteral("nameedit"));
-    nameedit->setGeometry(10, 20, width - 36, 22);
-}
-
-void TSignalNameDialog::AddButtons(int width, int top) {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    ok->setGeometry(width / 2 - 84, top, 76, 25);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setGeometry(width / 2 + 8, top, 76, 25);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    nameedit->setGeometry(10, 20, DialogWidth - 36, 22);
+    const int buttonsTop = clientSize.height() - 34;
+    AddButtons(OkBounds(buttonsTop), CancelBounds(buttonsTop));
 }
 
 void TSignalNameDialog::FocusName() {
@@ -49,28 +39,24 @@ void TSignalNameDialog::FocusName() {
     nameedit->selectAll();
 }
 
-void TSignalNameDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreOverMainWindow(*this);
+void TSignalNameDialog::FormActivate() {
     FocusName();
 }
 
-void TSignalNameDialog::accept() {
+bool TSignalNameDialog::OKBtnClick() {
     if (check_ && !check_(this, nameedit->text())) {
         FocusName();
-        return;
+        return false;
     }
-    QDialog::accept();
+    return true;
 }
 
 TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, std::move(check)) {
-    const int width = 290;
-    PrepareDialog(this, "TNewSignalDlg", QStringLiteral("Neues Signal"), {width, 188});
-    AddNameGroup(width);
+    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
+                        {DialogWidth, 188}, std::move(check)) {
     auto* box = new QGroupBox(QStringLiteral("Bildungstyp"), this);
     box->setObjectName(QStringLiteral("TypegroupBox"));
-    box->setGeometry(8, 60, width - 16, 86);
+    box->setGeometry(8, 60, DialogWidth - 16, 86);
     Typegroup = new QButtonGroup(this);
     Typegroup->setObjectName(QStringLiteral("Typegroup"));
     const QString items[] = {QStringLiteral("Spektallinien "),
@@ -79,11 +65,10 @@ TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(items[i], box);
         radio->setObjectName(QStringLiteral("Typegroup%1").arg(i));
-        radio->setGeometry(10, 20 + 21 * i, width - 40, 20);
+        radio->setGeometry(10, 20 + 21 * i, DialogWidth - 40, 20);
         Typegroup->addButton(radio, i);
     }
-    SetKind(0);
-    AddButtons(width, 154);
+    SetKind(SpectralLines);
 }
 
 int TNewSignalDlg::Kind() const {
@@ -95,9 +80,5 @@ void TNewSignalDlg::SetKind(int kind) {
 }
 
 TNewSignalNameDlg::TNewSignalNameDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, std::move(check)) {
-    const int width = 290;
-    PrepareDialog(this, "TNewSignalNameDlg", QStringLiteral("Signal einfügen"), {width, 100});
-    AddNameGroup(width);
-    AddButtons(width, 66);
-}
+    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
+                        QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}

@@ -1,36 +1,31 @@
 #pragma once
 
-#include <QDialog>
-#include <functional>
+#include "ui/FixedDialog.h"
+#include "ui/SignalEditor.h"
 
 class QButtonGroup;
 class QLineEdit;
 
-// Asks whether an entered name can be used; shows the reason and returns false if not.
-using NameCheck = std::function<bool(QWidget* dialog, const QString& name)>;
-
-// A dialog that asks for a signal's name: shown centred over the main window with the name
-// field focused, and closed by OK only once the name passes its check.
-class TSignalNameDialog : public QDialog {
+// A dialog that asks for a signal's name, with the name field focused; OK closes it only
+// once the name passes its check. It keeps its values between uses.
+class TSignalNameDialog : public TFixedDialog {
     Q_OBJECT
 public:
-    TSignalNameDialog(QWidget* mainWindow, NameCheck check);
+    TSignalNameDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                      QSize clientSize, NameCheck check);
 
     QLineEdit* nameedit = nullptr;
-    void accept() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    // Name group at the top and OK/Cancel at `buttonsTop`, for a dialog `width` wide.
-    void AddNameGroup(int width);
-    void AddButtons(int width, int buttonsTop);
+    void FormActivate() override;
+    bool OKBtnClick() override;
 
 private:
     void FocusName();
     NameCheck check_;
 };
 
-// "Neues Signal": the name and the kind of a new signal. Keeps its values between uses.
+// "Neues Signal": the name and the kind of a new signal.
 class TNewSignalDlg : public TSignalNameDialog {
     Q_OBJECT
 public:

@@ -1,9 +1,8 @@
 #include "app/OptionsDlg.h"
 
-#include "app/DialogPlacement.h"
-#include "app/HelpSystem.h"
 #include "settings/AppSettings.h"
 #include "settings/FrequencyText.h"
+#include "ui/HelpSystem.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -73,12 +71,9 @@ void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
 // --- the dialog ------------------------------------------------------------------------
 
 Toptionsdlg::Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help)
-    : QDialog(mainWindow), settings_(settings), help_(help) {
-    setObjectName(QStringLiteral("Toptionsdlg"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    : TFixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
+                   {ClientWidth, ClientHeight}),
+      settings_(settings), help_(help) {
     // A small font keeps five tabs and five check boxes a row inside the fixed client area.
     QFont small(QStringLiteral("Arial"));
     small.setPixelSize(11);
@@ -153,19 +148,8 @@ void Toptionsdlg::CreateButtons() {
     ButtonPanel = new QFrame(this);
     ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
     ButtonPanel->setGeometry(ButtonPanelBounds);
-    auto makeButton = [this](const char* name, const QString& text, int top) {
-        auto* button = new QPushButton(text, ButtonPanel);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(6, top, ButtonPanelBounds.width() - 12, 25);
-        return button;
-    };
-    OKBtn = makeButton("OKBtn", QStringLiteral("OK"), 10);
-    CancelBtn = makeButton("CancelBtn", QStringLiteral("Abbrechen"), 40);
-    HelpBtn = makeButton("HelpBtn", QStringLiteral("Hilfe"), 70);
-    OKBtn->setDefault(true); // Enter anywhere in the dialog means OK
-    connect(OKBtn, &QPushButton::clicked, this, &Toptionsdlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this, &Toptionsdlg::HelpBtnClick);
+    auto bounds = [](int top) { return QRect(6, top, ButtonPanelBounds.width() - 12, 25); };
+    AddButtons(bounds(10), bounds(40), bounds(70), ButtonPanel);
 }
 
 void Toptionsdlg::CreateTabs() {
@@ -185,14 +169,7 @@ void Toptionsdlg::CreateTabs() {
         TabSet->addTab(QString::fromUtf8(title));
 }
 
-void Toptionsdlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // A window system restoring the dialog must not throw away what the user has typed.
-    if (!event->spontaneous()) FormActivate();
-}
-
 void Toptionsdlg::FormActivate() {
-    CentreOverMainWindow(*this);
     Lgrp->SetItemIndex(settings_.lanz);
     Sgrp->SetItemIndex(settings_.sanz);
     bgrp->SetItemIndex(settings_.banz);
@@ -207,7 +184,7 @@ void Toptionsdlg::TabSetClick(int index) {
     Notebook->setCurrentIndex(index);
 }
 
-void Toptionsdlg::OKBtnClick() {
+bool Toptionsdlg::OKBtnClick() {
     settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
     // A group with nothing checked (only possible after a stored value outside its items)
     // leaves its setting as it was rather than storing -1.
@@ -221,7 +198,7 @@ void Toptionsdlg::OKBtnClick() {
     for (int n = 0; n < HarmonicCount; ++n)
         if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))
             settings_.sh[n] = box->isChecked();
-    accept();
+    return true;
 }
 
 void Toptionsdlg::HelpBtnClick() {

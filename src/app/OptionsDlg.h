@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
+
 #include <QGroupBox>
 #include <QStringList>
 
 class QButtonGroup;
 class QFrame;
 class QLineEdit;
-class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class HelpSystem;
@@ -16,7 +16,7 @@ struct AppSettings;
 // The settings dialog: partial waves drawn in the line diagram, axis kinds, background
 // colour, fo and the sample rate of the sound. It keeps no copy of the settings: every
 // showing loads the controls from them, and OK writes the controls back.
-class Toptionsdlg : public QDialog {
+class Toptionsdlg : public TFixedDialog {
     Q_OBJECT
 public:
     // A titled group of radio buttons whose state is one index: the value of the setting
@@ -40,19 +40,17 @@ public:
 
     // --- controls (public so that tests reach them) -------------------------------------
     QFrame* ButtonPanel;
-    QPushButton *OKBtn, *CancelBtn, *HelpBtn;
     QTabBar* TabSet;
     QStackedWidget* Notebook;
     RadioGroup *Sgrp, *Lgrp, *bgrp, *sfreqgrp;
     QLineEdit* fedit;
 
-    void FormActivate();
     void TabSetClick(int index);
-    void OKBtnClick();
-    void HelpBtnClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormActivate() override;
+    bool OKBtnClick() override;
+    void HelpBtnClick() override;
 
 private:
     void CreatePages();

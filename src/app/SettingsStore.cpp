@@ -1,9 +1,10 @@
 #include "app/SettingsStore.h"
 
+#include "text/NumberText.h"
+
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
-#include <cstdio>
 
 namespace {
 
@@ -117,18 +118,12 @@ QRect MoveInside(const QRect& rect, const QRect& desktop) {
 }
 
 QString FormatFrequencySetting(float fo) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15Lg", static_cast<long double>(fo));
-    QString text = QString::fromLatin1(buffer);
-    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    return text;
+    const QChar point = QLocale().decimalPoint().front();
+    return QString::fromStdString(FormatGeneral(fo, point.toLatin1() ? point.toLatin1() : '.'));
 }
 
 std::optional<float> ParseFrequencySetting(const QString& text) {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok) return std::nullopt;
-    return ClampFrequency(static_cast<float>(v));
+    const std::optional<float> fo = ParseStoredDecimal(text.toStdString());
+    if (!fo) return std::nullopt;
+    return ClampFrequency(*fo);
 }

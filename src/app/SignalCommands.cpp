@@ -1,121 +1,83 @@
 // The signal list and the commands on signals: new, delete, copy, paste, edit, convert.
+// The rules live in the project; the handlers ask the user and hand over.
 #include "app/MainForm.h"
 #include "app/NewSignalDlg.h"
-#include "app/Prompts.h"
-#include "app/SignalEditor.h"
-#include "signal/SignalNames.h"
+#include "display/LineDiagramView.h"
+#include "display/SpectrumViews.h"
+#include "ui/Prompts.h"
+#include "ui/SignalEditor.h"
 
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
-
-namespace {
-
-std::string Utf8(const QString& s) {
-    return s.toStdString();
-}
-
-} // namespace
 
 bool TMainForm::CheckNewName(QWidget* dialog, const QString& name, int ownIndex) {
-    const NameProblem problem = CheckSignalName(Utf8(name), Signals, ownIndex);
+    const std::string utf8 = name.toStdString();
+    const NameProblem problem = project_.CheckName(utf8, ownIndex);
     if (problem == NameProblem::None) return true;
-    prompts().Error(dialog, QString::fromStdString(NameProblemMessage(problem, Utf8(name))));
+    prompts().Error(dialog, QString::fromStdString(NameProblemMessage(problem, utf8)));
     return false;
 }
 
-void TMainForm::SetListItems(int index) {
-    const QSignalBlocker block(SignalListBox);
-    SignalListBox->clear();
-    for (int i = 0; i < Signals.Count(); ++i)
-        SignalListBox->addItem(QString::fromStdString(Signals.Name(i)));
-    SignalListBox->setCurrentRow(Signals.IsValidIndex(index) ? index : -1);
-    SignalListBox->viewport()->update();
-}
-
 void TMainForm::SignalListBoxClick() {
-    ShowSpectrumTitles();
-    UpdateEditControls();
+    spectra_->ShowSpectrumTitles();
+    spectra_->UpdateEditControls();
     UpdateCommands();
     DrawLineDiagram();
 }
 
-void TMainForm::ToggleSelectedVisible() {
-    const int i = SelectedIndex();
-    if (i < 0) return;
-    tSignal& s = Signals.Signal(i);
-    s.Visible = !s.Visible;
-    SetListItems(i);
-    ProjectModified = true;
-    DrawLineDiagram();
+void TMainForm::SignalListBoxMouseDown() {
+    project_.ToggleVisible(SelectedIndex());
 }
 
 void TMainForm::NewSignalBtnClick() {
     if (prompts().Exec(*NewSignalDlg) != QDialog::Accepted) return;
     tSignal signal;
     signal.Kind = NewSignalDlg->Kind();
-    const int index = Signals.Append(Utf8(NewSignalDlg->nameedit->text()), signal);
-    SetListItems(index);
-    EditSignal(index);
-    ProjectModified = true;
-    FormPaint();
+    // The editor of the new signal's kind opens at once; cancelling it keeps the signal
+    // with its defaults.
+    EditSignal(project_.Append(NewSignalDlg->nameedit->text().toStdString(), signal));
 }
 
 void TMainForm::DeleteSignalBtnClick() {
     const int i = SelectedIndex();
     if (i < 0) return;
     const QString question = QStringLiteral("Wollen Sie das Signal \"%1\" wirklich entfernen?")
-                                 .arg(QString::fromStdString(Signals.Name(i)));
+                                 .arg(QString::fromStdString(project_.Name(i)));
     if (!prompts().Confirm(this, question)) return;
-    Signals.Remove(i);
-    SetListItems(i < Signals.Count() ? i : i - 1);
-    ProjectModified = true;
-    FormPaint();
+    project_.Remove(i);
 }
 
 void TMainForm::CopySignalBtnClick() {
-    const tSignal* s = SelectedSignal();
-    if (!s) return;
-    if (!CopyBuffer) CopyBuffer = std::make_unique<tSignal>();
-    CopyBuffer->Assign(*s);
-    UpdateCommands();
+    project_.Copy(SelectedIndex());
 }
 
 void TMainForm::PasteSignalBtnClick() {
-    if (!CopyBuffer) return;
+    if (!project_.CopyBuffer()) return;
     if (prompts().Exec(*NewSignalNameDlg) != QDialog::Accepted) return;
-    const int index = Signals.Append(Utf8(NewSignalNameDlg->nameedit->text()), *CopyBuffer);
-    SetListItems(index);
-    ProjectModified = true;
-    FormPaint();
-}
-
-SignalEditor* TMainForm::EditorFor(int kind) const {
-    return kind >= 0 && kind < static_cast<int>(Editors.size()) ? Editors[kind] : nullptr;
+    project_.Paste(NewSignalNameDlg->nameedit->text().toStdString());
 }
 
 int TMainForm::EditSignal(int index) {
-    if (!Signals.IsValidIndex(index)) return QDialog::Rejected;
-    tSignal& signal = Signals.Signal(index);
-    const bool knownKind = signal.Kind >= 0 && signal.Kind <= 2;
-    if (knownKind) {
-        SignalEditor* editor = EditorFor(signal.Kind);
-        // A kind whose editor is not available behaves as if the user cancelled it.
-        if (!editor) return QDialog::Rejected;
-        editor->SetSignalName(QString::fromStdString(Signals.Name(index)));
-        editor->WorkSignal().Assign(signal);
-        if (signal.Kind == 0) editor->SetDisplayMode(Settings.mode);
-        EditingIndex = index;
-        const int result = prompts().Exec(editor->Dialog());
-        EditingIndex = -1;
-        if (result != QDialog::Accepted) return result;
-        signal.Assign(editor->WorkSignal());
-        if (signal.Kind == 0 && editor->DisplayMode() >= 0) Settings.mode = editor->DisplayMode();
-        Signals.Rename(index, Utf8(editor->SignalName()));
-        SetListItems(index);
+    if (!project_.IsValidIndex(index)) return QDialog::Rejected;
+    const tSignal& signal = project_.Signal(index);
+    if (!IsKnownKind(signal.Kind)) {
+        // No editor exists for a kind the program does not know.
+        project_.Touch(index);
+        return QDialog::Accepted;
     }
-    ProjectModified = true;
-    FormPaint();
+    SignalEditor* editor = Editors[signal.Kind];
+    // A kind whose editor is not available behaves as if the user cancelled it.
+    if (!editor) return QDialog::Rejected;
+    editor->SetSignalName(QString::fromStdString(project_.Name(index)));
+    editor->WorkSignal().Assign(signal);
+    const bool spectral = signal.Kind == SpectralLines;
+    if (spectral) editor->SetDisplayMode(Settings.mode);
+    editingIndex_ = index;
+    const int result = prompts().Exec(editor->Dialog());
+    editingIndex_ = -1;
+    if (result != QDialog::Accepted) return result;
+    if (spectral && editor->DisplayMode() >= 0) Settings.mode = editor->DisplayMode();
+    project_.CommitEdit(index, editor->WorkSignal(), editor->SignalName().toStdString());
     return QDialog::Accepted;
 }
 
@@ -124,10 +86,10 @@ void TMainForm::SignalOptionsBtnClick() {
 }
 
 void TMainForm::ConvertItemClick() {
-    tSignal* s = SelectedSignal();
-    if (!s || s->Kind <= 0) return;
+    const tSignal* s = SelectedSignal();
+    if (!s || s->Kind <= SpectralLines) return;
     const QString question =
-        s->Kind == 1
+        s->Kind == Waveform
             ? QStringLiteral("Dieses Signal ist durch Signalformeditor und Fourieranalyse "
                              "entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr "
                              "rückgängig gemacht werden. Jetzt konvertieren?")
@@ -135,8 +97,5 @@ void TMainForm::ConvertItemClick() {
                              "Konvertierung in Spektrallinien kann nicht mehr rückgängig gemacht "
                              "werden. Jetzt konvertieren?");
     if (!prompts().Confirm(this, question)) return;
-    s->Kind = 0;
-    ProjectModified = true;
-    SignalListBox->viewport()->update();
-    FormPaint();
+    project_.Convert(SelectedIndex());
 }

@@ -1,12 +1,12 @@
 #include "app/SignalRowDelegate.h"
 
 #include "app/Glyphs.h"
-#include "app/MainForm.h"
+#include "project/Project.h"
 
 #include <QPainter>
 
-SignalRowDelegate::SignalRowDelegate(TMainForm* form, QObject* parent)
-    : QStyledItemDelegate(parent), form_(form) {}
+SignalRowDelegate::SignalRowDelegate(const Project& project, const QPixmap& icons, QObject* parent)
+    : QStyledItemDelegate(parent), project_(project), icons_(icons) {}
 
 QSize SignalRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), RowHeight};
@@ -18,13 +18,14 @@ void SignalRowDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
     const QPalette& pal = option.palette;
     p->fillRect(option.rect, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
     const int row = index.row();
-    if (form_->Signals.IsValidIndex(row)) {
-        const tSignal& s = form_->Signals.Signal(row);
-        const int kind = s.Kind >= 0 && s.Kind <= 2 ? s.Kind : 0;
+    if (project_.IsValidIndex(row)) {
+        const tSignal& s = project_.Signal(row);
+        // A kind the program does not know (from a file) shows as spectral lines.
+        const int kind = IsKnownKind(s.Kind) ? s.Kind : SpectralLines;
         const QRect icon(kind * ListIconSize, s.Visible ? 0 : ListIconSize, ListIconSize,
                          ListIconSize);
-        p->drawPixmap(option.rect.left() + 2, option.rect.top(), form_->ListIcons, icon.x(),
-                      icon.y(), icon.width(), icon.height());
+        p->drawPixmap(option.rect.left() + 2, option.rect.top(), icons_, icon.x(), icon.y(),
+                      icon.width(), icon.height());
     }
     p->setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
     p->setFont(option.font);

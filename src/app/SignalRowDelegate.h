@@ -2,12 +2,14 @@
 
 #include <QStyledItemDelegate>
 
-class TMainForm;
+class Project;
+class QPixmap;
 
 // Draws a row of the signal list: the kind icon (grey when hidden) and the name.
 class SignalRowDelegate : public QStyledItemDelegate {
 public:
-    SignalRowDelegate(TMainForm* form, QObject* parent);
+    // `icons` is the list-icon image; both it and the project outlive the delegate.
+    SignalRowDelegate(const Project& project, const QPixmap& icons, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -16,5 +18,6 @@ public:
     static constexpr int RowHeight = 15;
 
 private:
-    TMainForm* form_;
+    const Project& project_;
+    const QPixmap& icons_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/AppSettings.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -31,7 +33,7 @@ struct WindowZoom {
     int windowDegrees;
     int periods;
 };
-inline constexpr std::array<WindowZoom, 4> WindowTable{{
+inline constexpr std::array<WindowZoom, TimeZoomLevels> WindowTable{{
     {24, 15, 360, 1},
     {16, 45, 720, 2},
     {16, 90, 1440, 4},
@@ -45,7 +47,7 @@ struct AmplitudeZoom {
     int step;
     int range;
 };
-inline constexpr std::array<AmplitudeZoom, 7> AmplitudeRanges{{
+inline constexpr std::array<AmplitudeZoom, AmplitudeZoomLevels> AmplitudeRanges{{
     {5, 5, 25},
     {6, 10, 60},
     {6, 20, 120},

@@ -5,9 +5,9 @@
 #include "display/CurveRaster.h"
 #include "display/LineDiagramGeometry.h"
 #include "display/PaintSupport.h"
+#include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
-#include "signal/SignalList.h"
 #include "signal/Synthesis.h"
 
 #include <QImage>

@@ -125,23 +125,6 @@ bool StepSelectedLine(tSignal& signal, const SpectrumSelection& selection, float
     return true;
 }
 
-std::optional<int> ParseIntegerText(const std::string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (i == text.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + (ch - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX || value < INT_MIN) return std::nullopt;
-    return static_cast<int>(value);
-}
-
 bool ApplyTypedValue(tSignal& signal, const SpectrumSelection& selection, int value) {
     const int n = EditedEntry(selection);
     if (n < 0) return false;

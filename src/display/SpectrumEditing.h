@@ -46,10 +46,6 @@ float StepButtonValue(int row, SpectrumView view);
 // Returns false when nothing was changed (column 0 of the lower view).
 bool StepSelectedLine(tSignal& signal, const SpectrumSelection& selection, float step);
 
-// The whole text as a decimal integer with an optional sign, or nullopt: no blanks, no
-// fractions, no empty text or lone sign, nothing outside the int range.
-std::optional<int> ParseIntegerText(const std::string& text);
-
 // Stores a typed value in the selected line. Returns whether the stored value changed
 // (the caller then redisplays). In the cosine and sine views the line is rewritten from its
 // coefficients even when the value did not change, which brings its phase into -180..180.

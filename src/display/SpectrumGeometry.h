@@ -17,7 +17,10 @@ inline constexpr int SpectrumBoxHeight = 91;
 inline constexpr int SpectrumColumnCount = 33;
 // Scrolling moves the harmonics of columns 1..32 in steps of this many.
 inline constexpr int SpectrumScrollStep = 16;
-inline constexpr int MaxSpectrumScroll = 6;
+// The last scroll position shows the last 32 harmonics.
+inline constexpr int MaxSpectrumScroll =
+    (MaxHarmonicNumber - (SpectrumColumnCount - 1)) / SpectrumScrollStep;
+static_assert(MaxSpectrumScroll == 6);
 
 // The view shown in the upper (position 0) or lower (position 1) box for a display mode:
 // mode 1 shows cosine and sine coefficients, every other mode magnitude and angle.

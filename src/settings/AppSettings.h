@@ -5,6 +5,23 @@
 
 #include "signal/Signal.h"
 
+// How the spectrum views, the harmonics table and the exports show a series (the setting
+// "mode"): magnitude and phase of the cosine form, cosine and sine coefficients, or
+// magnitude and the phase of the sine form.
+enum DisplayMode : int {
+    MagnitudeAndPhase = 0,
+    CosineAndSine = 1,
+    MagnitudeAndSinePhase = 2,
+};
+inline constexpr int DisplayModeCount = 3;
+
+// Number of zoom levels of the line diagram's time/angle axis ("dxr") and amplitude axis
+// ("dyr"); the zoom tables of the diagram have exactly these many rows.
+inline constexpr int TimeZoomLevels = 4;
+inline constexpr int AmplitudeZoomLevels = 7;
+// Number of sample rates the sound offers ("sfreq").
+inline constexpr int SampleRateCount = 3;
+
 // The display and sound settings kept per user between runs. Field names are the names
 // under which the values are stored.
 struct AppSettings {
@@ -13,7 +30,7 @@ struct AppSettings {
     int dxr = 1;                          // time/angle zoom level 0..3
     int dyr = 2;                          // amplitude zoom level 0..6
     std::string path;                     // folder last used for sound files
-    int mode = 1;                         // spectrum representation 0..2
+    int mode = CosineAndSine;             // a DisplayMode
     int tongue = 1;                       // language of the info dialog: always German
     int sanz = 0;                         // spectrum axis: 0 harmonic numbers, 1 frequencies
     int lanz = 0;                         // line diagram axis: 0 angle, 1 time
@@ -31,7 +48,3 @@ inline constexpr float MinFrequency = 0.1f;
 inline constexpr float MaxFrequency = 25000.0f;
 
 float ClampFrequency(float fo);
-
-// Parses a setting's integer text; anything but an optional sign and decimal digits
-// (surrounding blanks allowed) yields the fallback.
-int ParseIntSetting(const std::string& text, int fallback);

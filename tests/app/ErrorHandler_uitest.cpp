@@ -1,10 +1,9 @@
-#include "app/Application.h"
-#include "app/HelpSystem.h"
 #include "support/FakePrompts.h"
+#include "ui/CommandGuard.h"
+#include "ui/HelpSystem.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -13,26 +12,22 @@
 
 namespace {
 
-class Throwing : public QObject {
-public:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::User) throw ConversionError(QStringLiteral("12a"));
-        if (e->type() == QEvent::User + 1) throw std::overflow_error("Gleitkommaüberlauf");
-        return QObject::event(e);
-    }
-};
-
-TEST(ErrorHandler, AnEscapingExceptionIsShownAndTheProgramGoesOn) {
+TEST(ErrorHandler, ACommandsErrorIsShownAndTheProgramGoesOn) {
     FakePrompts prompts;
-    Throwing target;
     prompts.ExpectError();
     prompts.ExpectError();
-    QEvent user(QEvent::User);
-    QApplication::sendEvent(&target, &user);
-    QEvent other(static_cast<QEvent::Type>(QEvent::User + 1));
-    QApplication::sendEvent(&target, &other);
+    int ranAfter = 0;
+    // A slot wrapped as every command is: the exception ends it inside the wrapper.
+    QObject sender;
+    QObject::connect(&sender, &QObject::objectNameChanged, Guarded([] {
+        throw std::runtime_error("'12a' is not a valid integer value");
+    }));
+    QObject::connect(&sender, &QObject::objectNameChanged, [&] { ++ranAfter; });
+    sender.setObjectName(QStringLiteral("x"));
+    RunCommand([] { throw std::overflow_error("Gleitkommaüberlauf"); });
     EXPECT_EQ(prompts.Texts("error"),
               QStringList({"'12a' is not a valid integer value", "Gleitkommaüberlauf"}));
+    EXPECT_EQ(ranAfter, 1) << "the signal's other receivers still run";
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The main window as a frame: settings read at start and written at the end, the window
 // placement, the controls at their bounds, the menu, closing, info and help.
-#include "app/HelpSystem.h"
 #include "app/InfoDlg.h"
 #include "app/SettingsStore.h"
 #include "support/MainFormFixture.h"
+#include "ui/HelpSystem.h"
 
-#include "display/PaintBox.h"
+#include "ui/PaintBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -26,25 +27,25 @@ using FrameTest = MainFormTest;
 
 TEST_F(FrameTest, FirstStartUsesTheDefaultsAndCentresTheWindow) {
     TMainForm& f = Create();
-    EXPECT_EQ(f.Settings.dxr, 1);
-    EXPECT_EQ(f.Settings.dyr, 2);
-    EXPECT_EQ(f.Settings.mode, 1);
-    EXPECT_EQ(f.Settings.freq, 1000.0f);
-    EXPECT_EQ(f.Settings.banz, 0);
-    EXPECT_EQ(f.Settings.sanz, 0);
-    EXPECT_EQ(f.Settings.lanz, 0);
-    EXPECT_EQ(f.Settings.sfreq, 0);
-    for (bool flag : f.Settings.sh) EXPECT_FALSE(flag);
-    EXPECT_EQ(f.Settings.path, f.ProgramDir.toStdString());
+    EXPECT_EQ(settings().dxr, 1);
+    EXPECT_EQ(settings().dyr, 2);
+    EXPECT_EQ(settings().mode, 1);
+    EXPECT_EQ(settings().freq, 1000.0f);
+    EXPECT_EQ(settings().banz, 0);
+    EXPECT_EQ(settings().sanz, 0);
+    EXPECT_EQ(settings().lanz, 0);
+    EXPECT_EQ(settings().sfreq, 0);
+    for (bool flag : settings().sh) EXPECT_FALSE(flag);
+    EXPECT_EQ(settings().path, A().ProgramDir().toStdString());
     const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint centre = f.frameGeometry().center();
     EXPECT_LE(std::abs(centre.x() - desktop.center().x()), 1);
     EXPECT_LE(std::abs(centre.y() - desktop.center().y()), 1);
     EXPECT_EQ(f.windowTitle(), "Wellenwerk V2.5");
-    EXPECT_FALSE(f.ProjectModified);
-    EXPECT_EQ(f.SpectrumScroll, 0);
-    EXPECT_EQ(f.hBar->minimum(), 0);
-    EXPECT_EQ(f.hBar->maximum(), 6);
+    EXPECT_FALSE(project().Modified());
+    EXPECT_EQ(A().Spectra().SpectrumScroll(), 0);
+    EXPECT_EQ(W<QScrollBar>("hBar")->minimum(), 0);
+    EXPECT_EQ(W<QScrollBar>("hBar")->maximum(), 6);
 }
 
 TEST_F(FrameTest, StoredValuesOutOfRangeAreBroughtIntoRangeAndWrittenBack) {
@@ -80,25 +81,38 @@ TEST_F(FrameTest, FrequencyIsClampedWhenRead) {
     for (const Case c : {Case{"0", 0.1f}, Case{"99999", 25000.0f}, Case{"440.5", 440.5f},
                          Case{"440,5", 440.5f}, Case{"kaputt", 1000.0f}}) {
         PutSetting(QStringLiteral("freq"), QString::fromLatin1(c.stored));
-        EXPECT_EQ(Create().Settings.freq, c.fo) << c.stored;
+        Create();
+        EXPECT_EQ(settings().freq, c.fo) << c.stored;
         Destroy();
     }
 }
 
+TEST_F(FrameTest, TheFrequencyIsStoredWithTheUsersDecimalSeparator) {
+    // The suite runs in the C locale; a German user's settings hold a decimal comma.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    PutSetting(QStringLiteral("freq"), QStringLiteral("440.5"));
+    Create();
+    EXPECT_EQ(settings().freq, 440.5f) << "a point written elsewhere still reads";
+    settings().freq = 0.1f;
+    Destroy();
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(GetSetting(QStringLiteral("freq")), "0,100000001490116");
+}
+
 TEST_F(FrameTest, SettingsSurviveARestart) {
     TMainForm& first = Create();
-    first.Settings.dxr = 3;
-    first.Settings.dyr = 5;
-    first.Settings.mode = 0;
-    first.Settings.sanz = 1;
-    first.Settings.lanz = 1;
-    first.Settings.banz = 2;
-    first.Settings.sfreq = 1;
-    first.Settings.freq = 440.5f;
-    first.Settings.path = "/tmp/klänge";
-    first.Settings.sh[0] = true;
-    first.Settings.sh[40] = true;
-    first.Settings.sh[128] = true;
+    settings().dxr = 3;
+    settings().dyr = 5;
+    settings().mode = 0;
+    settings().sanz = 1;
+    settings().lanz = 1;
+    settings().banz = 2;
+    settings().sfreq = 1;
+    settings().freq = 440.5f;
+    settings().path = "/tmp/klänge";
+    settings().sh[0] = true;
+    settings().sh[40] = true;
+    settings().sh[128] = true;
     const QPoint pos = first.pos();
     Destroy();
     EXPECT_EQ(GetSetting("sh40"), "1");
@@ -106,21 +120,21 @@ TEST_F(FrameTest, SettingsSurviveARestart) {
     EXPECT_TRUE(GetSetting("MainForm").startsWith("200,"));
 
     TMainForm& second = Create();
-    EXPECT_EQ(second.Settings.dxr, 3);
-    EXPECT_EQ(second.Settings.dyr, 5);
-    EXPECT_EQ(second.Settings.mode, 0);
-    EXPECT_EQ(second.Settings.sanz, 1);
-    EXPECT_EQ(second.Settings.lanz, 1);
-    EXPECT_EQ(second.Settings.banz, 2);
-    EXPECT_EQ(second.Settings.sfreq, 1);
-    EXPECT_EQ(second.Settings.freq, 440.5f);
-    EXPECT_EQ(second.Settings.path, "/tmp/klänge");
-    EXPECT_TRUE(second.Settings.sh[0] && second.Settings.sh[40] && second.Settings.sh[128]);
-    EXPECT_FALSE(second.Settings.sh[1]);
+    EXPECT_EQ(settings().dxr, 3);
+    EXPECT_EQ(settings().dyr, 5);
+    EXPECT_EQ(settings().mode, 0);
+    EXPECT_EQ(settings().sanz, 1);
+    EXPECT_EQ(settings().lanz, 1);
+    EXPECT_EQ(settings().banz, 2);
+    EXPECT_EQ(settings().sfreq, 1);
+    EXPECT_EQ(settings().freq, 440.5f);
+    EXPECT_EQ(settings().path, "/tmp/klänge");
+    EXPECT_TRUE(settings().sh[0] && settings().sh[40] && settings().sh[128]);
+    EXPECT_FALSE(settings().sh[1]);
     EXPECT_EQ(second.pos(), pos);
     // The zoom buttons follow the restored levels.
-    EXPECT_FALSE(second.MinusBtn->isEnabled());
-    EXPECT_TRUE(second.PlusBtn->isEnabled());
+    EXPECT_FALSE(Btn("MinusBtn")->isEnabled());
+    EXPECT_TRUE(Btn("PlusBtn")->isEnabled());
 }
 
 TEST_F(FrameTest, PlacementIsAppliedAndKeptOnTheDesktop) {
@@ -161,61 +175,25 @@ TEST_F(FrameTest, PlacementIsAppliedAndKeptOnTheDesktop) {
     }
 }
 
-TEST_F(FrameTest, ControlsStandAtTheirBounds) {
+TEST_F(FrameTest, ControlsLieInsideTheFixedClientArea) {
     TMainForm& f = Create();
-    struct Case {
-        QWidget* w;
-        QRect bounds;
-        const char* hint;
-    };
-    const Case cases[] = {
-        {f.GroupBox2, {4, 0, 233, 221}, ""},
-        {f.NewProjectBtn, {240, 6, 25, 25}, "Neues Projekt anlegen"},
-        {f.OpenProjectBtn, {240, 30, 25, 25}, "Projekt laden"},
-        {f.SaveProjectBtn, {241, 54, 25, 25}, "Projekt speichern"},
-        {f.NewSignalBtn, {240, 88, 25, 25}, "Neues Signal erzeugen"},
-        {f.DeleteSignalBtn, {240, 112, 25, 25}, "Signal entfernen"},
-        {f.SignalOptionsBtn, {240, 136, 25, 25}, "Signal bearbeiten"},
-        {f.CopySignalBtn, {240, 160, 25, 25}, "Signal kopieren"},
-        {f.PasteSignalBtn, {240, 184, 25, 25}, "Signal einfügen"},
-        {f.specgroup0, {272, 0, 329, 109}, ""},
-        {f.specgroup1, {272, 112, 329, 109}, ""},
-        {f.Panel1, {448, 105, 153, 18}, ""},
-        {f.Effektivwertpanel, {272, 221, 117, 18}, ""},
-        {f.Klirrfaktorpanel, {392, 221, 117, 18}, ""},
-        {f.hBar, {511, 222, 86, 16}, ""},
-        {f.GroupBox1, {4, 224, 597, 205}, ""},
-        {f.SpecModeBtn, {604, 6, 25, 26}, "Spektrenanzeige umschalten"},
-        {f.Plus3Btn, {604, 36, 25, 25}, ""},
-        {f.Plus2Btn, {604, 60, 25, 25}, ""},
-        {f.Plus1Btn, {604, 84, 25, 25}, ""},
-        {f.ZeroBtn, {604, 114, 25, 25}, ""},
-        {f.Minus1Btn, {604, 144, 25, 25}, ""},
-        {f.Minus2Btn, {604, 168, 25, 25}, ""},
-        {f.Minus3Btn, {604, 192, 25, 25}, ""},
-        {f.SoundBtn, {604, 240, 25, 25}, "Tonwiedergabe"},
-        {f.OptionsBtn, {604, 272, 25, 25}, "Einstellungen"},
-        {f.PlusBtn, {604, 328, 25, 25}, "Winkel/Zeitachse dehnen"},
-        {f.MinusBtn, {604, 352, 25, 25}, "Winkel/Zeitachse stauchen"},
-        {f.RangeUpBtn, {604, 380, 25, 25}, "Amplitudenachse dehnen"},
-        {f.RangeDownBtn, {604, 404, 25, 25}, "Amplitudenachse stauchen"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.w->geometry(), c.bounds) << c.w->objectName().toStdString();
-        EXPECT_EQ(c.w->parentWidget(), f.centralWidget()) << c.w->objectName().toStdString();
-        EXPECT_EQ(c.w->toolTip(), QString::fromUtf8(c.hint)) << c.w->objectName().toStdString();
-    }
-    EXPECT_EQ(f.centralWidget()->size(), QSize(633, 493));
-    EXPECT_EQ(f.specbox0->size(), QSize(317, 91));
-    EXPECT_EQ(f.specbox1->size(), QSize(317, 91));
-    EXPECT_EQ(f.diagbox->size(), QSize(589, 187));
-    EXPECT_EQ(f.GroupBox2->title(), "Signale");
-    EXPECT_EQ(f.GroupBox1->title(), "Liniendiagramm");
+    const QRect client(QPoint(0, 0), QSize(633, 493));
+    EXPECT_EQ(f.centralWidget()->size(), client.size());
     EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "the window must not be resizable";
+    int controls = 0;
+    for (QWidget* w : f.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString();
+        EXPECT_FALSE(w->objectName().isEmpty()) << "tests find every control by its name";
+        ++controls;
+    }
+    EXPECT_EQ(controls, 30);
+    EXPECT_EQ(W("specbox0")->size(), QSize(317, 91));
+    EXPECT_EQ(W("diagbox")->size(), QSize(589, 187));
     // The glyphs of the fixed step buttons are set at start.
-    for (QToolButton* b : {f.Plus1Btn, f.ZeroBtn, f.Minus1Btn}) EXPECT_FALSE(b->icon().isNull());
-    EXPECT_EQ(f.ListIcons.size(), QSize(45, 30));
-    EXPECT_EQ(f.StepGlyphs.size(), QSize(68, 119));
+    for (const char* b : {"Plus1Btn", "ZeroBtn", "Minus1Btn"})
+        EXPECT_FALSE(Btn(b)->icon().isNull());
+    EXPECT_EQ(A().ListIcons().size(), QSize(45, 30));
+    EXPECT_EQ(A().StepGlyphs().size(), QSize(68, 119));
 }
 
 TEST_F(FrameTest, MenuHoldsEveryItem) {
@@ -234,10 +212,11 @@ TEST_F(FrameTest, MenuHoldsEveryItem) {
     EXPECT_EQ(texts(top[1]->menu()),
               QStringList({"&Neu", "&Löschen", "&Kopieren", "&Einfügen", "&Bearbeiten", "-",
                            "Kon&vertieren", "E&xportieren", "Sound speichern"}));
-    EXPECT_EQ(texts(f.ExportMenu), QStringList({"Spektren", "Liniendiagramm", "Tabelle"}));
-    EXPECT_EQ(texts(f.ExportMenu->actions()[0]->menu()),
+    EXPECT_EQ(texts(W<QMenu>("ExportMenu")),
+              QStringList({"Spektren", "Liniendiagramm", "Tabelle"}));
+    EXPECT_EQ(texts(W<QMenu>("ExportMenu")->actions()[0]->menu()),
               QStringList({"32 Harmonische", "64 Harmonische", "128 Harmonische"}));
-    EXPECT_EQ(top[2], f.OptionsItem);
+    EXPECT_EQ(top[2], Item("OptionsItem"));
     EXPECT_EQ(texts(top[3]->menu()),
               QStringList({"In&halt", "&Theorie", "&Allgemeines", "-", "&Info"}));
 }
@@ -256,19 +235,19 @@ TEST_F(FrameTest, AnsweringNoKeepsTheProgramRunning) {
 TEST_F(FrameTest, AnsweringYesShowsTheInfoAndClosesHelp) {
     TMainForm& f = Create();
     f.show();
-    f.Inhalt1Click();
-    ASSERT_TRUE(f.Help().Window() && f.Help().Window()->isVisible());
+    Item("Inhalt1")->trigger();
+    ASSERT_TRUE(A().Help().Window() && A().Help().Window()->isVisible());
     prompts.ExpectConfirm(true);
     prompts.ExpectDialog("InfoDlg", [](QDialog&) { return QDialog::Accepted; });
     EXPECT_TRUE(f.close());
     EXPECT_FALSE(f.isVisible());
     QApplication::processEvents();
-    EXPECT_TRUE(!f.Help().Window() || !f.Help().Window()->isVisible());
+    EXPECT_TRUE(!A().Help().Window() || !A().Help().Window()->isVisible());
 }
 
 TEST_F(FrameTest, InfoDialogAtFirstActivationOnly) {
     TMainForm& f = Create();
-    f.FirstActivation = true;
+    A().FirstActivation() = true;
     prompts.ExpectDialog("InfoDlg", [](QDialog& d) {
         EXPECT_NE(d.findChild<QWidget*>("ProgramName"), nullptr);
         return QDialog::Accepted;
@@ -276,7 +255,7 @@ TEST_F(FrameTest, InfoDialogAtFirstActivationOnly) {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&f, &activate);
     QApplication::processEvents();
-    EXPECT_FALSE(f.FirstActivation);
+    EXPECT_FALSE(A().FirstActivation());
     QApplication::sendEvent(&f, &activate);
     QApplication::processEvents();
     EXPECT_EQ(prompts.Texts("dialog").size(), 1);
@@ -295,17 +274,20 @@ TEST_F(FrameTest, HelpItemsOpenTheirPages) {
         QAction* item;
         const char* page;
     };
-    for (const Case c : {Case{f.Inhalt1, "inhalt.html"}, Case{f.TheoryItem, "theorie.html"},
-                         Case{f.ContentsItem, "allgemeines.html"}}) {
+    for (const Case c :
+         {Case{Item("Inhalt1"), "inhalt.html"}, Case{Item("TheoryItem"), "theorie.html"},
+          Case{Item("ContentsItem"), "allgemeines.html"}}) {
         c.item->trigger();
-        ASSERT_NE(f.Help().Window(), nullptr);
-        EXPECT_TRUE(f.Help().Window()->source().toString().endsWith(c.page));
-        EXPECT_FALSE(f.Help().Window()->toPlainText().isEmpty());
+        ASSERT_NE(A().Help().Window(), nullptr);
+        EXPECT_TRUE(A().Help().Window()->source().toString().endsWith(c.page));
+        EXPECT_FALSE(A().Help().Window()->toPlainText().isEmpty());
     }
     for (const char* keyword : {"Spectrum", "Signalform", "Formula"})
         EXPECT_FALSE(HelpSystem::PageForKeyword(keyword).isEmpty()) << keyword;
-    EXPECT_EQ(HelpSystem::PageForContext(3), HelpSystem::PageForContext(3));
+    // Each context number has a page of its own; the settings dialog's help (3) is the theory.
+    EXPECT_EQ(HelpSystem::PageForContext(3), "qrc:/help/theorie.html");
     EXPECT_NE(HelpSystem::PageForContext(1), HelpSystem::PageForContext(2));
+    EXPECT_TRUE(HelpSystem::PageForContext(4).isEmpty());
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The settings dialog: its controls, loading them from the settings at every showing,
 // writing them back on OK only, the tab row, and the help button with the help pages.
-#include "app/DialogPlacement.h"
 #include "app/OptionsDlg.h"
+#include "ui/DialogPlacement.h"
 
-#include "app/HelpSystem.h"
 #include "settings/AppSettings.h"
 #include "support/UiTestSupport.h"
+#include "ui/HelpSystem.h"
 
 #include <QCheckBox>
 #include <QDirIterator>

@@ -2,9 +2,9 @@
 #include "display/LineDiagramGeometry.h"
 #include "display/LineDiagramPainter.h"
 #include "display/PaintSupport.h"
+#include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
-#include "signal/SignalList.h"
 #include "signal/Synthesis.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // zoom buttons, the readouts and the settings dialog.
 #include "app/OptionsDlg.h"
 #include "display/LineDiagramGeometry.h"
-#include "display/PaintBox.h"
 #include "signal/Palette.h"
 #include "support/MainFormFixture.h"
+#include "ui/PaintBox.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -27,18 +27,18 @@ protected:
         Create();
         form->show();
     }
-    tSignal& Selected() { return *form->SelectedSignal(); }
+    const tSignal& Selected() { return *A().SelectedSignal(); }
     // A mouse press on column c of the upper (0) or lower (1) view.
     void Pick(int view, int column) {
-        QTest::mousePress(view == 0 ? form->specbox0 : form->specbox1, Qt::LeftButton, {},
-                          QPoint(9 * column + 22, 50));
+        QTest::mousePress(view == 0 ? W<QWidget>("specbox0") : W<QWidget>("specbox1"),
+                          Qt::LeftButton, {}, QPoint(9 * column + 22, 50));
     }
     // Types `text` into the empty value field key by key; every key release applies it.
     void Type(const QString& text) {
-        form->SpecEdit->clear();
-        QTest::keyClicks(form->SpecEdit, text);
+        W<QLineEdit>("SpecEdit")->clear();
+        QTest::keyClicks(W<QLineEdit>("SpecEdit"), text);
     }
-    QString Field() const { return form->SpecEdit->text(); }
+    QString Field() { return W<QLineEdit>("SpecEdit")->text(); }
 };
 
 TEST_F(ViewsTest, TypingANegativeMagnitudeStoresZeroButTheConstantTermGoesNegative) {
@@ -46,20 +46,20 @@ TEST_F(ViewsTest, TypingANegativeMagnitudeStoresZeroButTheConstantTermGoesNegati
     s.Amplitude[0] = 2;
     s.Amplitude[3] = 5;
     AddSignal("a", s);
-    form->Settings.mode = 0;
-    form->FormPaint();
+    settings().mode = 0;
+    A().FormPaint();
     Pick(0, 3);
     EXPECT_EQ(Field(), "5");
-    form->ProjectModified = false;
+    project().MarkSaved();
     prompts.ExpectError(); // the lone "-" is not a number yet
     Type("-5");
     EXPECT_EQ(prompts.Texts("error"), QStringList{"'-' is not a valid integer value"});
     EXPECT_EQ(Selected().Amplitude[3], 0.0f);
     EXPECT_EQ(Field(), "0");
-    EXPECT_TRUE(form->ProjectModified);
+    EXPECT_TRUE(project().Modified());
 
-    form->Settings.mode = 1; // column 0 of the cosine view is the signed constant term
-    form->FormPaint();
+    settings().mode = 1; // column 0 of the cosine view is the signed constant term
+    A().FormPaint();
     Pick(0, 0);
     prompts.ExpectError();
     Type("-5");
@@ -71,8 +71,8 @@ TEST_F(ViewsTest, AngleViewInSineFormStoresThePhaseMinus90) {
     s.Amplitude[2] = 10;
     s.Phase[2] = 30;
     AddSignal("a", s);
-    form->Settings.mode = 2;
-    form->FormPaint();
+    settings().mode = 2;
+    A().FormPaint();
     Pick(1, 2);
     EXPECT_EQ(Field(), "120");
     Type("0");
@@ -85,16 +85,19 @@ TEST_F(ViewsTest, ZeroingTheCosinePartKeepsTheSinePart) {
     s.Amplitude[1] = 5;
     s.Phase[1] = -53.130102354f; // a = 3, b = 4
     AddSignal("a", s);
-    form->Settings.mode = 1;
-    form->FormPaint();
+    settings().mode = 1;
+    A().FormPaint();
     Pick(0, 1);
     EXPECT_NEAR(Field().replace(',', '.').toDouble(), 3.0, 1e-5);
     tSignal before = Selected();
-    form->ZeroBtn->click();
+    Btn("ZeroBtn")->click();
     EXPECT_FLOAT_EQ(Selected().Amplitude[1], 4.0f);
     EXPECT_FLOAT_EQ(Selected().Phase[1], 270.0f);
 
-    Selected().Assign(before);
+    project().EditSeries(0, [&](tSignal& now) {
+        now.Assign(before);
+        return true;
+    });
     Type("0");
     EXPECT_FLOAT_EQ(Selected().Amplitude[1], 4.0f);
     EXPECT_FLOAT_EQ(Selected().Phase[1], -90.0f);
@@ -105,23 +108,23 @@ TEST_F(ViewsTest, StepButtonsByView) {
     s.Amplitude[4] = 10;
     s.Phase[4] = 350;
     AddSignal("a", s);
-    form->Settings.mode = 0;
-    form->FormPaint();
+    settings().mode = 0;
+    A().FormPaint();
     Pick(1, 4); // angle view
-    form->Plus3Btn->click();
+    Btn("Plus3Btn")->click();
     EXPECT_FLOAT_EQ(Selected().Phase[4], 35.0f);
     EXPECT_EQ(Field(), "35");
     Pick(0, 4); // magnitude view
-    form->Minus2Btn->click();
-    form->Minus1Btn->click();
+    Btn("Minus2Btn")->click();
+    Btn("Minus1Btn")->click();
     EXPECT_EQ(Selected().Amplitude[4], 0.0f) << "a magnitude stays at 0";
     Pick(0, 0);
-    form->Minus1Btn->click();
+    Btn("Minus1Btn")->click();
     EXPECT_EQ(Selected().Amplitude[0], -1.0f) << "the constant term goes negative";
 
-    form->SpecModeBtn->click(); // mode 1: the lower view is the sine view
+    Btn("SpecModeBtn")->click(); // mode 1: the lower view is the sine view
     Pick(1, 5);
-    form->Plus3Btn->click();
+    Btn("Plus3Btn")->click();
     EXPECT_FLOAT_EQ(Selected().Amplitude[5], 100.0f);
     EXPECT_EQ(Field(), "100");
 }
@@ -130,8 +133,8 @@ TEST_F(ViewsTest, TypedAngleIsKeptAsTypedAndShownWrapped) {
     tSignal s;
     s.Amplitude[1] = 10;
     AddSignal("a", s);
-    form->Settings.mode = 0;
-    form->FormPaint();
+    settings().mode = 0;
+    A().FormPaint();
     Pick(1, 1);
     Type("1000");
     EXPECT_EQ(Selected().Phase[1], 1000.0f);
@@ -143,12 +146,12 @@ TEST_F(ViewsTest, ColumnZeroOfTheLowerViewChangesNothing) {
     s.Amplitude[0] = 7;
     AddSignal("a", s);
     Pick(1, 0);
-    EXPECT_TRUE(form->Plus1Btn->isEnabled());
-    form->ProjectModified = false;
-    form->Plus3Btn->click();
+    EXPECT_TRUE(Btn("Plus1Btn")->isEnabled());
+    project().MarkSaved();
+    Btn("Plus3Btn")->click();
     Type("12");
     EXPECT_EQ(Selected().Amplitude[0], 7.0f);
-    EXPECT_FALSE(form->ProjectModified);
+    EXPECT_FALSE(project().Modified());
 }
 
 TEST_F(ViewsTest, OnlySpectralLineSignalsCanBeEdited) {
@@ -157,35 +160,37 @@ TEST_F(ViewsTest, OnlySpectralLineSignalsCanBeEdited) {
         s.Kind = kind;
         s.Amplitude[2] = 33;
         AddSignal("k" + std::to_string(kind), s);
-        form->SignalListBox->setCurrentRow(form->Signals.Count() - 1);
-        for (QToolButton* b : form->StepButtons()) EXPECT_FALSE(b->isEnabled());
-        EXPECT_FALSE(form->SpecEdit->isEnabled());
-        form->Settings.mode = 0;
+        W<QListWidget>("SignalListBox")->setCurrentRow(project().Count() - 1);
+        for (const char* b :
+             {"Plus3Btn", "Plus2Btn", "Plus1Btn", "ZeroBtn", "Minus1Btn", "Minus2Btn", "Minus3Btn"})
+            EXPECT_FALSE(Btn(b)->isEnabled()) << b;
+        EXPECT_FALSE(W<QLineEdit>("SpecEdit")->isEnabled());
+        settings().mode = 0;
         Pick(0, 2);
         EXPECT_EQ(Field(), "33") << "picking still shows the value";
     }
     AddSignal("lines", tSignal());
-    EXPECT_TRUE(form->SpecEdit->isEnabled());
-    EXPECT_TRUE(form->ZeroBtn->isEnabled());
+    EXPECT_TRUE(W<QLineEdit>("SpecEdit")->isEnabled());
+    EXPECT_TRUE(Btn("ZeroBtn")->isEnabled());
 }
 
 TEST_F(ViewsTest, ReleasingShiftInAnEmptyFieldReportsTheConversionError) {
     AddSignal("a", tSignal());
     Pick(0, 1);
-    form->SpecEdit->clear();
+    W<QLineEdit>("SpecEdit")->clear();
     prompts.ExpectError();
-    QTest::keyRelease(form->SpecEdit, Qt::Key_Shift);
+    QTest::keyRelease(W<QLineEdit>("SpecEdit"), Qt::Key_Shift);
     EXPECT_EQ(prompts.Texts("error"), QStringList{"'' is not a valid integer value"});
     // Releases of a held key's auto-repeat are not the user letting go of it.
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(form->SpecEdit, &repeat);
+    QApplication::sendEvent(W<QLineEdit>("SpecEdit"), &repeat);
     EXPECT_EQ(prompts.Texts("error").size(), 1);
 }
 
 TEST_F(ViewsTest, ModeButtonCyclesTheTitlesAndTheAngleGlyphs) {
     AddSignal("a", tSignal());
-    form->Settings.mode = 0;
-    form->FormPaint();
+    settings().mode = 0;
+    A().FormPaint();
     struct Expect {
         const char* upper;
         const char* lower;
@@ -195,19 +200,19 @@ TEST_F(ViewsTest, ModeButtonCyclesTheTitlesAndTheAngleGlyphs) {
                              {"Betragsspektrum (Sinus)", "Winkelspektrum"},
                              {"Betragsspektrum (Cosinus)", "Winkelspektrum"}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(form->specgroup0->title(), titles[i].upper) << i;
-        EXPECT_EQ(form->specgroup1->title(), titles[i].lower) << i;
-        form->SpecModeBtn->click();
+        EXPECT_EQ(W<QGroupBox>("specgroup0")->title(), titles[i].upper) << i;
+        EXPECT_EQ(W<QGroupBox>("specgroup1")->title(), titles[i].lower) << i;
+        Btn("SpecModeBtn")->click();
     }
     // The angle view takes the 45/5 glyphs; the others the 100/10 glyphs.
-    form->Settings.mode = 0;
+    settings().mode = 0;
     Pick(0, 3);
-    const QImage valueGlyph = form->Plus3Btn->icon().pixmap(17, 17).toImage();
+    const QImage valueGlyph = Btn("Plus3Btn")->icon().pixmap(17, 17).toImage();
     Pick(1, 3);
-    const QImage angleGlyph = form->Plus3Btn->icon().pixmap(17, 17).toImage();
+    const QImage angleGlyph = Btn("Plus3Btn")->icon().pixmap(17, 17).toImage();
     EXPECT_NE(valueGlyph, angleGlyph);
-    form->SpecModeBtn->click(); // mode 1: the lower view is the sine view
-    EXPECT_EQ(form->Plus3Btn->icon().pixmap(17, 17).toImage(), valueGlyph);
+    Btn("SpecModeBtn")->click(); // mode 1: the lower view is the sine view
+    EXPECT_EQ(Btn("Plus3Btn")->icon().pixmap(17, 17).toImage(), valueGlyph);
 }
 
 TEST_F(ViewsTest, ScrollingMovesTheColumnsButKeepsTheField) {
@@ -215,36 +220,33 @@ TEST_F(ViewsTest, ScrollingMovesTheColumnsButKeepsTheField) {
     s.Amplitude[3] = 3;
     s.Amplitude[35] = 35;
     AddSignal("a", s);
-    form->Settings.mode = 0;
+    settings().mode = 0;
     Pick(0, 3);
     EXPECT_EQ(Field(), "3");
-    form->hBar->setValue(2);
-    EXPECT_EQ(form->SpectrumScroll, 2);
+    W<QScrollBar>("hBar")->setValue(2);
+    EXPECT_EQ(A().Spectra().SpectrumScroll(), 2);
     EXPECT_EQ(Field(), "3") << "the field is not refreshed by scrolling";
-    form->Plus1Btn->click();
+    Btn("Plus1Btn")->click();
     EXPECT_EQ(Selected().Amplitude[35], 36.0f);
     EXPECT_EQ(Selected().Amplitude[3], 3.0f);
     EXPECT_EQ(Field(), "36");
 }
 
 TEST_F(ViewsTest, ZoomButtonsStopAtTheirLimits) {
-    form->Settings.dxr = 3;
-    form->Settings.dyr = 0;
-    form->UpdateZoomButtons();
-    EXPECT_FALSE(form->MinusBtn->isEnabled());
-    EXPECT_FALSE(form->RangeUpBtn->isEnabled());
-    form->MinusBtnClick();
-    form->RangeUpBtnClick();
-    EXPECT_EQ(form->Settings.dxr, 3);
-    EXPECT_EQ(form->Settings.dyr, 0);
-    for (int i = 0; i < 5; ++i) form->PlusBtn->click();
-    for (int i = 0; i < 9; ++i) form->RangeDownBtn->click();
-    EXPECT_EQ(form->Settings.dxr, 0);
-    EXPECT_EQ(form->Settings.dyr, 6);
-    EXPECT_FALSE(form->PlusBtn->isEnabled());
-    EXPECT_TRUE(form->MinusBtn->isEnabled());
-    EXPECT_FALSE(form->RangeDownBtn->isEnabled());
-    EXPECT_TRUE(form->RangeUpBtn->isEnabled());
+    Destroy();
+    PutSetting(QStringLiteral("dxr"), QStringLiteral("3"));
+    PutSetting(QStringLiteral("dyr"), QStringLiteral("0"));
+    Create();
+    EXPECT_FALSE(Btn("MinusBtn")->isEnabled());
+    EXPECT_FALSE(Btn("RangeUpBtn")->isEnabled());
+    for (int i = 0; i < 5; ++i) Btn("PlusBtn")->click();
+    for (int i = 0; i < 9; ++i) Btn("RangeDownBtn")->click();
+    EXPECT_EQ(settings().dxr, 0);
+    EXPECT_EQ(settings().dyr, 6);
+    EXPECT_FALSE(Btn("PlusBtn")->isEnabled());
+    EXPECT_TRUE(Btn("MinusBtn")->isEnabled());
+    EXPECT_FALSE(Btn("RangeDownBtn")->isEnabled());
+    EXPECT_TRUE(Btn("RangeUpBtn")->isEnabled());
 }
 
 TEST_F(ViewsTest, ReadoutsDescribeTheSelectedSignalAndStayWhenTheListEmpties) {
@@ -254,19 +256,19 @@ TEST_F(ViewsTest, ReadoutsDescribeTheSelectedSignalAndStayWhenTheListEmpties) {
     tSignal b;
     b.Amplitude[0] = -3;
     AddSignal("a", a);
-    EXPECT_EQ(form->KlirrLabel->text(), "0,3162");
-    EXPECT_EQ(form->Effektivwertlabel->text(), "0,7454");
+    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "0,3162");
+    EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), "0,7454");
     AddSignal("b", b);
-    EXPECT_EQ(form->KlirrLabel->text(), "1");
-    EXPECT_EQ(form->Effektivwertlabel->text(), "3");
-    form->SignalListBox->setCurrentRow(0);
-    EXPECT_EQ(form->KlirrLabel->text(), "0,3162");
+    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "1");
+    EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), "3");
+    W<QListWidget>("SignalListBox")->setCurrentRow(0);
+    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "0,3162");
     prompts.ExpectConfirm(true);
     prompts.ExpectConfirm(true);
-    form->DeleteSignalBtn->click();
-    form->DeleteSignalBtn->click();
-    EXPECT_EQ(form->Signals.Count(), 0);
-    EXPECT_EQ(form->KlirrLabel->text(), "1") << "an empty list leaves the readouts alone";
+    Btn("DeleteSignalBtn")->click();
+    Btn("DeleteSignalBtn")->click();
+    EXPECT_EQ(project().Count(), 0);
+    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "1") << "an empty list leaves the readouts alone";
 }
 
 TEST_F(ViewsTest, DiagramShowsTheSelectedSignalBrightAndOthersDim) {
@@ -280,30 +282,30 @@ TEST_F(ViewsTest, DiagramShowsTheSelectedSignalBrightAndOthersDim) {
     b.Visible = false; // selected, so drawn although hidden
     AddSignal("a", a);
     AddSignal("b", b);
-    form->Settings.banz = 1;
-    const QImage image = RenderToImage(*form->diagbox);
-    const float k = DiagramRowScale(form->Settings.dyr);
+    settings().banz = 1;
+    const QImage image = RenderToImage(*W<QWidget>("diagbox"));
+    const float k = DiagramRowScale(settings().dyr);
     EXPECT_EQ(image.pixelColor(300, DiagramRow(50, k)), QColor(128, 0, 0));
     EXPECT_EQ(image.pixelColor(300, DiagramRow(-50, k)), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(300, 70), QColor(255, 255, 255));
 
-    form->SignalListBox->setCurrentRow(0); // now b is neither selected nor visible
-    const QImage other = RenderToImage(*form->diagbox);
+    W<QListWidget>("SignalListBox")->setCurrentRow(0); // now b is neither selected nor visible
+    const QImage other = RenderToImage(*W<QWidget>("diagbox"));
     EXPECT_EQ(other.pixelColor(300, DiagramRow(50, k)), QColor(255, 0, 0));
     EXPECT_EQ(other.pixelColor(300, DiagramRow(-50, k)), QColor(255, 255, 255));
 }
 
 TEST_F(ViewsTest, SettingsDialogChangesTakeEffectOnOkOnly) {
     AddSignal("a", tSignal());
-    form->Settings.sh[40] = true;
+    settings().sh[40] = true;
     prompts.ExpectDialog("Toptionsdlg", [](QDialog& d) {
         auto& dlg = static_cast<Toptionsdlg&>(d);
         dlg.fedit->setText("440.5");
         dlg.CancelBtn->click();
         return dlg.result();
     });
-    form->OptionsBtn->click();
-    EXPECT_EQ(form->Settings.freq, 1000.0f);
+    Btn("OptionsBtn")->click();
+    EXPECT_EQ(settings().freq, 1000.0f);
 
     prompts.ExpectDialog("Toptionsdlg", [](QDialog& d) {
         auto& dlg = static_cast<Toptionsdlg&>(d);
@@ -312,11 +314,11 @@ TEST_F(ViewsTest, SettingsDialogChangesTakeEffectOnOkOnly) {
         dlg.OKBtn->click();
         return dlg.result();
     });
-    form->ProjectModified = false;
-    form->OptionsItem->trigger();
-    EXPECT_EQ(form->Settings.freq, 440.5f);
-    EXPECT_TRUE(form->Settings.sh[40]);
-    EXPECT_FALSE(form->ProjectModified) << "settings are not part of the project";
+    project().MarkSaved();
+    Item("OptionsItem")->trigger();
+    EXPECT_EQ(settings().freq, 440.5f);
+    EXPECT_TRUE(settings().sh[40]);
+    EXPECT_FALSE(project().Modified()) << "settings are not part of the project";
 }
 
 } // namespace

@@ -28,35 +28,6 @@ TEST(SpectrumEditing, PickColumn) {
     for (const auto& c : cases) EXPECT_EQ(PickColumn(c[0]), c[1]) << "x " << c[0];
 }
 
-TEST(SpectrumEditing, ParseIntegerText) {
-    struct Case {
-        const char* text;
-        std::optional<int> value;
-    };
-    const Case cases[] = {{"0", 0},
-                          {"-5", -5},
-                          {"+7", 7},
-                          {"007", 7},
-                          {"2147483647", INT_MAX},
-                          {"-2147483648", INT_MIN},
-                          {"2147483648", {}},
-                          {"-2147483649", {}},
-                          {"99999999999999999999999", {}},
-                          {"", {}},
-                          {"-", {}},
-                          {"+", {}},
-                          {" 5", {}},
-                          {"5 ", {}},
-                          {"1,5", {}},
-                          {"1.5", {}},
-                          {"1e3", {}},
-                          {"0x10", {}},
-                          {"--1", {}},
-                          {"5-", {}}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseIntegerText(c.text), c.value) << '"' << c.text << '"';
-}
-
 TEST(SpectrumEditing, ShownValue) {
     tSignal s;
     const float lines[][3] = {{0, -20, 90}, {3, 0.1f, 0}, {4, 10, 1000}, {5, 10, 270},

@@ -52,15 +52,4 @@ TEST(AppSettings, FrequencyClamp) {
         EXPECT_EQ(ClampFrequency(c.in), c.out) << c.in;
 }
 
-TEST(AppSettings, IntegerParsing) {
-    struct Case {
-        const char* text;
-        int value;
-    };
-    for (const Case c :
-         {Case{"3", 3}, Case{"-2", -2}, Case{"+4", 4}, Case{" 5 ", 5}, Case{"", 77}, Case{"x", 77},
-          Case{"1.5", 77}, Case{"-", 77}, Case{"99999999999", 77}, Case{"12a", 77}})
-        EXPECT_EQ(ParseIntSetting(c.text, 77), c.value) << c.text;
-}
-
 } // namespace

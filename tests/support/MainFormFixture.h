@@ -2,11 +2,15 @@
 
 #include "app/MainForm.h"
 #include "support/FakePrompts.h"
+#include "support/MainFormAccess.h"
 #include "support/UiTestSupport.h"
 
+#include <QAction>
 #include <QSettings>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 // A fresh main window over an empty settings store, with fake prompts. Tests may write
 // settings before calling Create().
@@ -35,17 +39,24 @@ protected:
 
     TMainForm& Create() {
         form = std::make_unique<TMainForm>();
-        form->FirstActivation = false; // tests show the info dialog only where they ask for it
+        // Tests show the info dialog only where they ask for it.
+        MainFormAccess(*form).FirstActivation() = false;
         return *form;
     }
     // Ends the program's run: the destructor writes the settings back.
     void Destroy() { form.reset(); }
 
-    // Adds a signal directly to the project and selects it.
+    MainFormAccess A() { return MainFormAccess(*form); }
+    Project& project() { return A().project(); }
+    AppSettings& settings() { return A().Settings(); }
+    template <typename T = QWidget> T* W(const char* name) { return A().Control<T>(name); }
+    QToolButton* Btn(const char* name) { return W<QToolButton>(name); }
+    QAction* Item(const char* name) { return W<QAction>(name); }
+
+    // Adds a signal to the project and selects it, as loading or pasting would.
     int AddSignal(const std::string& name, const tSignal& s) {
-        const int i = form->Signals.Append(name, s);
-        form->SetListItems(i);
-        form->FormPaint();
+        const int i = project().Append(name, s);
+        A().Select(i);
         return i;
     }
 

@@ -5,6 +5,8 @@
 #include "support/UiTestSupport.h"
 
 #include <QDir>
+#include <QFile>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -26,10 +28,16 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (homeDir + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", (homeDir + QStringLiteral("/data")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", (homeDir + QStringLiteral("/run")).toLocal8Bit());
+    // Qt insists on a runtime folder that only the user can enter.
     QDir().mkpath(homeDir + QStringLiteral("/run"));
+    QFile::setPermissions(homeDir + QStringLiteral("/run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     WellenwerkApplication app(argc, argv);
     app.LoadGermanTranslations();
+    // Results must not depend on the locale of whoever runs the tests; a test that is about
+    // the user's locale sets one on purpose.
+    QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
 }

@@ -24,3 +24,7 @@ QImage RenderToImage(QWidget& widget) {
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     return image;
 }
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

@@ -3,8 +3,12 @@
 #include <QImage>
 #include <QString>
 #include <QTimer>
+#include <ostream>
 
 class QWidget;
+
+// Test failures show texts as text, not as bytes.
+void PrintTo(const QString& text, std::ostream* out);
 
 // Fails the running test if it is still running after `seconds`, and closes whatever
 // modal window holds it up, so that a dialog nobody answers cannot hang the suite.

@@ -1,4 +1,4 @@
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 int SignalList::Append(std::string name, const tSignal& signal) {
     auto copy = std::make_unique<tSignal>();

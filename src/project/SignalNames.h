@@ -1,6 +1,6 @@
 #pragma once
 
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "signal/SignalNames.h"
+#include "project/SignalNames.h"
 
 #include <algorithm>
 

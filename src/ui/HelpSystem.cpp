@@ -1,4 +1,4 @@
-#include "app/HelpSystem.h"
+#include "ui/HelpSystem.h"
 
 #include <QApplication>
 #include <QTextBrowser>

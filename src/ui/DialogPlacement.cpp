@@ -1,0 +1,6 @@
+#include "ui/DialogPlacement.h"
+
+QPoint CentredDialogPosition(const QRect& mainFrame, const QSize& dialogClient) {
+    return {mainFrame.left() + (mainFrame.width() - dialogClient.width()) / 2,
+            mainFrame.top() + (mainFrame.height() - dialogClient.height()) / 2};
+}

@@ -1,0 +1,63 @@
+#include "ui/FixedDialog.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/DialogPlacement.h"
+
+#include <QMainWindow>
+#include <QPushButton>
+#include <QShowEvent>
+
+TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                           QSize clientSize)
+    : QDialog(mainWindow) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(clientSize);
+}
+
+void TFixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help,
+                              QWidget* parent) {
+    QWidget* owner = parent ? parent : this;
+    auto make = [owner](const char* name, const QString& text, const QRect& bounds) {
+        auto* button = new QPushButton(text, owner);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(bounds);
+        return button;
+    };
+    OKBtn = make("OKBtn", QStringLiteral("OK"), ok);
+    OKBtn->setDefault(true); // Enter anywhere in the dialog means OK
+    connect(OKBtn, &QPushButton::clicked, this, Guarded([this] {
+                if (OKBtnClick()) accept();
+            }));
+    if (cancel.isValid()) {
+        CancelBtn = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
+        connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    }
+    if (help.isValid()) {
+        HelpBtn = make("HelpBtn", QStringLiteral("Hilfe"), help);
+        connect(HelpBtn, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
+    }
+}
+
+QPoint TFixedDialog::Placement(const QRect& mainFrame, int) const {
+    return CentredDialogPosition(mainFrame, size());
+}
+
+void TFixedDialog::PlaceOverMainWindow() {
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main) return;
+    const auto* mainWindow = qobject_cast<const QMainWindow*>(main);
+    const int clientHeight = mainWindow && mainWindow->centralWidget()
+                                 ? mainWindow->centralWidget()->height()
+                                 : main->height();
+    move(Placement(main->frameGeometry(), clientHeight));
+}
+
+void TFixedDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    PlaceOverMainWindow();
+    RunCommand([this] { FormActivate(); });
+}
