@@ -82,13 +82,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             return;
         }
         if (watched != SignalListBox->viewport()) return;
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return;
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (type == QEvent::MouseButtonPress && button == Qt::RightButton) {
             // The right button toggles the selected signal, whatever row is under the mouse.
             SignalListBoxMouseDown();
             handled = true;
-        } else if (event->type() == QEvent::MouseButtonDblClick &&
-                   mouse->button() == Qt::LeftButton) {
+        } else if (type == QEvent::MouseButtonDblClick && button == Qt::LeftButton) {
             SignalOptionsBtnClick();
             handled = true;
         }
