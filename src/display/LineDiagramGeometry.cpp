@@ -122,14 +122,11 @@ float TimeGridStep(float windowSeconds) {
     return m;
 }
 
-std::vector<GridMark> TimeAxis(int dxr, int dyr, float fo) {
-    const VerticalExtent extent = VerticalLineExtent(dyr);
-    std::vector<GridMark> marks;
-    marks.push_back({{DiagramLeft, extent.top, DiagramLeft, extent.bottom}, std::nullopt});
-
+std::vector<TimeTick> TimeTicks(int dxr, float fo, int columns) {
+    std::vector<TimeTick> ticks;
     const float window = static_cast<float>(WindowFor(dxr).periods / static_cast<long double>(fo));
     const float step = TimeGridStep(window);
-    if (!(step > 0.0f)) return marks;
+    if (!(step > 0.0f)) return ticks;
 
     // The small allowance lets the line at the end of the window through when the summed
     // steps come out a little above it; labels stop half a step before the end, where there
@@ -138,16 +135,32 @@ std::vector<GridMark> TimeAxis(int dxr, int dyr, float fo) {
     const long double lastLabel = window - step / 2.0L;
     float t = step;
     for (int i = 0; i < MaxTimeLines && t <= lastLine; ++i) {
-        const int x = DiagramLeft + static_cast<int>(std::nearbyint(t * 560.0L / window));
-        GridMark mark{{x, extent.top, x, extent.bottom}, std::nullopt};
+        TimeTick tick{
+            t, static_cast<int>(std::nearbyint(t * static_cast<long double>(columns) / window)),
+            std::nullopt};
         if (t < lastLabel) {
             std::string text = FormatEngineering(t);
             if (t + static_cast<long double>(step) >= lastLabel) text += "s"; // the last label
-            mark.label = DiagramLabel{std::move(text), x, DiagramAxisLabelTop, LabelAnchor::Centre};
+            tick.label = std::move(text);
         }
-        marks.push_back(std::move(mark));
+        ticks.push_back(std::move(tick));
         // Summed step by step, each sum a float, as the labels show it.
         t = static_cast<float>(t + static_cast<long double>(step));
+    }
+    return ticks;
+}
+
+std::vector<GridMark> TimeAxis(int dxr, int dyr, float fo) {
+    const VerticalExtent extent = VerticalLineExtent(dyr);
+    std::vector<GridMark> marks;
+    marks.push_back({{DiagramLeft, extent.top, DiagramLeft, extent.bottom}, std::nullopt});
+    for (TimeTick& tick : TimeTicks(dxr, fo, DiagramColumns)) {
+        const int x = DiagramLeft + tick.column;
+        GridMark mark{{x, extent.top, x, extent.bottom}, std::nullopt};
+        if (tick.label)
+            mark.label =
+                DiagramLabel{std::move(*tick.label), x, DiagramAxisLabelTop, LabelAnchor::Centre};
+        marks.push_back(std::move(mark));
     }
     return marks;
 }

@@ -108,9 +108,20 @@ std::vector<GridMark> AngleAxis(int dxr, int dyr);
 // 1, 2 or 5 times a power of ten. Zero when the window is not a positive finite time.
 float TimeGridStep(float windowSeconds);
 
-// Vertical lines at multiples of the time step over the window of dxr at fundamental
-// frequency fo (Hz). Every line but the first and those at the very end carries a label;
-// the last label carries the unit "s".
+// A line of the time axis after the one at time 0: its sample column in a window of
+// `columns` columns, and its label, if it carries one.
+struct TimeTick {
+    float t;
+    int column;
+    std::optional<std::string> label;
+};
+
+// The lines at multiples of the time step over the window of dxr at fundamental frequency
+// fo (Hz), spread over `columns` sample columns. Every line but those at the very end
+// carries a label; the last label carries the unit "s".
+std::vector<TimeTick> TimeTicks(int dxr, float fo, int columns);
+
+// Vertical lines at time 0 and at every tick of TimeTicks over the diagram's columns.
 std::vector<GridMark> TimeAxis(int dxr, int dyr, float fo);
 
 // The whole static part of the diagram in painting order: amplitude grid, then the

@@ -1,0 +1,49 @@
+#include "export/ClipboardExport.h"
+
+#include "export/Clipboard.h"
+#include "export/HarmonicsTable.h"
+#include "export/LineDiagramPicture.h"
+#include "export/PicturePainter.h"
+#include "export/SpectraPicture.h"
+#include "export/Wmf.h"
+#include "settings/AppSettings.h"
+#include "signal/SignalList.h"
+
+#include <QMimeData>
+#include <QPainter>
+#include <memory>
+#include <optional>
+
+namespace {
+
+void CopyPicture(const Picture& picture) {
+    TWMF wmf;
+    wmf.SetSize(picture.width, picture.height);
+    wmf.Record([&picture](QPainter& p) { PaintPicture(p, picture); });
+    wmf.CopyToClipboard();
+}
+
+} // namespace
+
+bool ExportLineDiagram(const SignalList& signalList, int selectedIndex,
+                       const AppSettings& settings) {
+    const std::optional<Picture> picture = LineDiagramPicture(signalList, selectedIndex, settings);
+    if (!picture) return false;
+    CopyPicture(*picture);
+    return true;
+}
+
+void ExportSpectra(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
+    CopyPicture(SpectraPicture(selected, settings, harmonicCount));
+}
+
+bool ExportTable(const SignalList& signalList, int selectedIndex, const AppSettings& settings) {
+    if (!signalList.IsValidIndex(selectedIndex)) return false;
+    const std::string text =
+        HarmonicsTableText(signalList.Name(selectedIndex), signalList.Signal(selectedIndex),
+                           settings.mode, settings.freq);
+    auto data = std::make_unique<QMimeData>();
+    data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    PutOnClipboard(std::move(data));
+    return true;
+}

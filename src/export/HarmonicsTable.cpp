@@ -1,0 +1,50 @@
+#include "export/HarmonicsTable.h"
+
+#include "display/SpectrumGeometry.h"
+#include "signal/NumberFormat.h"
+
+namespace {
+
+constexpr const char* LineEnd = "\r\n";
+
+const char* HeaderColumns(int mode) {
+    switch (mode) {
+    case 0:
+        return "cos\tphi";
+    case 1:
+        return "cos\tsin";
+    case 2:
+        return "sin\tphi";
+    default:
+        return "";
+    }
+}
+
+} // namespace
+
+std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo) {
+    std::string text = name + LineEnd;
+    text += std::string("n\tf(Hz)\t") + HeaderColumns(mode) + LineEnd;
+    text += "0:\t0\t" + FormatDecimal(s.Amplitude[0], 3) + LineEnd;
+    for (int p = 1; p <= MaxHarmonicNumber; ++p) {
+        // Held as a float, like fo itself.
+        const float frequency = static_cast<float>(p) * fo;
+        text += std::to_string(p) + ":\t" + FormatDecimal(frequency, 3) + "\t";
+        switch (mode) {
+        case 0:
+        case 2:
+            // Unlike the angle bars, a line of amplitude 0 keeps its stored phase here.
+            text +=
+                FormatDecimal(s.Amplitude[p], 3) + "\t" + FormatDecimal(ShownAngle(s, p, mode), 2);
+            break;
+        case 1:
+            text += FormatDecimal(CosineCoefficient(s, p), 3) + "\t" +
+                    FormatDecimal(SineCoefficient(s, p), 3);
+            break;
+        default:
+            break;
+        }
+        text += LineEnd;
+    }
+    return text;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "signal/Signal.h"
+
+#include <string>
+
+// The harmonics of a signal as tab-separated text for other programs: the name, a header
+// by display mode (0 magnitude and phase, 1 cosine and sine, 2 magnitude and the phase of
+// the sine form), the constant term and all 128 harmonics with their frequencies p * fo.
+// Lines end in CR LF; numbers carry a decimal comma.
+std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo);

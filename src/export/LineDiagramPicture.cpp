@@ -1,0 +1,148 @@
+#include "export/LineDiagramPicture.h"
+
+#include "display/LineDiagramGeometry.h"
+#include "settings/AppSettings.h"
+#include "signal/Palette.h"
+#include "signal/SignalList.h"
+#include "signal/Synthesis.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int PlotLeft = 50;
+constexpr int PlotColumns = 1150;
+constexpr int PlotRight = PlotLeft + PlotColumns;
+constexpr int ZeroRow = 316;
+constexpr int HalfHeight = 272;
+constexpr int LabelRight = 45;
+constexpr int AxisLabelTop = 318;
+// The curves are sampled at every second column: 576 points.
+constexpr int SampleStride = 2;
+// Keeps rows of absurd values inside an int; they lie far outside the picture anyway.
+constexpr long double RowLimit = 1.0e6L;
+
+const char* const DegreeSign = "\u00b0";
+
+// Row of value v: 316 - round(v * K), the product exact in extended precision and rounded
+// half to even.
+int Row(long double v, float k) {
+    long double product = v * k;
+    if (std::isnan(product)) product = 0.0L;
+    product = std::clamp(product, -RowLimit, RowLimit);
+    return ZeroRow - static_cast<int>(std::nearbyint(product));
+}
+
+class Builder {
+public:
+    Builder(Picture& picture, const AppSettings& settings)
+        : picture_(picture), settings_(settings),
+          k_(static_cast<float>(static_cast<long double>(HalfHeight) /
+                                AmplitudeFor(settings.dyr).range)),
+          angleStep_(AngleStepFor(WindowFor(settings.dxr).windowDegrees, PlotColumns)) {}
+
+    void Grid() {
+        const AmplitudeZoom& zoom = AmplitudeFor(settings_.dyr);
+        HorizontalLine(0, "0");
+        for (int i = 1; i <= zoom.lines; ++i) {
+            const int value = i * zoom.step;
+            HorizontalLine(value, std::to_string(value));
+            HorizontalLine(-value, "-" + std::to_string(value));
+        }
+        if (settings_.lanz == 0)
+            AngleAxis();
+        else if (settings_.lanz == 1)
+            TimeAxis();
+    }
+
+    void Curves(const SignalList& signalList, int selectedIndex) {
+        for (int i = 0; i < signalList.Count(); ++i) {
+            const tSignal& signal = signalList.Signal(i);
+            if (i == selectedIndex || !signal.Visible) continue;
+            Curve([&](int x) { return SignalValue(signal, x, angleStep_); },
+                  SignalDimPalette[PaletteIndex(signal.ColorIndex)], 1);
+        }
+        const tSignal& selected = signalList.Signal(selectedIndex);
+        if (settings_.sh[0]) {
+            const int y = Row(selected.Amplitude[0], k_);
+            Add(PictureLine{{PlotLeft, y}, {PlotRight, y}, PictureBlack, 1});
+        }
+        for (int n = 1; n <= MaxHarmonicNumber; ++n) {
+            if (!settings_.sh[n]) continue;
+            Curve([&](int x) { return HarmonicValue(selected, n, x, angleStep_); }, PictureBlack,
+                  1);
+        }
+        Curve([&](int x) { return SignalValue(selected, x, angleStep_); },
+              SignalPalette[PaletteIndex(selected.ColorIndex)], 3);
+        Add(PictureText{signalList.Name(selectedIndex), PlotLeft, 0, TextAlign::Left, TitlePoints,
+                        PictureBlack});
+    }
+
+private:
+    template <typename Item> void Add(Item item) { picture_.items.emplace_back(std::move(item)); }
+
+    void Label(std::string text, int x, int top, TextAlign align) {
+        Add(PictureText{std::move(text), x, top, align, LabelPoints, PictureBlack});
+    }
+
+    void HorizontalLine(int value, std::string label) {
+        const int y = Row(static_cast<float>(value), k_);
+        Add(PictureLine{{PlotLeft, y}, {PlotRight, y}, PictureBlack, 1});
+        Label(std::move(label), LabelRight, y - 10, TextAlign::Right);
+    }
+
+    void VerticalLine(int x) {
+        const int range = AmplitudeFor(settings_.dyr).range;
+        Add(PictureLine{{x, Row(static_cast<float>(range), k_)},
+                        {x, Row(static_cast<float>(-range), k_)},
+                        PictureBlack,
+                        1});
+    }
+
+    void AngleAxis() {
+        const WindowZoom& zoom = WindowFor(settings_.dxr);
+        for (int i = 0; i <= zoom.divisions; ++i) {
+            const int x = PlotLeft + i * PlotColumns / zoom.divisions;
+            VerticalLine(x);
+            if (i > 0 && i < zoom.divisions)
+                Label(std::to_string(i * zoom.degreesPerDivision) + DegreeSign, x, AxisLabelTop,
+                      TextAlign::Centre);
+        }
+    }
+
+    void TimeAxis() {
+        VerticalLine(PlotLeft);
+        for (TimeTick& tick : TimeTicks(settings_.dxr, settings_.freq, PlotColumns)) {
+            const int x = PlotLeft + tick.column;
+            VerticalLine(x);
+            if (tick.label) Label(std::move(*tick.label), x, AxisLabelTop, TextAlign::Centre);
+        }
+    }
+
+    template <typename Value> void Curve(Value value, Rgb colour, int width) {
+        PicturePolyline line{{}, colour, width};
+        line.points.reserve(PlotColumns / SampleStride + 1);
+        for (int x = 0; x <= PlotColumns; x += SampleStride)
+            line.points.push_back({PlotLeft + x, Row(value(x), k_)});
+        Add(std::move(line));
+    }
+
+    Picture& picture_;
+    const AppSettings& settings_;
+    const float k_;
+    const float angleStep_;
+};
+
+} // namespace
+
+std::optional<Picture> LineDiagramPicture(const SignalList& signalList, int selectedIndex,
+                                          const AppSettings& settings) {
+    if (!signalList.IsValidIndex(selectedIndex)) return std::nullopt;
+    Picture picture{LineDiagramPictureWidth, LineDiagramPictureHeight, {}};
+    Builder builder(picture, settings);
+    builder.Grid();
+    builder.Curves(signalList, selectedIndex);
+    return picture;
+}

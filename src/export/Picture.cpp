@@ -1,0 +1,7 @@
+#include "export/Picture.h"
+
+#include <cmath>
+
+int FontHeightUnits(int points) {
+    return static_cast<int>(std::nearbyint(points * 96.0L / 72.0L));
+}

@@ -1,0 +1,209 @@
+#include "export/SpectraPicture.h"
+
+#include "display/SpectrumGeometry.h"
+#include "settings/AppSettings.h"
+#include "signal/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int GridRight = 1175;
+constexpr int GridLabelRight = 40;
+constexpr int ColumnPitch = 35;
+constexpr int FirstColumn = 50;
+constexpr int GridColumns = 33;
+constexpr int TitleLeft = 50;
+// Keeps rows of absurd values inside an int; they lie far outside the picture anyway.
+constexpr long double RowLimit = 1.0e6L;
+constexpr long double NoLimit = std::numeric_limits<long double>::infinity();
+
+constexpr Rgb Maroon{128, 0, 0}, Navy{0, 0, 128};
+
+struct Scale {
+    int base;
+    float k; // units per value; a float, its rounding places the rows
+    std::vector<int> grid;
+    int gridLeft;
+    long double low, high; // bar values are limited to this span
+    Rgb colour;            // bars of the harmonics
+};
+
+const Scale& ScaleOf(SpectrumView kind) {
+    static const Scale magnitude{358,
+                                 static_cast<float>(320.0L / 155),
+                                 {0, 25, 50, 75, 100, 125, 150},
+                                 48,
+                                 -NoLimit,
+                                 155,
+                                 {0, 128, 0}};
+    static const Scale angle{603,
+                             static_cast<float>(32.0L / 37),
+                             {-180, -90, 0, 90, 180},
+                             47,
+                             -NoLimit,
+                             NoLimit,
+                             {128, 128, 0}};
+    static const Scale cosine{
+        203, static_cast<float>(64.0L / 41), {-100, -50, 0, 50, 100}, 47, -105, 105, {0, 128, 128}};
+    static const Scale sine{
+        603, static_cast<float>(64.0L / 41), {-100, -50, 0, 50, 100}, 47, -105, 105, {128, 0, 128}};
+    switch (kind) {
+    case SpectrumView::Magnitude:
+        return magnitude;
+    case SpectrumView::Angle:
+        return angle;
+    case SpectrumView::Cosine:
+        return cosine;
+    default:
+        return sine;
+    }
+}
+
+int Row(const Scale& s, long double v) {
+    long double product = v * static_cast<long double>(s.k);
+    product = std::clamp(product, -RowLimit, RowLimit);
+    return s.base - static_cast<int>(std::nearbyint(product));
+}
+
+// Harmonics per grid column: 1, 2 or 4.
+int HarmonicsPerColumn(int harmonicCount) {
+    if (harmonicCount >= 128) return 4;
+    if (harmonicCount >= 64) return 2;
+    return 1;
+}
+
+struct BarSpan {
+    int left, right; // relative to the column's x, right exclusive
+};
+BarSpan BarSpanFor(int g) {
+    switch (g) {
+    case 4:
+        return {-1, 6};
+    case 2:
+        return {-4, 8};
+    default:
+        return {-7, 11};
+    }
+}
+
+class Builder {
+public:
+    Builder(Picture& picture, const AppSettings& settings, int g)
+        : picture_(picture), settings_(settings), g_(g) {}
+
+    // One spectrum: grid, vertical lines, axis labels (hanging from labelTop), then the bars.
+    void Spectrum(SpectrumView kind, int labelTop, const tSignal* signal) {
+        const Scale& s = ScaleOf(kind);
+        for (int w : s.grid) {
+            const int y = Row(s, w);
+            Add(PictureLine{{s.gridLeft, y}, {GridRight, y}, PictureBlack, 1});
+            Add(PictureText{std::to_string(w), GridLabelRight, y - 10, TextAlign::Right,
+                            LabelPoints, PictureBlack});
+        }
+        // One line for every g harmonics, through the middle of the bar of harmonic j * g.
+        const int low = Row(s, s.grid.front());
+        const int high = Row(s, s.grid.back());
+        for (int j = 0; j < GridColumns; ++j) {
+            const int x = ColumnPitch * j + 52;
+            Add(PictureLine{{x, low}, {x, high}, PictureBlack, 1});
+        }
+        AxisLabels(labelTop);
+        if (signal) Bars(kind, *signal);
+    }
+
+    void Title(const std::string& text, int top) {
+        Add(PictureText{text, TitleLeft, top, TextAlign::Left, TitlePoints, PictureBlack});
+    }
+
+private:
+    template <typename Item> void Add(Item item) { picture_.items.emplace_back(std::move(item)); }
+
+    int ColumnX(int p) const { return p * ColumnPitch / g_ + FirstColumn; }
+
+    void AxisLabels(int top) {
+        const int sanz = settings_.sanz;
+        if (sanz != 0 && sanz != 1) return;
+        const float fo = settings_.freq;
+        auto label = [&](int n, std::string text) {
+            Add(PictureText{std::move(text), ColumnX(n), top, TextAlign::Centre, LabelPoints,
+                            PictureBlack});
+        };
+        label(1, sanz == 0 ? std::string("fo") : FormatEngineering(fo));
+        for (int j = 1; j <= 6; ++j) {
+            const int n = 5 * j * g_;
+            if (sanz == 0)
+                label(n, std::to_string(n) + "\u00b7fo");
+            else
+                label(n,
+                      FormatEngineering(static_cast<long double>(n) * fo) + (j == 6 ? "Hz" : ""));
+        }
+    }
+
+    void Bar(SpectrumView kind, int p, long double v, Rgb colour) {
+        if (std::isnan(v)) return;
+        const Scale& s = ScaleOf(kind);
+        v = std::clamp(v, s.low, s.high);
+        const int zero = Row(s, 0);
+        int top = Row(s, v);
+        int bottom = zero + 1;
+        // Magnitudes always rise from the zero row, so a negative one covers nothing.
+        if (v < 0 && kind != SpectrumView::Magnitude) {
+            top = zero;
+            bottom = Row(s, v) + 1;
+        }
+        if (top >= bottom) return;
+        const BarSpan span = BarSpanFor(g_);
+        const int x = ColumnX(p);
+        Add(PictureRect{x + span.left, top, x + span.right, bottom, colour});
+    }
+
+    void Bars(SpectrumView kind, const tSignal& signal) {
+        const float a0 = signal.Amplitude[0];
+        const Rgb constantColour = a0 < 0 ? Navy : Maroon;
+        if (kind == SpectrumView::Magnitude) Bar(kind, 0, std::fabs(a0), constantColour);
+        if (kind == SpectrumView::Cosine) Bar(kind, 0, a0, constantColour);
+        const Rgb colour = ScaleOf(kind).colour;
+        for (int p = 1; p <= 32 * g_; ++p) {
+            long double v = 0;
+            switch (kind) {
+            case SpectrumView::Magnitude:
+                v = signal.Amplitude[p];
+                break;
+            case SpectrumView::Cosine:
+                v = CosineCoefficient(signal, p);
+                break;
+            case SpectrumView::Sine:
+                v = SineCoefficient(signal, p);
+                break;
+            case SpectrumView::Angle:
+                v = signal.Amplitude[p] == 0 ? 0 : ShownAngle(signal, p, settings_.mode);
+                break;
+            }
+            Bar(kind, p, v, colour);
+        }
+    }
+
+    Picture& picture_;
+    const AppSettings& settings_;
+    const int g_;
+};
+
+} // namespace
+
+Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
+    Picture picture{SpectraPictureWidth, SpectraPictureHeight, {}};
+    const int mode = settings.mode;
+    if (mode < 0 || mode > 2) return picture; // no such pair of spectra
+    Builder builder(picture, settings, HarmonicsPerColumn(harmonicCount));
+    builder.Spectrum(SpectrumViewFor(mode, 0), 372, selected);
+    builder.Spectrum(SpectrumViewFor(mode, 1), 772, selected);
+    const SpectrumTitles titles = SpectrumTitlesFor(mode);
+    builder.Title(titles.upper, 0);
+    builder.Title(titles.lower, 400);
+    return picture;
+}
