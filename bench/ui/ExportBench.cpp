@@ -2,7 +2,7 @@
 #include "export/PicturePainter.h"
 #include "export/Wmf.h"
 #include "settings/AppSettings.h"
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

@@ -7,7 +7,7 @@
 #include "export/SpectraPicture.h"
 #include "export/Wmf.h"
 #include "settings/AppSettings.h"
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 #include <QMimeData>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "display/LineDiagramGeometry.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 #include "signal/Synthesis.h"
 
 #include <algorithm>

@@ -27,9 +27,3 @@ std::string NameProblemMessage(NameProblem problem, const std::string& name);
 // Whether two names denote the same project-file section (letter case ignored, also for
 // the accented letters of the code page).
 bool SameSectionName(const std::string& a, const std::string& b);
-
-// Whether the code point has a place in the single-byte Windows-1252 code page.
-bool IsWindows1252(char32_t c);
-
-// UTF-8 to code points; invalid sequences yield U+FFFD.
-std::u32string DecodeUtf8(const std::string& text);

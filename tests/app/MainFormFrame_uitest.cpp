@@ -269,7 +269,7 @@ TEST_F(FrameTest, InfoDialogIsCentredOverTheClientArea) {
 }
 
 TEST_F(FrameTest, HelpItemsOpenTheirPages) {
-    TMainForm& f = Create();
+    Create();
     struct Case {
         QAction* item;
         const char* page;

@@ -2,7 +2,7 @@
 #include "export/ClipboardExport.h"
 #include "export/HarmonicsTable.h"
 #include "settings/AppSettings.h"
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 #include "export/PictureTestSupport.h"
 
 #include "settings/AppSettings.h"
-#include "signal/SignalList.h"
+#include "project/SignalList.h"
 
 #include <gtest/gtest.h>
 

@@ -37,10 +37,4 @@ TEST(SignalNames, SectionNamesIgnoreCaseOfAccentedLetters) {
     EXPECT_FALSE(SameSectionName("×", "÷")); // not a letter pair
 }
 
-TEST(SignalNames, Utf8Decoding) {
-    EXPECT_EQ(DecodeUtf8("aä€"), U"aä€");
-    EXPECT_EQ(DecodeUtf8("\xe2\x82"), U"\uFFFD\uFFFD"); // cut short
-    EXPECT_EQ(DecodeUtf8("\x80z"), U"\uFFFDz");
-}
-
 } // namespace
