@@ -1,0 +1,82 @@
+#include "ui/SignalEditorDialog.h"
+
+#include "signal/Palette.h"
+#include "ui/CommandGuard.h"
+#include "ui/PaintBox.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+constexpr int SquareSize = 17;
+constexpr int SquareStep = 22;
+const QColor OutlineGrey(128, 128, 128);
+
+} // namespace
+
+TSignalEditorDialog::TSignalEditorDialog(QWidget* mainWindow, const QString& objectName,
+                                         QSize clientSize)
+    : TFixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
+
+void TSignalEditorDialog::SetSignalName(const QString& name) {
+    nameedit->setText(name);
+}
+
+QString TSignalEditorDialog::SignalName() const {
+    return nameedit->text();
+}
+
+void TSignalEditorDialog::AddNameGroup(const QRect& bounds) {
+    auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(bounds);
+    nameedit = new QLineEdit(group);
+    nameedit->setObjectName(QStringLiteral("nameedit"));
+    nameedit->setGeometry(10, 20, bounds.width() - 20, 22);
+}
+
+void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
+    auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
+    group->setObjectName(QStringLiteral("GroupBox2"));
+    group->setGeometry(bounds);
+    for (int i = 0; i < static_cast<int>(colourSquares.size()); ++i) {
+        auto* square = new PaintBox(group, QStringLiteral("c%1").arg(i),
+                                    {10 + SquareStep * i, 20, SquareSize, SquareSize});
+        square->OnPaint = [this, i](QPainter& p) { PaintSquare(p, i); };
+        square->OnMouseDown = [this, i](QMouseEvent*) {
+            RunCommand([&] {
+                work_.ColorIndex = i;
+                ShowColourChoice(i);
+            });
+        };
+        colourSquares[i] = square;
+    }
+    visbox = new QCheckBox(QStringLiteral("sichtbar"), group);
+    visbox->setObjectName(QStringLiteral("visbox"));
+    visbox->setGeometry(10, 20 + SquareSize + 6, 100, 18);
+}
+
+void TSignalEditorDialog::ShowColourChoice(int index) {
+    shownColour_ = index;
+    for (PaintBox* square : colourSquares) square->update();
+}
+
+void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
+    const Rgb c = SignalPalette[index];
+    p.fillRect(0, 0, SquareSize, SquareSize, QColor(c.r, c.g, c.b));
+    // The outline lies inside the square: 3 pixels for the chosen colour, else 1.
+    const int width = index == shownColour_ ? 3 : 1;
+    for (int w = 0; w < width; ++w) {
+        p.setPen(OutlineGrey);
+        p.drawRect(w, w, SquareSize - 1 - 2 * w, SquareSize - 1 - 2 * w);
+    }
+}
+
+bool TSignalEditorDialog::NameIsAccepted() {
+    if (NameAccepted(this, nameedit->text())) return true;
+    nameedit->setFocus();
+    return false;
+}
