@@ -1,6 +1,6 @@
 #include "export/LineDiagramPicture.h"
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <benchmark/benchmark.h>
 

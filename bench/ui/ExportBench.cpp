@@ -1,8 +1,8 @@
 #include "export/LineDiagramPicture.h"
 #include "export/PicturePainter.h"
 #include "export/Wmf.h"
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

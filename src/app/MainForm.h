@@ -104,6 +104,13 @@ private:
     void RangeDownBtnClick();
     void InfoItemClick();
     void Inhalt1Click();
+    // --- clipboard exports (MainFormCommands.cpp) ----------------------------------------
+    void ExportDiagItemClick();
+    void N32Harmonische1Click();
+    void N64Harmonische1Click();
+    void N128Harmonische1Click();
+    void ExportSpectra(int harmonicCount);
+    void ExportTabItemClick();
     void TheoryItemClick();
     void ContentsItemClick();
 
@@ -112,6 +119,7 @@ private:
     AppSettings Settings;
     Project project_;
     bool FirstActivation = true;
+    int ExportHarmonicCount = 32; // harmonics of the last spectra picture
 
     // --- controls ------------------------------------------------------------------------
     QGroupBox* GroupBox2;
@@ -134,8 +142,8 @@ private:
 
     QAction *NewProjectItem, *OpenProjectItem, *SaveProjectItem, *SaveProjectAsItem, *ExitItem;
     QAction *NewSignalItem, *DeleteSignalItem, *CopySignalItem, *PasteSignalItem, *EditSignalItem;
-    QAction *ConvertItem, *ExportItem, *ExportSpectra32Item, *ExportSpectra64Item,
-        *ExportSpectra128Item, *ExportLineDiagramItem, *ExportTableItem, *SaveSoundItem;
+    QAction *ConvertItem, *ExportItem, *ExportSpecItem, *N32Harmonische1, *N64Harmonische1,
+        *N128Harmonische1, *ExportDiagItem, *ExportTabItem, *SaveSoundItem;
     QAction* OptionsItem;
     QAction *Inhalt1, *TheoryItem, *ContentsItem, *InfoItem;
     QMenu* ExportMenu;

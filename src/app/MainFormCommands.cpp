@@ -5,6 +5,7 @@
 #include "app/OptionsDlg.h"
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
+#include "export/ClipboardExport.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/PaintBox.h"
@@ -43,6 +44,11 @@ void TMainForm::ConnectCommands() {
     button(SignalOptionsBtn, &TMainForm::SignalOptionsBtnClick);
     item(EditSignalItem, &TMainForm::SignalOptionsBtnClick);
     item(ConvertItem, &TMainForm::ConvertItemClick);
+    item(ExportDiagItem, &TMainForm::ExportDiagItemClick);
+    item(N32Harmonische1, &TMainForm::N32Harmonische1Click);
+    item(N64Harmonische1, &TMainForm::N64Harmonische1Click);
+    item(N128Harmonische1, &TMainForm::N128Harmonische1Click);
+    item(ExportTabItem, &TMainForm::ExportTabItemClick);
 
     connect(SignalListBox, &QListWidget::currentRowChanged, this,
             Guarded([this](int) { SignalListBoxClick(); }));
@@ -139,4 +145,33 @@ void TMainForm::TheoryItemClick() {
 
 void TMainForm::ContentsItemClick() {
     help_->ShowContext(2);
+}
+
+void TMainForm::ExportDiagItemClick() {
+    if (ExportLineDiagram(project_.Signals(), SelectedIndex(), Settings))
+        prompts().Inform(this, QString::fromUtf8(LineDiagramExportedText));
+}
+
+void TMainForm::N32Harmonische1Click() {
+    ExportSpectra(32);
+}
+
+void TMainForm::N64Harmonische1Click() {
+    ExportSpectra(64);
+}
+
+void TMainForm::N128Harmonische1Click() {
+    ExportSpectra(128);
+}
+
+void TMainForm::ExportSpectra(int harmonicCount) {
+    ExportHarmonicCount = harmonicCount;
+    // Also without a selected signal: the picture then holds grids, labels and titles.
+    ::ExportSpectra(SelectedSignal(), Settings, ExportHarmonicCount);
+    prompts().Inform(this, QString::fromUtf8(SpectraExportedText));
+}
+
+void TMainForm::ExportTabItemClick() {
+    if (ExportTable(project_.Signals(), SelectedIndex(), Settings))
+        prompts().Inform(this, QString::fromUtf8(TableExportedText));
 }

@@ -184,13 +184,14 @@ void TMainForm::CreateMenu() {
     ExportItem = ExportMenu->menuAction();
     ExportItem->setObjectName(QStringLiteral("ExportItem"));
     QMenu* spectra = ExportMenu->addMenu(QStringLiteral("Spektren"));
-    spectra->setObjectName(QStringLiteral("ExportSpectraMenu"));
-    ExportSpectra32Item = item(spectra, "ExportSpectra32Item", QStringLiteral("32 Harmonische"));
-    ExportSpectra64Item = item(spectra, "ExportSpectra64Item", QStringLiteral("64 Harmonische"));
-    ExportSpectra128Item = item(spectra, "ExportSpectra128Item", QStringLiteral("128 Harmonische"));
-    ExportLineDiagramItem =
-        item(ExportMenu, "ExportLineDiagramItem", QStringLiteral("Liniendiagramm"));
-    ExportTableItem = item(ExportMenu, "ExportTableItem", QStringLiteral("Tabelle"));
+    spectra->setObjectName(QStringLiteral("ExportSpecMenu"));
+    ExportSpecItem = spectra->menuAction();
+    ExportSpecItem->setObjectName(QStringLiteral("ExportSpecItem"));
+    N32Harmonische1 = item(spectra, "N32Harmonische1", QStringLiteral("32 Harmonische"));
+    N64Harmonische1 = item(spectra, "N64Harmonische1", QStringLiteral("64 Harmonische"));
+    N128Harmonische1 = item(spectra, "N128Harmonische1", QStringLiteral("128 Harmonische"));
+    ExportDiagItem = item(ExportMenu, "ExportDiagItem", QStringLiteral("Liniendiagramm"));
+    ExportTabItem = item(ExportMenu, "ExportTabItem", QStringLiteral("Tabelle"));
     SaveSoundItem = item(signal, "SaveSoundItem", QStringLiteral("Sound speichern"));
 
     OptionsItem = bar->addAction(QStringLiteral("&Einstellungen"));

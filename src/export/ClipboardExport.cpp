@@ -6,8 +6,8 @@
 #include "export/PicturePainter.h"
 #include "export/SpectraPicture.h"
 #include "export/Wmf.h"
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <QMimeData>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "export/LineDiagramPicture.h"
 
 #include "display/LineDiagramGeometry.h"
+#include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
-#include "project/SignalList.h"
 #include "signal/Synthesis.h"
 
 #include <algorithm>

@@ -4,27 +4,35 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <memory>
 
 namespace {
+
+int Show(QMessageBox::Icon icon, const QString& title, const QString& text,
+         QMessageBox::StandardButtons buttons, QWidget* parent) {
+    std::unique_ptr<QMessageBox> box(CreateMessageBox(icon, title, text, buttons, parent));
+    return box->exec();
+}
 
 class QtPrompts final : public Prompts {
 public:
     void Error(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok,
-                        parent);
-        box.exec();
+        Show(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok, parent);
+    }
+
+    void Inform(QWidget* parent, const QString& text) override {
+        Show(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+             parent);
     }
 
     bool Confirm(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
-        return box.exec() == QMessageBox::Yes;
+        return Show(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
     }
 
     SaveAnswer AskSave(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-        switch (box.exec()) {
+        switch (Show(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent)) {
         case QMessageBox::Yes:
             return SaveAnswer::Yes;
         case QMessageBox::No:
@@ -57,6 +65,14 @@ QtPrompts realPrompts;
 Prompts* current = &realPrompts;
 
 } // namespace
+
+QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                              QMessageBox::StandardButtons buttons, QWidget* parent) {
+    auto* box = new QMessageBox(icon, title, text, buttons, parent);
+    // A signal named "<b>Fett</b>" must read as typed, not in bold.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 Prompts& prompts() {
     return *current;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QDialog;
@@ -12,8 +13,10 @@ public:
     enum class SaveAnswer { Yes, No, Cancel };
 
     virtual ~Prompts() = default;
-    // An error or notice with a single OK button.
+    // An error with a single OK button.
     virtual void Error(QWidget* parent, const QString& text) = 0;
+    // A notice (information symbol) with a single OK button.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
     // A confirmation with Yes and No; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel.
@@ -25,6 +28,11 @@ public:
     // Shows one of the program's own dialogs modally; returns QDialog::Accepted or Rejected.
     virtual int Exec(QDialog& dialog) = 0;
 };
+
+// The message box the real prompts show: names and values in `text` appear as plain text,
+// never as markup.
+QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                              QMessageBox::StandardButtons buttons, QWidget* parent);
 
 // The prompts in use; the real dialogs unless a test installed its own.
 Prompts& prompts();

@@ -1,6 +1,7 @@
 #include "support/FakePrompts.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
+#include "ui/Prompts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -53,6 +54,17 @@ TEST(HelpWindow, UsableOverAModalDialog) {
     help.ShowContext(1);
     EXPECT_EQ(help.Window()->windowModality(), Qt::NonModal);
     help.CloseAll();
+}
+
+} // namespace
+
+namespace {
+
+TEST(MessageBoxes, ShowNamesAsPlainText) {
+    std::unique_ptr<QMessageBox> box(CreateMessageBox(
+        QMessageBox::Question, "t", "Wollen Sie das Signal \"<b>Fett</b>\" wirklich entfernen?",
+        QMessageBox::Yes | QMessageBox::No, nullptr));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "export/Clipboard.h"
 #include "export/ClipboardExport.h"
 #include "export/HarmonicsTable.h"
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "export/LineDiagramPicture.h"
 #include "export/PictureTestSupport.h"
 
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 

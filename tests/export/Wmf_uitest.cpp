@@ -2,8 +2,8 @@
 #include "export/PicturePainter.h"
 #include "export/SpectraPicture.h"
 #include "export/Wmf.h"
-#include "settings/AppSettings.h"
 #include "project/SignalList.h"
+#include "settings/AppSettings.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -20,6 +20,9 @@ void FakePrompts::ExpectAskSave(SaveAnswer answer) {
 void FakePrompts::ExpectError() {
     queue_.push_back({QStringLiteral("error"), {}, false, {}, {}, {}});
 }
+void FakePrompts::ExpectInform() {
+    queue_.push_back({QStringLiteral("inform"), {}, false, {}, {}, {}});
+}
 void FakePrompts::ExpectOpenFile(const QString& path) {
     queue_.push_back({QStringLiteral("open"), {}, false, {}, path, {}});
 }
@@ -62,6 +65,10 @@ const FakePrompts::Answer* FakePrompts::Next(const QString& kind, const QString&
 
 void FakePrompts::Error(QWidget*, const QString& text) {
     Next(QStringLiteral("error"), text);
+}
+
+void FakePrompts::Inform(QWidget*, const QString& text) {
+    Next(QStringLiteral("inform"), text);
 }
 
 bool FakePrompts::Confirm(QWidget*, const QString& text) {

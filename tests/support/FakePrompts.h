@@ -11,7 +11,7 @@
 class FakePrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "error", "confirm", "asksave", "open", "save", "dialog"
+        QString kind; // "error", "inform", "confirm", "asksave", "open", "save", "dialog"
         QString text; // message text, dialog title or object name
     };
 
@@ -21,6 +21,7 @@ public:
     void ExpectConfirm(bool yes);
     void ExpectAskSave(SaveAnswer answer);
     void ExpectError();
+    void ExpectInform();
     void ExpectOpenFile(const QString& path);
     void ExpectSaveFile(const QString& path);
     // `answer` fills the dialog's fields and returns QDialog::Accepted or Rejected; it may
@@ -36,6 +37,7 @@ public:
     void Clear();
 
     void Error(QWidget*, const QString& text) override;
+    void Inform(QWidget*, const QString& text) override;
     bool Confirm(QWidget*, const QString& text) override;
     SaveAnswer AskSave(QWidget*, const QString& text) override;
     QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
