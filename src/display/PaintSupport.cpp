@@ -23,7 +23,7 @@ QFont ViewFont() {
 
 void DrawTextRightAligned(QPainter& p, int x, int top, const QString& text) {
     const QFontMetrics m(p.font());
-    p.drawText(x - m.horizontalAdvance(text), top + m.ascent(), text);
+    p.drawText(RightAlignedLeft(x, m.horizontalAdvance(text)), top + m.ascent(), text);
 }
 
 void DrawTextCentred(QPainter& p, int x, int top, const QString& text) {

@@ -20,6 +20,14 @@ QFont ViewFont();
 // the caller restores the painter when done.
 QRect BeginViewPainting(QPainter& p, int width, int height);
 
-// Text anchored by its top edge: right-aligned ending at x, or centred on x.
+// Left edge of a label right-aligned to end at `right`: where the whole text fits, the
+// anchor holds; a text too wide for the room left of it starts at x = 0 instead, so that
+// a minus sign is never cut off by the box's edge.
+inline int RightAlignedLeft(int right, int textWidth) {
+    return right - textWidth < 0 ? 0 : right - textWidth;
+}
+
+// Text anchored by its top edge: right-aligned ending at x (shifted right where it would
+// be cut, see RightAlignedLeft), or centred on x.
 void DrawTextRightAligned(QPainter& p, int x, int top, const QString& text);
 void DrawTextCentred(QPainter& p, int x, int top, const QString& text);

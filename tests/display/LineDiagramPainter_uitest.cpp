@@ -6,6 +6,7 @@
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
+#include "support/UiTestSupport.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -76,6 +77,14 @@ TEST(LineDiagramPainter, BackgroundTextAndGridByTheBackgroundSetting) {
         EXPECT_EQ(image.pixel(585, 181), Grey);
         EXPECT_EQ(image.pixel(585, 182), c.background);
     }
+}
+
+TEST(LineDiagramPainter, TheLowestLabelOfTheWidestRangeIsReadableWhole) {
+    AppSettings settings;
+    settings.banz = 1;
+    settings.dyr = 6; // -2500 hangs from row 177, wider than the 20 pixels left of its anchor
+    const QImage image = Paint(settings, SignalList(), -1);
+    EXPECT_EQ(PixelCount(image, {0, 177, 25, 11}, Qt::black), TextPixelCount("-2500", ViewFont()));
 }
 
 TEST(LineDiagramPainter, AxisLabelsHideTheGridLineUnderThem) {

@@ -1,6 +1,7 @@
 #include "display/ColourScheme.h"
 #include "display/PaintSupport.h"
 #include "display/SpectrumPainter.h"
+#include "support/UiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -62,6 +63,23 @@ TEST(SpectrumPainter, BackgroundAndGridPerScheme) {
     EXPECT_EQ(At(magnitude, 17, 80), QColor(Qt::white));
     EXPECT_EQ(At(magnitude, 18, 80), QColor(128, 128, 128));
     EXPECT_EQ(At(magnitude, 99, 55), QColor(128, 128, 128));
+}
+
+TEST(SpectrumPainter, NegativeScaleLabelsAreReadableWhole) {
+    // "-100" and "-180" are wider than the room left of their anchor at x = 15.
+    const struct {
+        SpectrumView view;
+        const char* label;
+        int top;
+    } cases[] = {{SpectrumView::Cosine, "-100", 75},
+                 {SpectrumView::Sine, "-100", 75},
+                 {SpectrumView::Angle, "-180", 75}};
+    for (const auto& c : cases) {
+        const QImage image = Render(c.view, WithBackground(1), nullptr);
+        EXPECT_EQ(PixelCount(image, {0, c.top, 20, 12}, Qt::black),
+                  TextPixelCount(c.label, ViewFont()))
+            << c.label;
+    }
 }
 
 TEST(SpectrumPainter, AxisLabelsOnlyForKnownScales) {

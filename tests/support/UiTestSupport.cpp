@@ -1,6 +1,7 @@
 #include "support/UiTestSupport.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -27,4 +28,22 @@ QImage RenderToImage(QWidget& widget) {
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+int TextPixelCount(const QString& text, const QFont& font) {
+    QImage image(200, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 0, 200, 40), Qt::AlignLeft | Qt::AlignTop, text);
+    p.end();
+    return PixelCount(image, image.rect(), Qt::black);
+}
+
+int PixelCount(const QImage& image, const QRect& area, const QColor& colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
+    return n;
 }

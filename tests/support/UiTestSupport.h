@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QTimer>
@@ -20,6 +21,12 @@ public:
 private:
     QTimer timer_;
 };
+
+// Pixels a text covers when drawn alone in `font` (black on white): what a label must show
+// to be readable whole.
+int TextPixelCount(const QString& text, const QFont& font);
+// Pixels of `colour` inside `area` of an image.
+int PixelCount(const QImage& image, const QRect& area, const QColor& colour);
 
 // The widget's pixels as painted now (paint events run synchronously).
 QImage RenderToImage(QWidget& widget);
