@@ -81,18 +81,25 @@ void TMainForm::ConnectCommands() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     bool handled = false;
     RunCommand([&] {
-        // Only the release of a key the user lets go of counts, not those of auto-repeat.
-        if (watched == SpecEdit && event->type() == QEvent::KeyRelease &&
-            !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-            spectra_->SpecEditKeyUp();
+        // Only keys the user presses and lets go of count, not those of auto-repeat.
+        if (watched == SpecEdit &&
+            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->isAutoRepeat()) return;
+            if (event->type() == QEvent::KeyPress)
+                spectra_->SpecEditKeyPress(key->key());
+            else
+                spectra_->SpecEditKeyRelease(key->key());
             return;
         }
         if (watched != SignalListBox->viewport()) return;
         const QEvent::Type type = event->type();
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return;
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-        if (type == QEvent::MouseButtonPress && button == Qt::RightButton) {
+        if (button == Qt::RightButton) {
             // The right button toggles the selected signal, whatever row is under the mouse.
+            // A quick second press arrives as a double click: it toggles again and must not
+            // reach the list, which would select the row under the pointer.
             SignalListBoxMouseDown();
             handled = true;
         } else if (type == QEvent::MouseButtonDblClick && button == Qt::LeftButton) {

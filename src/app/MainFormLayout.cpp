@@ -58,6 +58,17 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const 
     return panel;
 }
 
+// The value label of a readout panel: right after the caption's text, up to the panel's
+// inner edge, so that the widest values the readouts show fit.
+QLabel* AddReadout(QFrame* panel, const char* name) {
+    const auto* caption = panel->findChild<QLabel*>();
+    const int left = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+    auto* value = new QLabel(panel);
+    value->setObjectName(QString::fromLatin1(name));
+    value->setGeometry(left, 1, panel->width() - 1 - left, panel->height() - 2);
+    return value;
+}
+
 } // namespace
 
 void TMainForm::CreateControls() {
@@ -104,14 +115,10 @@ void TMainForm::CreateControls() {
 
     Effektivwertpanel = MakePanel(client, "Effektivwertpanel", {272, 221, 117, 18},
                                   QStringLiteral("Effektivwert:"), 62);
-    Effektivwertlabel = new QLabel(Effektivwertpanel);
-    Effektivwertlabel->setObjectName(QStringLiteral("Effektivwertlabel"));
-    Effektivwertlabel->setGeometry(66, 1, 49, 16);
+    Effektivwertlabel = AddReadout(Effektivwertpanel, "Effektivwertlabel");
     Klirrfaktorpanel = MakePanel(client, "Klirrfaktorpanel", {392, 221, 117, 18},
                                  QStringLiteral("Klirrfaktor:"), 56);
-    KlirrLabel = new QLabel(Klirrfaktorpanel);
-    KlirrLabel->setObjectName(QStringLiteral("KlirrLabel"));
-    KlirrLabel->setGeometry(60, 1, 55, 16);
+    KlirrLabel = AddReadout(Klirrfaktorpanel, "KlirrLabel");
 
     hBar = new QScrollBar(Qt::Horizontal, client);
     hBar->setObjectName(QStringLiteral("hBar"));

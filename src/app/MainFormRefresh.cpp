@@ -7,10 +7,26 @@
 #include "signal/Synthesis.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
+
+namespace {
+
+// Shows a measure in its readout. A value too wide for the label in the window's font is
+// shown in a smaller one rather than cut.
+void ShowReadout(QLabel* label, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    QFont font = label->parentWidget()->font();
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(value) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(value);
+}
+
+} // namespace
 
 int TMainForm::SelectedIndex() const {
     const int row = SignalListBox->currentRow();
@@ -79,17 +95,13 @@ void TMainForm::UpdateCommands() {
 
 void TMainForm::DrawLineDiagram() {
     diagram_->Redraw();
-    if (SelectedSignal()) UpdateMeasures();
+    UpdateMeasures();
 }
 
 void TMainForm::UpdateMeasures() {
-    if (!Klirrfaktorpanel->isVisibleTo(this) || project_.Count() == 0) return;
     const tSignal* s = SelectedSignal();
-    if (!s) {
-        KlirrLabel->clear();
-        Effektivwertlabel->clear();
-        return;
-    }
-    KlirrLabel->setText(QString::fromStdString(FormatDecimal(DistortionFactor(*s), 4)));
-    Effektivwertlabel->setText(QString::fromStdString(FormatDecimal(RmsValue(*s), 4)));
+    // Without a selected signal the readouts are empty: they never describe a signal that
+    // is gone.
+    ShowReadout(KlirrLabel, s ? FormatDecimal(DistortionFactor(*s), 4) : std::string());
+    ShowReadout(Effektivwertlabel, s ? FormatDecimal(RmsValue(*s), 4) : std::string());
 }

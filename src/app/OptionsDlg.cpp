@@ -174,7 +174,8 @@ void Toptionsdlg::FormActivate() {
     Sgrp->SetItemIndex(settings_.sanz);
     bgrp->SetItemIndex(settings_.banz);
     sfreqgrp->SetItemIndex(settings_.sfreq);
-    fedit->setText(QString::fromStdString(FormatFrequencyField(settings_.freq)));
+    shownFrequency_ = QString::fromStdString(FormatFrequencyField(settings_.freq));
+    fedit->setText(shownFrequency_);
     // Harmonics without a check box (33..128) keep their flags untouched.
     for (int n = 0; n < HarmonicCount; ++n)
         if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(settings_.sh[n]);
@@ -185,7 +186,9 @@ void Toptionsdlg::TabSetClick(int index) {
 }
 
 bool Toptionsdlg::OKBtnClick() {
-    settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
+    // The field shows fo with three decimals; an untouched field must not round fo to them.
+    if (fedit->text() != shownFrequency_)
+        settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
     // A group with nothing checked (only possible after a stored value outside its items)
     // leaves its setting as it was rather than storing -1.
     auto take = [](const RadioGroup* group, int& setting) {

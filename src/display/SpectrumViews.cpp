@@ -62,7 +62,10 @@ void SpectrumViews::hBarChange(int position) {
 
 void SpectrumViews::ShowSelectedValue() {
     const tSignal* s = SelectedSignal();
-    if (!s) return;
+    if (!s) {
+        c_.SpecEdit->clear(); // no signal, no value: nothing of a deleted signal stays
+        return;
+    }
     if (const auto v = SelectedLineValue(*s, Selection()))
         c_.SpecEdit->setText(QString::fromStdString(FormatDecimal(*v, 10)));
 }
@@ -104,6 +107,15 @@ void SpectrumViews::StepSelectedLine(float step) {
     const SpectrumSelection selection = Selection();
     project_.EditSeries(selectedIndex_(),
                         [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); });
+}
+
+void SpectrumViews::SpecEditKeyPress(int key) {
+    keysDown_.insert(key);
+}
+
+void SpectrumViews::SpecEditKeyRelease(int key) {
+    if (keysDown_.erase(key) == 0) return;
+    SpecEditKeyUp();
 }
 
 void SpectrumViews::SpecEditKeyUp() {

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <array>
 #include <functional>
+#include <set>
 
 class PaintBox;
 class Project;
@@ -55,6 +56,11 @@ public:
     // Applies the value field's text; throws the conversion error for a text that is not
     // a whole number.
     void SpecEditKeyUp();
+    // Key presses and releases in the value field (auto-repeat left out). Only the release
+    // of a key whose press the field also received applies the text: the release of the
+    // Enter or Escape that closed an error box must not open the box again.
+    void SpecEditKeyPress(int key);
+    void SpecEditKeyRelease(int key);
 
     int SpectrumScroll() const { return scroll_; }
     int SelectedHarmonic() const { return column_; }
@@ -72,8 +78,9 @@ private:
     AppSettings& settings_;
     std::function<int()> selectedIndex_;
     const std::array<QIcon, 14>& glyphs_;
-    int scroll_ = 0;       // 0..6: the views show harmonics 16 * scroll + 1 .. + 32
-    int column_ = 0;       // selected column 0..32
-    int view_ = 0;         // 0 upper view, 1 lower view
-    int glyphColumn_ = -1; // glyph column now on the outer step buttons, -1 before the first
+    int scroll_ = 0;         // 0..6: the views show harmonics 16 * scroll + 1 .. + 32
+    int column_ = 0;         // selected column 0..32
+    int view_ = 0;           // 0 upper view, 1 lower view
+    int glyphColumn_ = -1;   // glyph column now on the outer step buttons, -1 before the first
+    std::set<int> keysDown_; // keys pressed in the value field and not yet released
 };

@@ -176,6 +176,14 @@ TEST_F(OptionsDlgTest, FrequencyFieldOnOk) {
     }
 }
 
+TEST_F(OptionsDlgTest, AnUntouchedFrequencyFieldKeepsFoExactly) {
+    settings.freq = 12.3456f; // shown with three decimals as "12.346"
+    dlg.show();
+    EXPECT_EQ(dlg.fedit->text(), "12.346");
+    dlg.OKBtn->click();
+    EXPECT_EQ(settings.freq, 12.3456f);
+}
+
 TEST_F(OptionsDlgTest, CancelChangesNothingAndTheNextShowingStartsFromTheSettings) {
     settings.banz = 1;
     settings.freq = 440.0f;

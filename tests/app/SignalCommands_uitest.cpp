@@ -5,9 +5,11 @@
 #include "support/MainFormFixture.h"
 #include "ui/SignalEditor.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -215,6 +217,13 @@ TEST_F(SignalCommandsTest, RightClickTogglesTheSelectedSignalWhateverTheRow) {
     EXPECT_TRUE(project().Signal(1).Visible);
     EXPECT_EQ(A().SelectedIndex(), 0) << "the selection stays";
     EXPECT_TRUE(project().Modified());
+    // A quick second press arrives as a double click on the other row: a second toggle.
+    QMouseEvent twice(QEvent::MouseButtonDblClick, RowCentre(1),
+                      List()->viewport()->mapToGlobal(RowCentre(1)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(List()->viewport(), &twice);
+    EXPECT_TRUE(project().Signal(0).Visible);
+    EXPECT_EQ(A().SelectedIndex(), 0);
 }
 
 TEST_F(SignalCommandsTest, CommandsFollowTheSelection) {

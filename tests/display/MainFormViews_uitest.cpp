@@ -179,7 +179,7 @@ TEST_F(ViewsTest, ReleasingShiftInAnEmptyFieldReportsTheConversionError) {
     Pick(0, 1);
     W<QLineEdit>("SpecEdit")->clear();
     prompts.ExpectError();
-    QTest::keyRelease(W<QLineEdit>("SpecEdit"), Qt::Key_Shift);
+    QTest::keyClick(W<QLineEdit>("SpecEdit"), Qt::Key_Shift);
     EXPECT_EQ(prompts.Texts("error"), QStringList{"'' is not a valid integer value"});
     // Releases of a held key's auto-repeat are not the user letting go of it.
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier, QString(), true);
@@ -249,7 +249,7 @@ TEST_F(ViewsTest, ZoomButtonsStopAtTheirLimits) {
     EXPECT_TRUE(Btn("RangeUpBtn")->isEnabled());
 }
 
-TEST_F(ViewsTest, ReadoutsDescribeTheSelectedSignalAndStayWhenTheListEmpties) {
+TEST_F(ViewsTest, ReadoutsDescribeTheSelectedSignalAndEmptyWithoutOne) {
     tSignal a;
     a.Amplitude[1] = 1;
     a.Amplitude[3] = 1.0f / 3;
@@ -261,14 +261,38 @@ TEST_F(ViewsTest, ReadoutsDescribeTheSelectedSignalAndStayWhenTheListEmpties) {
     AddSignal("b", b);
     EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "1");
     EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), "3");
-    W<QListWidget>("SignalListBox")->setCurrentRow(0);
-    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "0,3162");
+    // Nothing of a deleted signal stays on the screen.
     prompts.ExpectConfirm(true);
     prompts.ExpectConfirm(true);
     Btn("DeleteSignalBtn")->click();
     Btn("DeleteSignalBtn")->click();
-    EXPECT_EQ(project().Count(), 0);
-    EXPECT_EQ(W<QLabel>("KlirrLabel")->text(), "1") << "an empty list leaves the readouts alone";
+    for (const char* field : {"KlirrLabel", "Effektivwertlabel"})
+        EXPECT_EQ(W<QLabel>(field)->text(), "") << field;
+    EXPECT_EQ(Field(), "");
+}
+
+TEST_F(ViewsTest, TheLargestReadoutsShowWhole) {
+    tSignal s; // 129 amplitudes of 1000 typed in place
+    for (float& a : s.Amplitude) a = 1000;
+    AddSignal("laut", s);
+    for (const char* name : {"KlirrLabel", "Effektivwertlabel"}) {
+        const QLabel* label = W<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << name;
+    }
+    EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), "8062,2578");
+}
+
+TEST_F(ViewsTest, TheKeyThatClosesAnErrorBoxDoesNotOpenItAgain) {
+    AddSignal("a", tSignal());
+    Pick(0, 1);
+    prompts.ExpectError(); // the release of "-" typed into the field
+    Type("-");
+    // The box was closed with Return, then (the next time) with Escape: their presses went to
+    // the box, only their releases reach the field.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        QTest::keyRelease(W<QLineEdit>("SpecEdit"), key);
+    EXPECT_EQ(prompts.Texts("error").size(), 1);
 }
 
 TEST_F(ViewsTest, DiagramShowsTheSelectedSignalBrightAndOthersDim) {
