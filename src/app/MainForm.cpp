@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
+#include "editors/SignalAnalyDlg.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
@@ -89,6 +90,7 @@ void TMainForm::CreateDialogs() {
     auto check = [this](QWidget* dialog, const QString& name) {
         return CheckNewName(dialog, name);
     };
+    SetEditor(Waveform, new TSignalAnalyDlg(this, *help_));
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
     NewSignalDlg = new TNewSignalDlg(this, check);
     InfoDlg = new TInfoDlg(this);

@@ -19,3 +19,11 @@ void PaintBox::paintEvent(QPaintEvent*) {
 void PaintBox::mousePressEvent(QMouseEvent* event) {
     if (OnMouseDown) OnMouseDown(event);
 }
+
+void PaintBox::mouseMoveEvent(QMouseEvent* event) {
+    if (OnMouseMove) OnMouseMove(event);
+}
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (OnMouseUp) OnMouseUp(event);
+}

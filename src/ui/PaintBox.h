@@ -5,7 +5,8 @@
 
 class QPainter;
 
-// A plain drawing surface whose owner paints it and handles its mouse presses.
+// A plain drawing surface whose owner paints it and handles its mouse events. Movement
+// without a held button arrives only when the owner turns on mouse tracking.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -13,8 +14,12 @@ public:
 
     std::function<void(QPainter&)> OnPaint;
     std::function<void(QMouseEvent*)> OnMouseDown;
+    std::function<void(QMouseEvent*)> OnMouseMove;
+    std::function<void(QMouseEvent*)> OnMouseUp;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };

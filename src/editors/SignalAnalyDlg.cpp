@@ -1,0 +1,156 @@
+#include "editors/SignalAnalyDlg.h"
+
+#include "editors/WaveformPainter.h"
+#include "ui/CommandGuard.h"
+#include "ui/HelpSystem.h"
+#include "ui/PaintBox.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <cmath>
+
+namespace {
+
+constexpr QSize ClientSize{504, 344};
+// Top row: name, colour and point count; under it the curve; at the bottom the pointer
+// readout and the buttons.
+constexpr QRect NameBounds{4, 2, 132, 64};
+constexpr QRect ColourBounds{140, 2, 192, 64};
+constexpr QRect PointsBounds{336, 2, 164, 64};
+constexpr QRect CurveBounds{4, 68, 496, 246};
+constexpr QPoint BoxInCurve{7, 16};
+constexpr QRect KoordsBounds{10, 320, 69, 17};
+constexpr int ButtonsTop = 316;
+constexpr QSize ButtonSize{76, 25};
+
+const QStringList PointCountItems{QStringLiteral("8"), QStringLiteral("16"), QStringLiteral("32"),
+                                  QStringLiteral("64")};
+
+WaveButton ButtonOf(const QMouseEvent* event) {
+    switch (event->button()) {
+    case Qt::LeftButton:
+        return WaveButton::Left;
+    case Qt::RightButton:
+        return WaveButton::Right;
+    default:
+        return WaveButton::Other;
+    }
+}
+
+// The pixel the pointer is in.
+QPoint PixelOf(const QMouseEvent* event) {
+    const QPointF at = event->position();
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+}
+
+} // namespace
+
+TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
+    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
+    // The main window's small font keeps the top row of groups within the client width.
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(11);
+    setFont(small);
+    AddNameGroup(NameBounds);
+    AddColourGroup(ColourBounds);
+    CreatePointsGroup();
+    CreateCurveGroup();
+    koords = new QLabel(this);
+    koords->setObjectName(QStringLiteral("koords"));
+    koords->setGeometry(KoordsBounds);
+    koords->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    koords->setAlignment(Qt::AlignCenter);
+    const int right = ClientSize.width() - 8;
+    auto buttonAt = [](int left) { return QRect({left, ButtonsTop}, ButtonSize); };
+    AddButtons(buttonAt(right - 3 * ButtonSize.width() - 16),
+               buttonAt(right - 2 * ButtonSize.width() - 8), buttonAt(right - ButtonSize.width()));
+}
+
+void TSignalAnalyDlg::CreatePointsGroup() {
+    Ptsgrp = new QGroupBox(QStringLiteral("Stützstellen"), this);
+    Ptsgrp->setObjectName(QStringLiteral("Ptsgrp"));
+    Ptsgrp->setGeometry(PointsBounds);
+    PtsButtons = new QButtonGroup(this);
+    const int column = (PointsBounds.width() - 16) / static_cast<int>(PointCountItems.size());
+    for (int i = 0; i < PointCountItems.size(); ++i) {
+        auto* item = new QRadioButton(PointCountItems[i], Ptsgrp);
+        item->setObjectName(QStringLiteral("Ptsgrp%1").arg(i));
+        item->setGeometry(8 + column * i, 24, column, 20);
+        PtsButtons->addButton(item, i);
+    }
+    connect(PtsButtons, &QButtonGroup::idClicked, this,
+            Guarded([this](int index) { PtsgrpClick(index); }));
+}
+
+void TSignalAnalyDlg::CreateCurveGroup() {
+    Kurvenform = new QGroupBox(QStringLiteral("Kurvenform"), this);
+    Kurvenform->setObjectName(QStringLiteral("Kurvenform"));
+    Kurvenform->setGeometry(CurveBounds);
+    box = new PaintBox(Kurvenform, QStringLiteral("box"),
+                       {BoxInCurve, QSize(WaveBoxWidth, WaveBoxHeight)});
+    box->setMouseTracking(true); // the readout follows the pointer without a button held
+    box->OnPaint = [this](QPainter& p) {
+        PaintWaveform(p, editing_.Picture(), box->palette().color(QPalette::Button));
+    };
+    box->OnMouseDown = [this](QMouseEvent* e) { RunCommand([&] { boxMouseDown(e); }); };
+    box->OnMouseMove = [this](QMouseEvent* e) { RunCommand([&] { boxMouseMove(e); }); };
+    box->OnMouseUp = [this](QMouseEvent*) { RunCommand([&] { boxMouseUp(); }); };
+}
+
+void TSignalAnalyDlg::FormActivate() {
+    nameedit->setFocus();
+    nameedit->selectAll();
+    editing_.Load(WorkSignal());
+    ShowColourChoice(WorkSignal().ColorIndex);
+    visbox->setChecked(WorkSignal().Visible);
+    PtsButtons->button(editing_.PointsIndex)->setChecked(true);
+    DrawCurve();
+}
+
+void TSignalAnalyDlg::PtsgrpClick(int index) {
+    editing_.SetPointsIndex(index);
+    DrawCurve();
+}
+
+void TSignalAnalyDlg::boxMouseDown(QMouseEvent* event) {
+    const QPoint at = PixelOf(event);
+    RedrawPoints(editing_.MouseDown(ButtonOf(event), at.x(), at.y()));
+}
+
+void TSignalAnalyDlg::boxMouseMove(QMouseEvent* event) {
+    const QPoint at = PixelOf(event);
+    const WaveformEditing::MoveResult result = editing_.MouseMove(at.x(), at.y());
+    if (result.koords) koords->setText(QString::fromStdString(*result.koords));
+    RedrawPoints(result.redraw);
+}
+
+void TSignalAnalyDlg::boxMouseUp() {
+    editing_.MouseUp();
+}
+
+void TSignalAnalyDlg::RedrawPoints(const std::vector<int>& points) {
+    for (int k : points) {
+        const WaveBand band = RedrawBand(editing_.Layout, k);
+        box->update(band.left, 0, band.right - band.left, WaveBoxHeight);
+    }
+}
+
+void TSignalAnalyDlg::DrawCurve() {
+    box->update();
+}
+
+bool TSignalAnalyDlg::OKBtnClick() {
+    if (!NameIsAccepted()) return false;
+    editing_.WriteTo(WorkSignal(), visbox->isChecked());
+    return true;
+}
+
+void TSignalAnalyDlg::HelpBtnClick() {
+    help_.ShowKeyword(QStringLiteral("Signalform"));
+}

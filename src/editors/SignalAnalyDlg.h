@@ -1,0 +1,50 @@
+#pragma once
+
+#include "editors/WaveformEditing.h"
+#include "ui/SignalEditorDialog.h"
+
+#include <vector>
+
+class HelpSystem;
+class PaintBox;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QMouseEvent;
+
+// The editor of waveform signals: name, colour, visibility, the number of support points
+// and the curve itself, drawn with the mouse in `box`. OK writes the drawing into the
+// WorkSignal and analyses it into the signal's series.
+class TSignalAnalyDlg : public TSignalEditorDialog {
+    Q_OBJECT
+public:
+    TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help);
+
+    QGroupBox* Kurvenform = nullptr;
+    PaintBox* box = nullptr;
+    QGroupBox* Ptsgrp = nullptr;
+    QButtonGroup* PtsButtons = nullptr; // item index = points index
+    QLabel* koords = nullptr;
+
+    // The drawing as it stands, for tests.
+    const WaveformEditing& Editing() const { return editing_; }
+
+protected:
+    void FormActivate() override;
+    bool OKBtnClick() override;
+    void HelpBtnClick() override;
+
+private:
+    void CreateCurveGroup();
+    void CreatePointsGroup();
+    void PtsgrpClick(int index);
+    void boxMouseDown(QMouseEvent* event);
+    void boxMouseMove(QMouseEvent* event);
+    void boxMouseUp();
+    // Repaints the bands of these points; a full repaint when the whole curve changed.
+    void RedrawPoints(const std::vector<int>& points);
+    void DrawCurve();
+
+    WaveformEditing editing_;
+    HelpSystem& help_;
+};

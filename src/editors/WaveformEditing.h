@@ -1,0 +1,69 @@
+#pragma once
+
+#include "editors/WaveformGeometry.h"
+#include "signal/Signal.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class WaveButton { Left, Right, Other };
+
+// The waveform editor's state while the user draws: a working copy of the signal's support
+// points and the rules by which presses, movement and releases of the mouse change it.
+// Every event answers with the points (0..N) whose bands (RedrawBand) must be repainted;
+// the same point may appear more than once.
+class WaveformEditing {
+public:
+    // The 64 grid positions of one period and one more entry, carried through unchanged.
+    static constexpr int PointsSize = SupportGridSize + 1;
+
+    std::array<int32_t, PointsSize> Points{};
+    int PointsIndex = 2;
+    PointsLayout Layout = LayoutFor(2);
+    int SelectedPoint = -1; // the marked point, 0..N, or -1
+    bool Dragging = false;  // the left button, pressed on a point, is held
+
+    // Starts from the signal's support points and point count, nothing marked.
+    void Load(const tSignal& signal);
+    // Another point count. The points keep their values: a coarser count shows every
+    // Stride-th grid value, a finer one the values in between again. A mark on a point
+    // the new count does not have is dropped.
+    void SetPointsIndex(int pointsIndex);
+
+    // Value of point k; the closing point N is point 0.
+    int32_t Value(int k) const;
+    // P_0 .. P_{N-1}.
+    std::vector<int32_t> Values() const;
+    WavePicture Picture() const { return DrawCurve(Layout, Values(), SelectedPoint); }
+
+    // Writes the drawing into `signal`: support points 0..64 from Points and every other
+    // one 0, visibility and point count, then the series from the support points.
+    void WriteTo(tSignal& signal, bool visible) const;
+
+    // A press stores the pointer's value in the point under it, whatever the button. The
+    // left button marks that point and starts a drag; the right button, with another point
+    // marked, draws a straight line from the marked point to this one and marks it.
+    std::vector<int> MouseDown(WaveButton button, int x, int y);
+
+    struct MoveResult {
+        std::optional<std::string> koords; // "i : v" over a point; nothing elsewhere
+        std::vector<int> redraw;
+    };
+    // While dragging, every point the pointer crosses takes its height and the mark goes.
+    MoveResult MouseMove(int x, int y);
+    void MouseUp() { Dragging = false; }
+
+private:
+    // Where point k (0..N) keeps its value among Points.
+    int GridIndex(int k) const;
+    void SetValue(int k, int64_t v);
+    // Draws the straight line from point c to point k and marks k.
+    void FillLine(int c, int k, std::vector<int>& redraw);
+    // Changes the mark, noting what shows the old one: the closing point repeats point 0.
+    void Mark(int point, std::vector<int>& redraw);
+    // Point 0 and the closing point show one value, so a change at one end repaints both.
+    void KeepEndsInStep(int k, std::vector<int>& redraw) const;
+};

@@ -1,0 +1,41 @@
+#include "editors/WaveformPainter.h"
+
+#include "display/PaintSupport.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace {
+
+const QColor GridGreyColour(128, 128, 128);
+const QColor MarkRed(255, 0, 0);
+
+// A 5 x 5 disc: a black ring without its corner pixels round a 3 x 3 filling.
+void DrawMark(QPainter& p, const WaveMark& m) {
+    const int l = m.left;
+    const int t = m.top;
+    const int last = WaveMarkSize - 1;
+    p.fillRect(l + 1, t + 1, last - 1, last - 1, m.selected ? QColor(Qt::white) : MarkRed);
+    p.drawLine(l + 1, t, l + last - 1, t);
+    p.drawLine(l + 1, t + last, l + last - 1, t + last);
+    p.drawLine(l, t + 1, l, t + last - 1);
+    p.drawLine(l + last, t + 1, l + last, t + last - 1);
+}
+
+} // namespace
+
+void PaintWaveform(QPainter& p, const WavePicture& picture, const QColor& face) {
+    const QRect box = BeginViewPainting(p, WaveBoxWidth, WaveBoxHeight);
+    p.fillRect(box, face);
+    p.setFont(ViewFont());
+    p.setPen(GridGreyColour);
+    for (const WaveLine& l : picture.grid) p.drawLine(l.x1, l.y1, l.x2, l.y2);
+    p.setPen(Qt::black);
+    for (const WaveLabel& l : picture.labels)
+        DrawTextRightAligned(p, l.right, l.top, QString::fromStdString(l.text));
+    QPolygon curve;
+    for (const WavePoint& c : picture.curve) curve << QPoint(c.x, c.y);
+    p.drawPolyline(curve);
+    for (const WaveMark& m : picture.marks) DrawMark(p, m);
+    p.restore();
+}

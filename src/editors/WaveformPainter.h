@@ -1,0 +1,9 @@
+#pragma once
+
+#include "editors/WaveformGeometry.h"
+
+class QColor;
+class QPainter;
+
+// Draws the waveform editor's picture on `face`, the button-face colour, with exact pixels.
+void PaintWaveform(QPainter& p, const WavePicture& picture, const QColor& face);

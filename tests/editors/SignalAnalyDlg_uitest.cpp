@@ -1,0 +1,155 @@
+// The waveform editor driven through its real controls: mouse on the drawing box, the
+// point-count group, OK, Cancel and Help, and opened from the main window. The drawing
+// rules themselves are tested in the core.
+#include "editors/SignalAnalyDlg.h"
+#include "support/MainFormFixture.h"
+#include "ui/HelpSystem.h"
+#include "ui/PaintBox.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+const QColor Red(255, 0, 0), White(Qt::white), Black(Qt::black), Grey(128, 128, 128);
+
+// Pixel of point k with 8 points at value v.
+QPoint At8(int k, int v) {
+    return {25 + 56 * k, 113 - v};
+}
+
+void Move(QWidget* box, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent move(QEvent::MouseMove, at, box->mapToGlobal(at), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+}
+
+// Eight points at +100 for the first half of the period and -100 for the second.
+void DrawSquare(TSignalAnalyDlg& dlg) {
+    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
+    for (int k = 0; k < 8; ++k)
+        QTest::mouseClick(dlg.box, Qt::LeftButton, {}, At8(k, k < 4 ? 100 : -100));
+}
+
+class SignalAnalyDlgTest : public ::testing::Test {
+protected:
+    void Open(const tSignal& s) {
+        dlg.WorkSignal().Assign(s);
+        dlg.show();
+    }
+    QColor Pixel(int x, int y) { return RenderToImage(*dlg.box).pixelColor(x, y); }
+
+    Watchdog watchdog;
+    QWidget main;
+    HelpSystem help;
+    TSignalAnalyDlg dlg{&main, help};
+};
+
+} // namespace
+
+TEST_F(SignalAnalyDlgTest, PressesAndRightPressDrawWhatTheBoxShows) {
+    EXPECT_EQ(dlg.size(), QSize(504, 344));
+    Open(tSignal());
+    EXPECT_TRUE(dlg.findChild<QRadioButton*>("Ptsgrp2")->isChecked());
+    EXPECT_EQ(dlg.focusWidget(), dlg.nameedit);
+    const QColor face = dlg.box->palette().color(QPalette::Button);
+    EXPECT_EQ(Pixel(25, 113), Red) << "the middle of point 0's mark";
+    EXPECT_EQ(Pixel(23, 111), face) << "a mark's corner";
+    EXPECT_EQ(Pixel(24, 111), Black) << "a mark's ring";
+    EXPECT_EQ(Pixel(476, 223), Grey) << "the bottom grid line's right end";
+
+    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
+    QTest::mouseClick(dlg.box, Qt::LeftButton, {}, At8(2, 0));
+    QTest::mouseClick(dlg.box, Qt::RightButton, {}, At8(6, 40) + QPoint(3, 0));
+    EXPECT_EQ(dlg.Editing().Value(4), 20);
+    EXPECT_EQ(Pixel(361, 73), White) << "point 6 is marked";
+    EXPECT_EQ(Pixel(137, 113), Red) << "point 2 no longer is";
+    EXPECT_EQ(Pixel(333, 78), Black) << "the curve from point 5 to point 6";
+
+    // A middle press shows its value at once.
+    QTest::mouseClick(dlg.box, Qt::MiddleButton, {}, At8(3, -50));
+    EXPECT_EQ(Pixel(193, 163), Red);
+}
+
+TEST_F(SignalAnalyDlgTest, DraggingPaintsTheCurveUntilRelease) {
+    Open(tSignal());
+    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
+    QTest::mousePress(dlg.box, Qt::LeftButton, {}, At8(1, 30));
+    Move(dlg.box, At8(2, 40), Qt::LeftButton);
+    Move(dlg.box, At8(8, -20), Qt::LeftButton);
+    EXPECT_EQ(dlg.koords->text(), "0 : -20");
+    QTest::mouseRelease(dlg.box, Qt::LeftButton, {}, At8(8, -20));
+    Move(dlg.box, At8(3, 90), Qt::NoButton);
+    EXPECT_EQ(dlg.Editing().Values(), (std::vector<int32_t>{-20, 30, 40, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Pixel(25, 133), Red) << "point 0 moved with the closing point";
+}
+
+TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
+    tSignal s;
+    s.Kind = Waveform;
+    Open(s);
+    DrawSquare(dlg);
+    dlg.visbox->setChecked(true);
+    QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_NEAR(dlg.WorkSignal().Amplitude[1], 130.656, 0.001);
+    EXPECT_NEAR(dlg.WorkSignal().Phase[1], -67.5, 0.001);
+    EXPECT_TRUE(dlg.WorkSignal().Visible);
+
+    Open(s);
+    EXPECT_EQ(dlg.Editing().Value(1), 0) << "every showing starts from the WorkSignal";
+    DrawSquare(dlg);
+    QTest::mouseClick(dlg.HelpBtn, Qt::LeftButton);
+    ASSERT_NE(help.Window(), nullptr);
+    EXPECT_EQ(help.Window()->source().toString(), HelpSystem::PageForKeyword("Signalform"));
+    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(dlg.WorkSignal().SupportPoints, s.SupportPoints);
+}
+
+TEST_F(MainFormTest, NewEditAndDoubleClickOpenTheWaveformEditor) {
+    Create();
+    // Answers the next waveform editor by drawing the square and pressing `button`.
+    auto answerEditor = [this](const char* button, const QString& name) {
+        prompts.ExpectDialog("TSignalAnalyDlg", [button, name](QDialog& d) {
+            auto& dlg = static_cast<TSignalAnalyDlg&>(d);
+            dlg.nameedit->setText(name);
+            DrawSquare(dlg);
+            QTest::mouseClick(dlg.findChild<QPushButton*>(button), Qt::LeftButton);
+            return dlg.result();
+        });
+    };
+    prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
+        d.findChild<QLineEdit*>("nameedit")->setText("Rechteck");
+        d.findChild<QRadioButton*>("Typegroup1")->setChecked(true);
+        d.findChild<QPushButton*>("OKBtn")->click();
+        return d.result();
+    });
+    answerEditor("OKBtn", "Rechteck");
+    Btn("NewSignalBtn")->click();
+    ASSERT_EQ(project().Count(), 1);
+    EXPECT_NEAR(project().Signal(0).Amplitude[3], 54.120, 0.001);
+
+    tSignal flat;
+    flat.Kind = Waveform;
+    AddSignal("flach", flat);
+    answerEditor("CancelBtn", "anders");
+    Btn("SignalOptionsBtn")->click();
+    EXPECT_EQ(project().Name(1), "flach");
+    EXPECT_EQ(project().Signal(1).SupportPoints, flat.SupportPoints);
+
+    auto* list = W<QListWidget>("SignalListBox");
+    form->show();
+    answerEditor("OKBtn", "eckig");
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(project().Name(1), "eckig");
+    EXPECT_NEAR(project().Signal(1).Amplitude[1], 130.656, 0.001);
+}
