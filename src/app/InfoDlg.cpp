@@ -39,6 +39,5 @@ QPoint InfoDialogPosition(const QRect& mainFrame, int mainClientHeight, const QS
 }
 
 QPoint TInfoDlg::Placement(const QRect& mainFrame, int mainClientHeight) const {
-    return InfoDialogPosition(mainFrame, mainClientHeight,
-                              frameGeometry().size().expandedTo(size()));
+    return InfoDialogPosition(mainFrame, mainClientHeight, FrameSize());
 }

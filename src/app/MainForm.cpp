@@ -107,18 +107,37 @@ void TMainForm::SetEditor(int kind, SignalEditor* editor) {
         });
 }
 
-void TMainForm::ApplyPlacement() {
+namespace {
+
+QRect Desktop() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+void TMainForm::ApplyPlacement() {
     if (const auto normal = ParsePlacement(store_->ReadPlacement())) {
-        move(MoveInside(*normal, desktop).topLeft());
+        move(MoveInside(*normal, Desktop()).topLeft());
         return;
     }
+    CentreOnDesktop();
+    centreWhenFramed_ = frameGeometry().size() == size();
+}
+
+void TMainForm::CentreOnDesktop() {
     const QSize frame = frameGeometry().size().expandedTo(size());
-    move(desktop.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    const QRect desktop = Desktop();
+    move(desktop.left() + (desktop.width() - frame.width()) / 2,
+         desktop.top() + (desktop.height() - frame.height()) / 2);
 }
 
 bool TMainForm::event(QEvent* e) {
+    if (centreWhenFramed_ && (e->type() == QEvent::Move || e->type() == QEvent::Show) &&
+        frameGeometry().size() != size()) {
+        centreWhenFramed_ = false;
+        CentreOnDesktop();
+    }
     if (e->type() == QEvent::WindowActivate && FirstActivation) {
         FirstActivation = false;
         // Let the window finish showing before the info dialog takes the input.

@@ -55,6 +55,8 @@ private:
     void FormCreate();
     void CreateDialogs();
     void ApplyPlacement();
+    // Centres the window's frame on the desktop (the first start, without a placement).
+    void CentreOnDesktop();
     void FormActivate();
     bool FormCloseQuery();
     void FormClose();
@@ -168,4 +170,7 @@ private:
     std::unique_ptr<SpectrumViews> spectra_;
     std::unique_ptr<LineDiagramView> diagram_;
     bool closing_ = false;
+    // The frame's size is known only once the window system has framed the window; the
+    // first centring is repeated then.
+    bool centreWhenFramed_ = false;
 };

@@ -55,9 +55,21 @@ void TFixedDialog::PlaceOverMainWindow() {
     move(Placement(main->frameGeometry(), clientHeight));
 }
 
+QSize TFixedDialog::FrameSize() const {
+    const QSize frame = frameGeometry().size();
+    if (frame != size()) return frame;
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main) return frame;
+    return size() + main->frameGeometry().size() - main->geometry().size();
+}
+
+void TFixedDialog::setVisible(bool visible) {
+    if (visible && !isVisible()) PlaceOverMainWindow();
+    QDialog::setVisible(visible);
+}
+
 void TFixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    PlaceOverMainWindow();
     RunCommand([this] { FormActivate(); });
 }

@@ -35,6 +35,15 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
+public:
+    // Placed over the main window just before it appears, while the window system can still
+    // put its frame exactly there.
+    void setVisible(bool visible) override;
+
+    // The dialog's frame size: the real one once the window system has framed the dialog,
+    // before that the main window's frame margins around the client size.
+    QSize FrameSize() const;
+
 private:
     void PlaceOverMainWindow();
 };
