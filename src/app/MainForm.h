@@ -27,6 +27,8 @@ class SpectrumViews;
 class TInfoDlg;
 class TNewSignalDlg;
 class TNewSignalNameDlg;
+class TSavewavDlg;
+class TonePlayer;
 class Toptionsdlg;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It
@@ -107,6 +109,11 @@ private:
     void TheoryItemClick();
     void ContentsItemClick();
 
+    // --- sound (MainFormCommands.cpp) ----------------------------------------------------
+    void SoundBtnMouseDown();
+    void SoundBtnMouseUp();
+    void SaveSoundClick();
+
     // --- program-wide state ----------------------------------------------------------------
     QString ProgramDir; // with a trailing separator
     AppSettings Settings;
@@ -147,6 +154,7 @@ private:
     std::array<QIcon, 14> StepGlyphIcons;
 
     // --- dialogs, created once -------------------------------------------------------------
+    TSavewavDlg* SavewavDlg = nullptr;
     TInfoDlg* InfoDlg = nullptr;
     TNewSignalDlg* NewSignalDlg = nullptr;
     TNewSignalNameDlg* NewSignalNameDlg = nullptr;
@@ -159,5 +167,6 @@ private:
     std::unique_ptr<HelpSystem> help_;
     std::unique_ptr<SpectrumViews> spectra_;
     std::unique_ptr<LineDiagramView> diagram_;
+    std::unique_ptr<TonePlayer> tone_;
     bool closing_ = false;
 };
