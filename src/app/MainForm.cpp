@@ -9,6 +9,8 @@
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
 #include "editors/SignalAnalyDlg.h"
+#include "sound/SavewavDlg.h"
+#include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
@@ -27,7 +29,8 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()) {
+      store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()),
+      tone_(std::make_unique<TonePlayer>()) {
     setObjectName(QStringLiteral("MainForm"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
@@ -90,6 +93,7 @@ void TMainForm::CreateDialogs() {
     auto check = [this](QWidget* dialog, const QString& name) {
         return CheckNewName(dialog, name);
     };
+    SavewavDlg = new TSavewavDlg(this, Settings);
     SetEditor(Waveform, new TSignalAnalyDlg(this, *help_));
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
     NewSignalDlg = new TNewSignalDlg(this, check);
@@ -176,6 +180,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
+    tone_->StopTone();
     // The placement keeps the frame's rectangle; a minimised window knows only the client
     // rectangle of its normal state, so add the frame around it.
     const QRect frame = frameGeometry(), client = geometry();

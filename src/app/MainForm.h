@@ -27,6 +27,8 @@ class SpectrumViews;
 class TInfoDlg;
 class TNewSignalDlg;
 class TNewSignalNameDlg;
+class TSavewavDlg;
+class TonePlayer;
 class Toptionsdlg;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It
@@ -116,6 +118,11 @@ private:
     void TheoryItemClick();
     void ContentsItemClick();
 
+    // --- sound (MainFormCommands.cpp) ----------------------------------------------------
+    void SoundBtnMouseDown();
+    void SoundBtnMouseUp();
+    void SaveSoundClick();
+
     // --- program-wide state ----------------------------------------------------------------
     QString ProgramDir; // with a trailing separator
     AppSettings Settings;
@@ -157,6 +164,7 @@ private:
     std::array<QIcon, 14> StepGlyphIcons;
 
     // --- dialogs, created once -------------------------------------------------------------
+    TSavewavDlg* SavewavDlg = nullptr;
     TInfoDlg* InfoDlg = nullptr;
     TNewSignalDlg* NewSignalDlg = nullptr;
     TNewSignalNameDlg* NewSignalNameDlg = nullptr;
@@ -169,6 +177,7 @@ private:
     std::unique_ptr<HelpSystem> help_;
     std::unique_ptr<SpectrumViews> spectra_;
     std::unique_ptr<LineDiagramView> diagram_;
+    std::unique_ptr<TonePlayer> tone_;
     bool closing_ = false;
     // The frame's size is known only once the window system has framed the window; the
     // first centring is repeated then.

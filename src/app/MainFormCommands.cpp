@@ -6,6 +6,9 @@
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
 #include "export/ClipboardExport.h"
+#include "sound/SavewavDlg.h"
+#include "sound/ToneFile.h"
+#include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/PaintBox.h"
@@ -76,6 +79,10 @@ void TMainForm::ConnectCommands() {
         connect(steps[row], &QToolButton::clicked, this,
                 Guarded([this, row] { spectra_->StepButtonClick(row); }));
     SpecEdit->installEventFilter(this);
+
+    // The tone sounds while any mouse button holds the sound button down.
+    SoundBtn->installEventFilter(this);
+    item(SaveSoundItem, &TMainForm::SaveSoundClick);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -92,8 +99,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 spectra_->SpecEditKeyRelease(key->key());
             return;
         }
-        if (watched != SignalListBox->viewport()) return;
         const QEvent::Type type = event->type();
+        if (watched == SoundBtn) {
+            if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+                SoundBtnMouseDown();
+            else if (type == QEvent::MouseButtonRelease)
+                SoundBtnMouseUp();
+            return;
+        }
+        if (watched != SignalListBox->viewport()) return;
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return;
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         if (button == Qt::RightButton) {
@@ -181,4 +195,18 @@ void TMainForm::ExportSpectra(int harmonicCount) {
 void TMainForm::ExportTabItemClick() {
     if (ExportTable(project_.Signals(), SelectedIndex(), Settings))
         prompts().Inform(this, QString::fromUtf8(TableExportedText));
+}
+
+void TMainForm::SoundBtnMouseDown() {
+    if (const tSignal* signal = SelectedSignal())
+        tone_->PlayTone(*signal, Settings.freq, Settings.sfreq);
+}
+
+void TMainForm::SoundBtnMouseUp() {
+    tone_->StopTone();
+}
+
+void TMainForm::SaveSoundClick() {
+    if (!SelectedSignal() || prompts().Exec(*SavewavDlg) != QDialog::Accepted) return;
+    WriteToneFile(*SelectedSignal(), SavewavDlg->ChosenFile(), Settings.freq, Settings.sfreq);
 }

@@ -18,5 +18,4 @@ void AppSettings::Normalize() {
     banz = std::clamp(banz, 0, 2);
     sfreq = std::clamp(sfreq, 0, SampleRateCount - 1);
     freq = ClampFrequency(freq);
-    if (path.size() > MaxShortStringLength) path.resize(MaxShortStringLength);
 }

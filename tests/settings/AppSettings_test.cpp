@@ -42,6 +42,15 @@ TEST(AppSettings, NormalizeBringsTableIndicesIntoRange) {
     EXPECT_EQ(s.freq, 25000.0f);
 }
 
+TEST(AppSettings, NormalizeKeepsALongPathWhole) {
+    // A cut at 255 bytes would split the "ä" and name a folder that does not exist.
+    AppSettings s;
+    s.path = "/home/" + std::string(248, 'x') + "ä/Klänge";
+    const std::string whole = s.path;
+    s.Normalize();
+    EXPECT_EQ(s.path, whole);
+}
+
 TEST(AppSettings, FrequencyClamp) {
     struct Case {
         float in, out;

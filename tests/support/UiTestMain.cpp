@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(homeDir + QStringLiteral("/run"));
     QFile::setPermissions(homeDir + QStringLiteral("/run"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Nor a sound server: the sound button plays into nothing, and no server is spawned.
+    qputenv("PULSE_SERVER",
+            ("unix:" + homeDir + QStringLiteral("/run/no-sound-server")).toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     WellenwerkApplication app(argc, argv);

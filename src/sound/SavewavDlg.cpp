@@ -1,0 +1,215 @@
+#include "sound/SavewavDlg.h"
+
+#include "settings/AppSettings.h"
+#include "sound/ToneFile.h"
+#include "ui/CommandGuard.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+#include <stdexcept>
+
+namespace {
+
+constexpr int ClientWidth = 329;
+constexpr int ClientHeight = 276;
+// Longest name of a new folder.
+constexpr int NewFolderNameLength = 8;
+
+// Within GroupBox1: the file name and the files on the left, the folders on the right.
+constexpr int LeftX = 8, LeftWidth = 140;
+constexpr int RightX = 156, RightWidth = 157;
+
+// The folder that a stored `path` names, or the home folder when it names none (any more).
+QString StartFolder(const std::string& path) {
+    const QFileInfo stored(QDir::fromNativeSeparators(QString::fromStdString(path)));
+    if (path.empty() || !stored.isDir()) return QDir::homePath();
+    return QDir::cleanPath(stored.absoluteFilePath());
+}
+
+} // namespace
+
+TSavewavDlg::TSavewavDlg(QWidget* mainWindow, AppSettings& settings)
+    : TFixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
+                   QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
+      settings_(settings) {
+    QFont small(QStringLiteral("Arial"));
+    small.setPixelSize(11);
+    setFont(small);
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(4, 4, ClientWidth - 8, 236);
+    auto label = [this](const char* name, const QString& text, const QRect& bounds) {
+        auto* l = new QLabel(text, GroupBox1);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(bounds);
+        return l;
+    };
+    auto edit = [this](const char* name, const QRect& bounds) {
+        auto* e = new QLineEdit(GroupBox1);
+        e->setObjectName(QLatin1String(name));
+        e->setGeometry(bounds);
+        return e;
+    };
+
+    label("FileLabel", QStringLiteral("Dateiname:"), {LeftX, 8, LeftWidth, 14});
+    FileEdit = edit("FileEdit", {LeftX, 23, LeftWidth, 21});
+    FileEdit->setText(QStringLiteral("*.wav"));
+    label("FileListLabel", QStringLiteral("Dateien:"), {LeftX, 50, LeftWidth, 14});
+    label("DirectoryLabel", QStringLiteral("Verzeichnisse"), {RightX, 8, RightWidth, 14});
+    label("DriveLabel", QStringLiteral("Laufwerke:"), {RightX, 136, RightWidth, 14});
+    label("NewPathLabel", QStringLiteral("Neues Verzeichnis:"), {RightX, 180, RightWidth, 14});
+    pathedit = edit("pathedit", {RightX, 195, RightWidth - 33, 21});
+    pathedit->setMaxLength(NewFolderNameLength);
+    newpathbtn = new QToolButton(GroupBox1);
+    newpathbtn->setObjectName(QStringLiteral("newpathbtn"));
+    newpathbtn->setGeometry(RightX + RightWidth - 29, 194, 29, 23);
+    newpathbtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    newpathbtn->setToolTip(QStringLiteral("Neues Verzeichnis anlegen"));
+    connect(newpathbtn, &QToolButton::clicked, this, Guarded([this] { newpathbtnClick(); }));
+
+    CreateBrowsers();
+    AddButtons({ClientWidth - 165, 246, 77, 25}, {ClientWidth - 81, 246, 77, 25});
+}
+
+void TSavewavDlg::CreateBrowsers() {
+    folders_ = new QFileSystemModel(this);
+    folders_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    folders_->setRootPath(QString());
+    DirectoryListBox = new QTreeView(GroupBox1);
+    DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
+    DirectoryListBox->setGeometry(RightX, 23, RightWidth, 109);
+    DirectoryListBox->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column)
+        DirectoryListBox->hideColumn(column);
+    DirectoryListBox->header()->hide();
+    DirectoryListBox->setIndentation(10); // deep folders stay within the narrow tree
+    DirectoryListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(DirectoryListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            Guarded([this] { DirectoryListBoxChange(); }));
+    // The model reads folders in the background, and rows come and move above the current
+    // folder as they are read and sorted: the tree keeps the current folder in view until
+    // the user scrolls it.
+    auto follow = [this] {
+        if (followCurrent_)
+            DirectoryListBox->scrollTo(DirectoryListBox->currentIndex(),
+                                       QAbstractItemView::PositionAtCenter);
+    };
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(folders_, &QFileSystemModel::rowsInserted, this, follow);
+    connect(folders_, &QFileSystemModel::layoutChanged, this, follow);
+    connect(DirectoryListBox->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { followCurrent_ = false; });
+
+    files_ = new QFileSystemModel(this);
+    files_->setFilter(QDir::Files);
+    files_->setNameFilters({QStringLiteral("*.wav")});
+    files_->setNameFilterDisables(false); // hide other files rather than grey them
+    FileListBox = new QListView(GroupBox1);
+    FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setGeometry(LeftX, 65, LeftWidth, 163);
+    FileListBox->setModel(files_);
+    FileListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(
+        FileListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        Guarded([this](const QModelIndex& index, const QModelIndex&) { FileListBoxClick(index); }));
+    connect(FileListBox, &QListView::doubleClicked, this,
+            Guarded([this](const QModelIndex& index) { FileListBoxDblClick(index); }));
+
+    DriveComboBox = new QComboBox(GroupBox1);
+    DriveComboBox->setObjectName(QStringLiteral("DriveComboBox"));
+    DriveComboBox->setGeometry(RightX, 151, RightWidth, 22);
+    connect(DriveComboBox, &QComboBox::activated, this,
+            Guarded([this](int item) { DriveComboBoxChange(item); }));
+}
+
+void TSavewavDlg::FillDriveComboBox() {
+    // Volumes come and go (a USB stick), so the list is read again at every showing. Mounts
+    // of single files (as containers have) are no place for a folder.
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
+            roots << volume.rootPath();
+    for (const QFileInfo& drive : QDir::drives()) roots << drive.absoluteFilePath();
+    roots.removeDuplicates();
+    roots.sort();
+    DriveComboBox->clear();
+    for (const QString& root : roots) DriveComboBox->addItem(QDir::toNativeSeparators(root), root);
+}
+
+void TSavewavDlg::FormActivate() {
+    FileEdit->setFocus();
+    FillDriveComboBox();
+    MoveTo(StartFolder(settings_.path));
+    pathedit->clear();
+}
+
+void TSavewavDlg::MoveTo(const QString& folder) {
+    const QModelIndex index = folders_->index(folder);
+    if (!index.isValid() || !folders_->isDir(index)) return;
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        DirectoryListBox->expand(above);
+    DirectoryListBox->setCurrentIndex(index);
+    DirectoryListBox->expand(index);
+    DirectoryListBox->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    followCurrent_ = true;
+}
+
+void TSavewavDlg::DirectoryListBoxChange() {
+    const QModelIndex current = DirectoryListBox->currentIndex();
+    if (!current.isValid()) return;
+    folder_ = folders_->filePath(current);
+    FileListBox->setRootIndex(files_->setRootPath(folder_));
+    const int drive = DriveComboBox->findData(QStorageInfo(folder_).rootPath());
+    if (drive >= 0) DriveComboBox->setCurrentIndex(drive);
+}
+
+void TSavewavDlg::DriveComboBoxChange(int item) {
+    MoveTo(DriveComboBox->itemData(item).toString());
+}
+
+void TSavewavDlg::FileListBoxClick(const QModelIndex& index) {
+    if (index.isValid()) FileEdit->setText(files_->fileName(index));
+}
+
+void TSavewavDlg::FileListBoxDblClick(const QModelIndex& index) {
+    if (!index.isValid()) return;
+    FileListBoxClick(index);
+    settings_.path = QDir::toNativeSeparators(folder_).toStdString();
+    accept();
+}
+
+void TSavewavDlg::newpathbtnClick() {
+    const QString name = pathedit->text();
+    // Only a subfolder of the current one: no path, no "." or "..". Whatever fails (the
+    // folder exists, the name is not allowed, no permission) leaves everything as it was.
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name == QLatin1String(".") || name == QLatin1String(".."))
+        return;
+    QDir current(folder_);
+    if (current.mkdir(name)) MoveTo(current.filePath(name));
+}
+
+bool TSavewavDlg::OKBtnClick() {
+    settings_.path = QDir::toNativeSeparators(folder_).toStdString();
+    return true;
+}
+
+std::string TSavewavDlg::ChosenFile() const {
+    const QString name = FileEdit->text();
+    const std::string problem = SoundFileNameProblem(name.toStdString());
+    if (!problem.empty()) throw std::runtime_error(problem);
+    return QFile::encodeName(QDir::toNativeSeparators(QDir(folder_).filePath(name))).toStdString();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/FixedDialog.h"
+
+#include <string>
+
+class QComboBox;
+class QFileSystemModel;
+class QGroupBox;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QToolButton;
+class QTreeView;
+struct AppSettings;
+
+// Chooses the folder and the name of a sound file: volumes, a directory tree, the folder's
+// WAV files and a field for the name; it can also create a subfolder. The folder confirmed
+// last is kept in the setting `path`, and every showing opens there again.
+class TSavewavDlg : public TFixedDialog {
+    Q_OBJECT
+public:
+    TSavewavDlg(QWidget* mainWindow, AppSettings& settings);
+
+    // --- controls (public so that tests reach them) -------------------------------------
+    QGroupBox* GroupBox1;
+    QLineEdit* FileEdit;
+    QListView* FileListBox;
+    QTreeView* DirectoryListBox;
+    QComboBox* DriveComboBox;
+    QLineEdit* pathedit;
+    QToolButton* newpathbtn;
+
+    // The folder the directory tree has open, with '/' as separator.
+    QString CurrentFolder() const { return folder_; }
+    // The path to write after OK: the current folder and the name in `FileEdit`, encoded for
+    // the file system. Throws std::runtime_error with the German reason when the field does
+    // not hold a plain file name (empty, a wildcard, a path).
+    std::string ChosenFile() const;
+    // Opens `folder` in the browsers; nothing happens when it is not a folder.
+    void MoveTo(const QString& folder);
+
+protected:
+    void FormActivate() override;
+    bool OKBtnClick() override;
+
+private:
+    void CreateBrowsers();
+    void FillDriveComboBox();
+    void DirectoryListBoxChange();
+    void DriveComboBoxChange(int item);
+    void FileListBoxClick(const QModelIndex& index);
+    void FileListBoxDblClick(const QModelIndex& index);
+    void newpathbtnClick();
+
+    AppSettings& settings_;
+    QFileSystemModel* folders_;
+    QFileSystemModel* files_;
+    QString folder_;
+    bool followCurrent_ = false;
+};

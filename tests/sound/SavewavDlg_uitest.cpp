@@ -1,0 +1,145 @@
+// The save-sound dialog on its own: where it opens, what OK, Cancel and a double click keep,
+// the new-folder button and the volumes.
+#include "sound/SavewavDlg.h"
+
+#include "settings/AppSettings.h"
+#include "support/UiTestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SavewavDlgTest : public ::testing::Test {
+protected:
+    SavewavDlgTest() {
+        main.setGeometry(120, 90, 633, 493);
+        main.show();
+    }
+    // Shows the dialog with `path` stored; returns the folder it opened.
+    QString ShowWith(const QString& path) {
+        settings.path = QDir::toNativeSeparators(path).toStdString();
+        dlg.hide();
+        dlg.show();
+        return dlg.CurrentFolder();
+    }
+    void Touch(const QString& name) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    Watchdog watchdog;
+    QWidget main;
+    AppSettings settings;
+    TSavewavDlg dlg{&main, settings};
+    QTemporaryDir dir;
+};
+
+TEST_F(SavewavDlgTest, OkKeepsTheFolderAndCancelDoesNot) {
+    EXPECT_EQ(dlg.windowTitle(), "Projekt speichern als ...");
+    EXPECT_EQ(dlg.size(), QSize(329, 276));
+    EXPECT_EQ(ShowWith(dir.path()), dir.path());
+    EXPECT_EQ(dlg.FileEdit->text(), "*.wav");
+    EXPECT_EQ(dlg.focusWidget(), dlg.FileEdit);
+    QDir(dir.path()).mkdir("sub");
+    dlg.MoveTo(dir.filePath("sub"));
+    dlg.CancelBtn->click();
+    EXPECT_EQ(settings.path, dir.path().toStdString()) << "Cancel keeps the folder";
+    EXPECT_EQ(ShowWith(dir.path()), dir.path()) << "and the next showing opens there again";
+    dlg.MoveTo(dir.filePath("sub"));
+    dlg.OKBtn->click();
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.path, dir.filePath("sub").toStdString());
+}
+
+TEST_F(SavewavDlgTest, AFolderThatIsGoneOpensTheHomeFolder) {
+    for (const QString& stored : {dir.filePath("gone"), QString()})
+        EXPECT_EQ(ShowWith(stored), QDir::homePath()) << stored.toStdString();
+}
+
+TEST_F(SavewavDlgTest, NewFolderButton) {
+    ShowWith(dir.path());
+    QTest::keyClicks(dlg.pathedit, "Aufnahmen2024");
+    EXPECT_EQ(dlg.pathedit->text(), "Aufnahme") << "at most 8 characters";
+    dlg.newpathbtn->click();
+    EXPECT_EQ(dlg.CurrentFolder(), dir.filePath("Aufnahme")) << "the tree moves into it";
+    EXPECT_TRUE(QFileInfo(dir.filePath("Aufnahme")).isDir());
+
+    // Nothing to create, a folder that exists, a name that is no plain name: nothing happens
+    // and nothing is said (an unexpected message would fail the test).
+    for (const char* name : {"", "Aufnahme", "..", "a/b"}) {
+        dlg.MoveTo(dir.path());
+        dlg.pathedit->setText(name);
+        dlg.newpathbtn->click();
+        EXPECT_EQ(dlg.CurrentFolder(), dir.path()) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"Aufnahme"});
+    EXPECT_EQ(ShowWith(dir.path()), dir.path());
+    EXPECT_TRUE(dlg.pathedit->text().isEmpty()) << "every showing empties the field";
+}
+
+TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
+    Touch("alt.wav");
+    Touch("LAUT.WAV");
+    Touch("notiz.txt");
+    ShowWith(dir.path());
+    QAbstractItemModel* files = dlg.FileListBox->model();
+    const QModelIndex root = dlg.FileListBox->rootIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(root) == 2; }))
+        << "only the WAV files are listed";
+    QModelIndex loud;
+    for (int row = 0; row < 2; ++row)
+        if (files->index(row, 0, root).data().toString() == "LAUT.WAV")
+            loud = files->index(row, 0, root);
+    ASSERT_TRUE(loud.isValid());
+    QApplication::processEvents(); // the list lays its items out
+    const QPoint at = dlg.FileListBox->visualRect(loud).center();
+    QTest::mouseClick(dlg.FileListBox->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(dlg.FileEdit->text(), "LAUT.WAV") << "a click puts the name into the field";
+    QTest::mouseDClick(dlg.FileListBox->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.FileEdit->text(), "LAUT.WAV");
+    EXPECT_EQ(settings.path, dir.path().toStdString());
+    EXPECT_EQ(dlg.ChosenFile(), QFile::encodeName(dir.filePath("LAUT.WAV")).toStdString());
+}
+
+TEST_F(SavewavDlgTest, TheOpenFolderStaysInViewWhileTheTreeIsRead) {
+    QDir(dir.path()).mkpath("a/b/c");
+    ShowWith(dir.filePath("a/b/c"));
+    // Rows arrive and are sorted above it: all of "/" and the folders on the way down.
+    QAbstractItemModel* folders = dlg.DirectoryListBox->model();
+    const QModelIndex top = folders->index(0, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folders->rowCount(top) > 3; }));
+    QTest::qWait(200);
+    const QModelIndex current = dlg.DirectoryListBox->currentIndex();
+    EXPECT_EQ(current.data().toString(), "c");
+    EXPECT_TRUE(dlg.DirectoryListBox->viewport()->rect().contains(
+        dlg.DirectoryListBox->visualRect(current)));
+}
+
+TEST_F(SavewavDlgTest, ChoosingAVolumeMovesTheTreeToItsRoot) {
+    ShowWith(dir.path());
+    const int root = dlg.DriveComboBox->findData(QDir::rootPath());
+    ASSERT_GE(root, 0);
+    EXPECT_EQ(dlg.DriveComboBox->itemData(dlg.DriveComboBox->currentIndex()).toString(),
+              QStorageInfo(dir.path()).rootPath())
+        << "the volume of the open folder is shown";
+    dlg.DriveComboBox->activated(root);
+    EXPECT_EQ(dlg.CurrentFolder(), QDir::rootPath());
+}
+
+} // namespace
