@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
+#include "editors/SignalOptionsDlg.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
@@ -90,6 +91,7 @@ void TMainForm::CreateDialogs() {
         return CheckNewName(dialog, name);
     };
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    SetEditor(SpectralLines, new TSignalOptionsDlg(this, Settings, *help_));
     NewSignalDlg = new TNewSignalDlg(this, check);
     InfoDlg = new TInfoDlg(this);
     OptionsDlg = new Toptionsdlg(this, Settings, *help_);

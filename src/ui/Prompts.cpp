@@ -15,6 +15,12 @@ public:
         box.exec();
     }
 
+    void Information(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
+                        QMessageBox::Ok, parent);
+        box.exec();
+    }
+
     bool Confirm(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
                         QMessageBox::Yes | QMessageBox::No, parent);

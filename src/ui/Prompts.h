@@ -14,6 +14,9 @@ public:
     virtual ~Prompts() = default;
     // An error or notice with a single OK button.
     virtual void Error(QWidget* parent, const QString& text) = 0;
+    // A notice of the information kind with a single OK button; an error where no such
+    // kind is shown.
+    virtual void Information(QWidget* parent, const QString& text) { Error(parent, text); }
     // A confirmation with Yes and No; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel.
