@@ -9,6 +9,7 @@
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
 #include "editors/SignalAnalyDlg.h"
+#include "editors/SignalOptionsDlg.h"
 #include "sound/SavewavDlg.h"
 #include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
@@ -96,6 +97,7 @@ void TMainForm::CreateDialogs() {
     SavewavDlg = new TSavewavDlg(this, Settings);
     SetEditor(Waveform, new TSignalAnalyDlg(this, *help_));
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    SetEditor(SpectralLines, new TSignalOptionsDlg(this, Settings, *help_));
     NewSignalDlg = new TNewSignalDlg(this, check);
     InfoDlg = new TInfoDlg(this);
     OptionsDlg = new Toptionsdlg(this, Settings, *help_);

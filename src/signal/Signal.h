@@ -12,6 +12,10 @@ inline constexpr int SupportPointCount = 256;
 inline constexpr int SupportGridSize = 64;
 // Formula texts are single-byte strings of at most this many characters.
 inline constexpr std::size_t MaxShortStringLength = 255;
+// The largest magnitude an amplitude may be given where the user types one. The squares of
+// 129 such amplitudes still fit a float, so the RMS value and the distortion factor stay
+// finite, and so do the curves and spectra drawn from them.
+inline constexpr float MaxAmplitude = 1e15f;
 
 // How a signal's series is formed. Stored as a plain 32-bit integer in the record and in
 // project files, where a value outside the three known kinds can occur and is kept.

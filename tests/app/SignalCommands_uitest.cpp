@@ -87,10 +87,11 @@ TEST_F(SignalCommandsTest, NewSignalIsAppendedSelectedAndOpensItsEditor) {
         EXPECT_EQ(dlg.Kind(), Formulas);
         EXPECT_EQ(dlg.nameedit->text(), "Rechteck");
         dlg.nameedit->setText("Zweites");
-        dlg.SetKind(SpectralLines); // no editor installed for this kind: as if cancelled
+        dlg.SetKind(SpectralLines);
         dlg.findChild<QPushButton*>("OKBtn")->click();
         return dlg.result();
     });
+    prompts.ExpectDialog("TSignalOptionsDlg", [](QDialog&) { return QDialog::Rejected; });
     Item("NewSignalItem")->trigger();
     EXPECT_EQ(project().Count(), 2);
     EXPECT_EQ(A().SelectedIndex(), 1);
@@ -299,6 +300,7 @@ TEST_F(SignalCommandsTest, RenameInAnEditorIsCheckedAgainstTheOtherNames) {
 }
 
 TEST_F(SignalCommandsTest, KindsWithoutAnEditorBehaveAsCancel) {
+    form->SetEditor(SpectralLines, nullptr);
     tSignal unknown = Spectral(1);
     unknown.Kind = 7; // as a project file may hold it
     AddSignal("a", Spectral(1));

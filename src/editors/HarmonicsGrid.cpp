@@ -1,0 +1,189 @@
+#include "editors/HarmonicsGrid.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// How close to a row border the mouse must be to drag it.
+constexpr int BorderGrip = 2;
+
+// Draws a fixed cell grey with its text 1 pixel from the left and never elided: the
+// style's own margins would cut "128" in the 20 pixels of the first column.
+class FixedCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->fillRect(option.rect, option.palette.button());
+        painter->setPen(option.palette.color(QPalette::ButtonText));
+        painter->drawText(option.rect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+    }
+};
+
+} // namespace
+
+THarmonicsGrid::THarmonicsGrid(QWidget* parent, int rows, const QList<int>& columnWidths,
+                               int fixedColumns, int rowHeight)
+    : QTableWidget(rows, static_cast<int>(columnWidths.size()), parent),
+      fixedColumns_(fixedColumns) {
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The current cell is always open for editing (see also focusInEvent and closeEditor).
+    setEditTriggers(AllEditTriggers);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, columnWidths[c]);
+
+    for (int c = 0; c < fixedColumns_; ++c)
+        setItemDelegateForColumn(c, new FixedCellDelegate(this));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(IsFixed(c)
+                               ? Qt::ItemIsEnabled
+                               : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            setItem(r, c, item);
+        }
+    }
+    viewport()->setMouseTracking(true);
+    setCurrentCell(0, fixedColumns_);
+}
+
+QString THarmonicsGrid::CellText(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void THarmonicsGrid::SetCellText(int row, int column, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
+}
+
+void THarmonicsGrid::ShowCell(int row, int column) {
+    setCurrentCell(row, column);
+    scrollTo(currentIndex());
+    setFocus(Qt::OtherFocusReason);
+    OpenEditor();
+}
+
+QLineEdit* THarmonicsGrid::CellEditor() const {
+    return qobject_cast<QLineEdit*>(indexWidget(currentIndex()));
+}
+
+void THarmonicsGrid::CommitEditor() {
+    if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
+}
+
+QModelIndex THarmonicsGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const int first = fixedColumns_;
+    const int last = columnCount() - 1;
+    const QModelIndex current = currentIndex();
+    int row = current.isValid() ? current.row() : 0;
+    int column = current.isValid() ? std::max(current.column(), first) : first;
+    switch (action) {
+    case MoveNext: // Tab: along the row, then to the first cell of the next row
+        if (column < last)
+            ++column;
+        else if (row < rowCount() - 1) {
+            ++row;
+            column = first;
+        }
+        break;
+    case MovePrevious:
+        if (column > first)
+            --column;
+        else if (row > 0) {
+            --row;
+            column = last;
+        }
+        break;
+    default: {
+        const QModelIndex moved = QTableWidget::moveCursor(action, modifiers);
+        if (!moved.isValid()) return moved;
+        row = moved.row();
+        column = std::max(moved.column(), first); // the fixed columns are never current
+    }
+    }
+    return model()->index(row, column);
+}
+
+void THarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Closing an editor that has the focus hands the focus to the grid; the editor then
+    // belongs on the cell the hint moves to, not back on the old one.
+    closingEditor_ = true;
+    QTableWidget::closeEditor(editor, hint);
+    closingEditor_ = false;
+    if (hasFocus()) OpenEditor();
+}
+
+void THarmonicsGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    if (!closingEditor_) OpenEditor();
+}
+
+void THarmonicsGrid::OpenEditor() {
+    const QModelIndex current = currentIndex();
+    if (state() == EditingState || !current.isValid() || IsFixed(current.column())) return;
+    edit(current, AllEditTriggers, nullptr);
+}
+
+int THarmonicsGrid::RowBorderAt(const QPoint& pos) const {
+    const int column = columnAt(pos.x());
+    if (column < 0 || !IsFixed(column)) return -1;
+    const int row = rowAt(pos.y());
+    if (row < 0) return -1;
+    const int top = rowViewportPosition(row);
+    if (std::abs(pos.y() - (top + rowHeight(row))) <= BorderGrip) return row;
+    if (row > 0 && std::abs(pos.y() - top) <= BorderGrip) return row - 1;
+    return -1;
+}
+
+void THarmonicsGrid::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int column = columnAt(pos.x());
+    if (column < 0 || !IsFixed(column)) {
+        QTableWidget::mousePressEvent(event);
+        return;
+    }
+    // A press in the fixed columns selects nothing; on a row border it starts resizing.
+    if (event->button() == Qt::LeftButton) resizedRow_ = RowBorderAt(pos);
+    event->accept();
+}
+
+void THarmonicsGrid::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (resizedRow_ >= 0) {
+        setRowHeight(resizedRow_, std::max(1, pos.y() - rowViewportPosition(resizedRow_)));
+        return;
+    }
+    if (RowBorderAt(pos) >= 0)
+        viewport()->setCursor(Qt::SplitVCursor);
+    else
+        viewport()->unsetCursor();
+    if (columnAt(pos.x()) >= fixedColumns_) QTableWidget::mouseMoveEvent(event);
+}
+
+void THarmonicsGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (resizedRow_ >= 0) {
+        resizedRow_ = -1;
+        return;
+    }
+    QTableWidget::mouseReleaseEvent(event);
+}

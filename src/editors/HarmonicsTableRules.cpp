@@ -1,0 +1,180 @@
+#include "editors/HarmonicsTableRules.h"
+
+#include "display/SpectrumGeometry.h"
+#include "signal/ExtendedTrig.h"
+#include "signal/NumberFormat.h"
+#include "text/NumberText.h"
+
+#include <cmath>
+
+namespace {
+
+enum class Representation { Cosine, Coefficients, Sine };
+
+Representation RepresentationOf(int mode) {
+    if (mode == 1) return Representation::Coefficients;
+    if (mode == 2) return Representation::Sine;
+    return Representation::Cosine;
+}
+
+// Cells show numbers through FormatDecimal; a value that is not finite (only possible in a
+// signal read from elsewhere) shows as 0 rather than as "inf" or "nan".
+std::string Shown(long double x, int digits) {
+    return std::isfinite(x) ? FormatDecimal(x, digits) : "0";
+}
+
+// Brings a typed phase into 0..360 as repeatedly adding or subtracting 360 would: below 0 into
+// [0, 360), above 360 into (0, 360]. fmod is exact, and unlike the repetition this also ends
+// for phases so large that adding 360 changes nothing.
+long double StoredPhase(long double p) {
+    if (p < 0) {
+        const long double r = std::fmod(p, 360.0L);
+        return r < 0 ? r + 360 : 0.0L;
+    }
+    if (p > 360) {
+        const long double r = std::fmod(p, 360.0L);
+        return r == 0 ? 360.0L : r;
+    }
+    return p;
+}
+
+bool IsAllowedAmplitude(long double a) {
+    return std::fabs(a) <= MaxAmplitude; // false for NaN too
+}
+
+} // namespace
+
+HarmonicsCaptions HarmonicsCaptionsFor(int mode) {
+    switch (RepresentationOf(mode)) {
+    case Representation::Coefficients:
+        return {"an", "bn", "s(x) = a0 +", "(an \u00b7 cos(nx) + bn \u00b7 sin(nx))"};
+    case Representation::Sine:
+        return {"Bn", "PHIn [\u00b0]", "s(x) = B0 +", "Bn \u00b7 sin(nx + PHIn)"};
+    case Representation::Cosine:
+        break;
+    }
+    return {"An", "PHIn [\u00b0]", "s(x) = A0 +", "An \u00b7 cos(nx + PHIn)"};
+}
+
+void FillTable(const SeriesValues& amplitude, const SeriesValues& phase, int mode, float fo,
+               HarmonicsCells& cells) {
+    const Representation shown = RepresentationOf(mode);
+    for (int n = 0; n < HarmonicCount; ++n) {
+        auto& row = cells[n];
+        row[NumberColumn] = std::to_string(n);
+        row[FrequencyColumn] = Shown(static_cast<float>(static_cast<float>(n) * fo), 3);
+        const long double a = amplitude[n];
+        if (n == 0) {
+            row[FirstValueColumn] = Shown(a, 10);
+            row[SecondValueColumn] = "0";
+        } else if (shown == Representation::Coefficients) {
+            const long double t = DegToRad(phase[n]);
+            row[FirstValueColumn] = Shown(a * CosExtended(t), 10);
+            row[SecondValueColumn] = Shown(-a * SinExtended(t), 10);
+        } else {
+            long double p = phase[n];
+            if (shown == Representation::Sine) p += 90;
+            if (a == 0) p = 0; // a line without amplitude has no phase to show
+            row[FirstValueColumn] = Shown(a, 10);
+            row[SecondValueColumn] = Shown(WrapShownAngle(p), 10);
+        }
+    }
+}
+
+std::optional<float> ReadCell(std::string_view text) {
+    if (text.empty()) return 0.0f;
+    std::string number(text.substr(0, MaxCellTextLength));
+    for (char& c : number)
+        if (c == ',') c = '.';
+    return ParseDecimalFloat(number);
+}
+
+std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, SeriesValues& amplitude,
+                                   SeriesValues& phase) {
+    // Reads one cell; an amplitude-like cell must stay within MaxAmplitude, any cell finite.
+    std::optional<CellFault> fault;
+    auto read = [&](int n, int column, bool isAmplitude) -> float {
+        const std::optional<float> v = ReadCell(cells[n][column]);
+        if (!v)
+            fault = CellFault{column, n, CellProblem::Syntax};
+        else if (isAmplitude ? !IsAllowedAmplitude(*v) : !std::isfinite(*v))
+            fault = CellFault{column, n, CellProblem::TooLarge};
+        return v.value_or(0.0f);
+    };
+
+    const Representation shown = RepresentationOf(mode);
+    if (shown == Representation::Coefficients) {
+        const float a0 = read(0, FirstValueColumn, true);
+        if (fault) return fault;
+        amplitude[0] = a0;
+        for (int n = 1; n < HarmonicCount; ++n) {
+            const float a = read(n, FirstValueColumn, true);
+            if (fault) return fault;
+            const float b = read(n, SecondValueColumn, true);
+            if (fault) return fault;
+            const long double la = a, lb = b;
+            const auto magnitude = static_cast<float>(std::sqrt(la * la + lb * lb));
+            if (!IsAllowedAmplitude(magnitude)) {
+                // Both coefficients are allowed, together they are not: blame the larger.
+                const int column =
+                    std::fabs(b) > std::fabs(a) ? SecondValueColumn : FirstValueColumn;
+                return CellFault{column, n, CellProblem::TooLarge};
+            }
+            amplitude[n] = magnitude;
+            phase[n] =
+                magnitude != 0 ? static_cast<float>(-Angle(lb, la) * 180.0L / PiExtended) : 0.0f;
+        }
+        return std::nullopt;
+    }
+
+    // Magnitude and phase: every amplitude is read before the first phase.
+    for (int n = 0; n < HarmonicCount; ++n) {
+        const float a = read(n, FirstValueColumn, true);
+        if (fault) return fault;
+        amplitude[n] = a;
+    }
+    for (int n = 1; n < HarmonicCount; ++n) {
+        long double p = read(n, SecondValueColumn, false);
+        if (fault) return fault;
+        if (shown == Representation::Sine) p -= 90;
+        p = StoredPhase(p);
+        // A negative amplitude is taken as its magnitude with the phase negated.
+        if (amplitude[n] < 0) {
+            amplitude[n] = -amplitude[n];
+            p = -p;
+        }
+        phase[n] = static_cast<float>(p);
+    }
+    return std::nullopt;
+}
+
+std::string CellSymbol(int mode, int column) {
+    const bool first = column == FirstValueColumn;
+    switch (RepresentationOf(mode)) {
+    case Representation::Coefficients:
+        return first ? "a" : "b";
+    case Representation::Sine:
+        return first ? "B" : "PHI";
+    case Representation::Cosine:
+        break;
+    }
+    return first ? "A" : "PHI";
+}
+
+std::string CellFaultMessage(const CellFault& fault, int mode) {
+    const char* what =
+        fault.problem == CellProblem::Syntax ? "Syntaxfehler bei " : "Wert zu gro\u00df bei ";
+    return what + CellSymbol(mode, fault.column) + std::to_string(fault.n) + " !";
+}
+
+bool MultiplyAmplitudes(std::string_view text, SeriesValues& amplitude) {
+    const std::optional<float> factor = ParseDecimalFloat(text);
+    if (!factor || !std::isfinite(*factor)) return false;
+    SeriesValues product;
+    for (int n = 0; n < HarmonicCount; ++n) {
+        product[n] = amplitude[n] * *factor;
+        if (!IsAllowedAmplitude(product[n])) return false;
+    }
+    amplitude = product;
+    return true;
+}

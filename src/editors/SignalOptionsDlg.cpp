@@ -1,0 +1,176 @@
+#include "editors/SignalOptionsDlg.h"
+
+#include "editors/HarmonicsGrid.h"
+#include "settings/AppSettings.h"
+#include "ui/CommandGuard.h"
+#include "ui/HelpSystem.h"
+#include "ui/Prompts.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr QSize ClientSize{504, 396};
+constexpr QRect NameGroupBounds{8, 4, 289, 68};
+constexpr QRect ColourGroupBounds{305, 4, 191, 68};
+constexpr QRect HarmonicsGroupBounds{8, 78, 400, 310};
+
+// The buttons stand in a column right of the table.
+QRect ButtonBounds(int index) {
+    return {416, 86 + 31 * index, 80, 25};
+}
+
+// The grid: a header row and rows n = 0..128, all 16 pixels high; 13 rows show at once.
+constexpr int RowHeight = 16;
+constexpr QRect GridBounds{8, 18, 305, 14 * RowHeight + 4};
+const QList<int> ColumnWidths{20, 60, 100, 100};
+constexpr int FixedColumns = 2;
+
+QFont ArialPixels(int size) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(size);
+    return font;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TSignalOptionsDlg::TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& settings,
+                                     HelpSystem& help)
+    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalOptionsDlg"), ClientSize),
+      settings_(settings), help_(help) {
+    setFont(ArialPixels(11));
+    AddButtons(ButtonBounds(0), ButtonBounds(1), ButtonBounds(2));
+    AddNameGroup(NameGroupBounds);
+    AddColourGroup(ColourGroupBounds);
+    AddHarmonicsGroup(HarmonicsGroupBounds);
+
+    QWidget* order[] = {OKBtn, CancelBtn, HelpBtn, nameedit, visbox, hgrid, MultEdit, MultBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
+    auto* group = new QGroupBox(QStringLiteral("Harmonische"), this);
+    group->setObjectName(QStringLiteral("GroupBox3"));
+    group->setGeometry(bounds);
+
+    hgrid = new THarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
+    hgrid->setObjectName(QStringLiteral("hgrid"));
+    hgrid->setGeometry(GridBounds);
+    hgrid->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"), {}, {}});
+    for (int n = 0; n < HarmonicCount; ++n) hgrid->SetCellText(n, NumberColumn, QString::number(n));
+
+    const int right = GridBounds.right() + 9;
+    auto* factor = new QLabel(QStringLiteral("Faktor:"), group);
+    factor->setObjectName(QStringLiteral("Label1"));
+    factor->setGeometry(right, GridBounds.top(), 70, 16);
+    MultEdit = new QLineEdit(QStringLiteral("1"), group);
+    MultEdit->setObjectName(QStringLiteral("MultEdit"));
+    MultEdit->setGeometry(right, GridBounds.top() + 18, 48, 21);
+    MultBtn = new QToolButton(group);
+    MultBtn->setObjectName(QStringLiteral("MultBtn"));
+    MultBtn->setText(QStringLiteral("\u00d7"));
+    MultBtn->setToolTip(QStringLiteral("Amplitude multiplizieren"));
+    MultBtn->setGeometry(right + 50, GridBounds.top() + 18, 21, 21);
+    MultBtn->setFocusPolicy(Qt::StrongFocus);
+    connect(MultBtn, &QToolButton::clicked, this, Guarded([this] { MultBtnClick(); }));
+
+    AddSumCaption(group, GridBounds.bottom() + 7);
+}
+
+void TSignalOptionsDlg::AddSumCaption(QWidget* group, int top) {
+    // l1, a large sum sign with its limits above and below, and l2: s(x) = A0 + sum ... .
+    constexpr int SumLeft = 86;
+    constexpr int SumWidth = 24;
+    auto label = [group](const char* name, const QString& text, const QRect& bounds,
+                         Qt::Alignment align) {
+        auto* l = new QLabel(text, group);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(bounds);
+        l->setAlignment(align);
+        return l;
+    };
+    label("MaxLabel", QStringLiteral("max"), {SumLeft - 6, top, SumWidth + 12, 12},
+          Qt::AlignHCenter | Qt::AlignBottom)
+        ->setFont(ArialPixels(10));
+    label("SumLabel", QStringLiteral("\u03a3"), {SumLeft, top + 11, SumWidth, 28}, Qt::AlignCenter)
+        ->setFont(ArialPixels(28));
+    label("FromLabel", QStringLiteral("n=1"), {SumLeft - 6, top + 39, SumWidth + 12, 12},
+          Qt::AlignHCenter | Qt::AlignTop)
+        ->setFont(ArialPixels(10));
+    l1 = label("l1", {}, {0, top + 17, SumLeft - 2, 16}, Qt::AlignRight | Qt::AlignVCenter);
+    l2 = label("l2", {}, {SumLeft + SumWidth + 2, top + 17, 280, 16},
+               Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TSignalOptionsDlg::FormActivate() {
+    // (Runs on every showing, so it also selects the colour square as each show must.)
+    const tSignal& signal = WorkSignal();
+    ShowColourChoice(signal.ColorIndex);
+    visbox->setChecked(signal.Visible);
+    const HarmonicsCaptions captions = HarmonicsCaptionsFor(mode_);
+    hgrid->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"),
+                                      FromUtf8(captions.firstHeader),
+                                      FromUtf8(captions.secondHeader)});
+    l1->setText(FromUtf8(captions.l1));
+    l2->setText(FromUtf8(captions.l2));
+    EditAmplitude = signal.Amplitude;
+    EditPhase = signal.Phase;
+    FillTable();
+    nameedit->setFocus();
+    nameedit->selectAll();
+}
+
+void TSignalOptionsDlg::FillTable() {
+    HarmonicsCells cells;
+    ::FillTable(EditAmplitude, EditPhase, mode_, settings_.freq, cells);
+    for (int n = 0; n < HarmonicCount; ++n)
+        for (int c = 0; c < HarmonicsColumnCount; ++c)
+            hgrid->SetCellText(n, c, FromUtf8(cells[n][c]));
+}
+
+bool TSignalOptionsDlg::ReadTable() {
+    WorkSignal().Visible = visbox->isChecked();
+    hgrid->CommitEditor();
+    HarmonicsCells cells;
+    for (int n = 0; n < HarmonicCount; ++n)
+        for (int c = FirstValueColumn; c < HarmonicsColumnCount; ++c)
+            cells[n][c] = hgrid->CellText(n, c).toStdString();
+    const std::optional<CellFault> fault = ::ReadTable(cells, mode_, EditAmplitude, EditPhase);
+    if (fault) ShowCellFault(*fault);
+    return !fault;
+}
+
+void TSignalOptionsDlg::ShowCellFault(const CellFault& fault) {
+    prompts().Inform(this, FromUtf8(CellFaultMessage(fault, mode_)));
+    hgrid->ShowCell(fault.n, fault.column);
+}
+
+bool TSignalOptionsDlg::OKBtnClick() {
+    if (!NameIsAccepted() || !ReadTable()) return false;
+    WorkSignal().Amplitude = EditAmplitude;
+    WorkSignal().Phase = EditPhase;
+    return true;
+}
+
+void TSignalOptionsDlg::MultBtnClick() {
+    if (!ReadTable()) return;
+    if (!MultiplyAmplitudes(MultEdit->text().toStdString(), EditAmplitude)) {
+        prompts().Error(this, QString::fromLatin1(MultiplierErrorMessage));
+        MultEdit->setFocus();
+        return;
+    }
+    FillTable();
+}
+
+void TSignalOptionsDlg::HelpBtnClick() {
+    help_.ShowKeyword(QStringLiteral("Spectrum"));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "editors/HarmonicsTableRules.h"
+#include "ui/SignalEditorDialog.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class HelpSystem;
+class THarmonicsGrid;
+struct AppSettings;
+
+// The editor of spectral-line signals: name, colour, visibility, and the constant term and
+// harmonics 1..128 typed into a table in the representation of the display mode the caller
+// hands over. The table is read into EditAmplitude/EditPhase; the WorkSignal receives them
+// only on OK. A factor button scales all amplitudes at once.
+class TSignalOptionsDlg : public TSignalEditorDialog {
+    Q_OBJECT
+public:
+    // fo for the frequency column is read from `settings` each time the table is filled.
+    TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& settings, HelpSystem& help);
+
+    // --- SignalEditor: the display mode; the dialog never changes it ---
+    void SetDisplayMode(int mode) override { mode_ = mode; }
+    int DisplayMode() const override { return mode_; }
+
+    THarmonicsGrid* hgrid = nullptr;
+    QLineEdit* MultEdit = nullptr;
+    QToolButton* MultBtn = nullptr;
+    QLabel* l1 = nullptr;
+    QLabel* l2 = nullptr;
+
+    SeriesValues EditAmplitude{};
+    SeriesValues EditPhase{};
+
+    // The grid from EditAmplitude/EditPhase.
+    void FillTable();
+    // The grid into EditAmplitude/EditPhase (and visbox into the WorkSignal); on a refused
+    // cell shows why, makes that cell current and returns false.
+    bool ReadTable();
+    void MultBtnClick();
+
+protected:
+    void FormActivate() override;
+    bool OKBtnClick() override;
+    void HelpBtnClick() override;
+
+private:
+    void AddHarmonicsGroup(const QRect& bounds);
+    void AddSumCaption(QWidget* group, int top);
+    void ShowCellFault(const CellFault& fault);
+
+    const AppSettings& settings_;
+    HelpSystem& help_;
+    int mode_ = 0;
+};
