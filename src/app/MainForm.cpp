@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
+#include "formula/FormulaDlg.h"
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
@@ -90,6 +91,8 @@ void TMainForm::CreateDialogs() {
         return CheckNewName(dialog, name);
     };
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    SignalFormulaDlg = new TSignalFormulaDlg(this, *help_);
+    SetEditor(Formulas, SignalFormulaDlg);
     NewSignalDlg = new TNewSignalDlg(this, check);
     InfoDlg = new TInfoDlg(this);
     OptionsDlg = new Toptionsdlg(this, Settings, *help_);

@@ -27,6 +27,7 @@ class SpectrumViews;
 class TInfoDlg;
 class TNewSignalDlg;
 class TNewSignalNameDlg;
+class TSignalFormulaDlg;
 class Toptionsdlg;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It
@@ -158,6 +159,7 @@ private:
     TInfoDlg* InfoDlg = nullptr;
     TNewSignalDlg* NewSignalDlg = nullptr;
     TNewSignalNameDlg* NewSignalNameDlg = nullptr;
+    TSignalFormulaDlg* SignalFormulaDlg = nullptr;
     Toptionsdlg* OptionsDlg = nullptr;
     std::array<SignalEditor*, SignalKindCount> Editors{};
     int editingIndex_ = -1; // the entry open in an editor
