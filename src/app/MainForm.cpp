@@ -10,6 +10,7 @@
 #include "display/SpectrumViews.h"
 #include "editors/SignalAnalyDlg.h"
 #include "editors/SignalOptionsDlg.h"
+#include "formula/FormulaDlg.h"
 #include "sound/SavewavDlg.h"
 #include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
@@ -97,6 +98,8 @@ void TMainForm::CreateDialogs() {
     SavewavDlg = new TSavewavDlg(this, Settings);
     SetEditor(Waveform, new TSignalAnalyDlg(this, *help_));
     NewSignalNameDlg = new TNewSignalNameDlg(this, check);
+    SignalFormulaDlg = new TSignalFormulaDlg(this, *help_);
+    SetEditor(Formulas, SignalFormulaDlg);
     SetEditor(SpectralLines, new TSignalOptionsDlg(this, Settings, *help_));
     NewSignalDlg = new TNewSignalDlg(this, check);
     InfoDlg = new TInfoDlg(this);

@@ -29,6 +29,7 @@ class TNewSignalDlg;
 class TNewSignalNameDlg;
 class TSavewavDlg;
 class TonePlayer;
+class TSignalFormulaDlg;
 class Toptionsdlg;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It
@@ -168,6 +169,7 @@ private:
     TInfoDlg* InfoDlg = nullptr;
     TNewSignalDlg* NewSignalDlg = nullptr;
     TNewSignalNameDlg* NewSignalNameDlg = nullptr;
+    TSignalFormulaDlg* SignalFormulaDlg = nullptr;
     Toptionsdlg* OptionsDlg = nullptr;
     std::array<SignalEditor*, SignalKindCount> Editors{};
     int editingIndex_ = -1; // the entry open in an editor

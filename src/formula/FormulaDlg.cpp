@@ -1,0 +1,213 @@
+#include "formula/FormulaDlg.h"
+
+#include "formula/MaxHarmonicEdit.h"
+#include "formula/SumSign.h"
+#include "ui/HelpSystem.h"
+#include "ui/Prompts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int ClientWidth = 504;
+constexpr int ClientHeight = 354;
+
+constexpr QRect NameBounds{8, 4, 236, 68};
+constexpr QRect ColourBounds{252, 4, 244, 68};
+constexpr QRect ConstantsBounds{8, 76, 488, 48};
+constexpr QRect SeriesBounds{8, 128, 400, 44};
+constexpr QRect MaxBounds{416, 128, 80, 44};
+constexpr QRect FormulasBounds{8, 176, 488, 142};
+constexpr int ButtonsTop = 323;
+
+constexpr int EditHeight = 22;
+// In "Bildungsgesetze" the three formula fields share one left edge, right of the sum signs.
+constexpr int FormulaLeft = 58;
+constexpr int FormulaWidth = 358;
+constexpr int SumRowHeight = 44;
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& bounds,
+                 Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(bounds);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// The record holds at most 255 bytes of UTF-8: the text is cut to 255 characters, and
+// further by whole characters where letters beyond ASCII make it longer than that.
+std::string ShortText(const QString& text) {
+    QString cut = text.left(static_cast<int>(MaxShortStringLength));
+    std::string utf8 = cut.toStdString();
+    while (utf8.size() > MaxShortStringLength) {
+        cut.chop(1);
+        utf8 = cut.toStdString();
+    }
+    return utf8;
+}
+
+} // namespace
+
+TSignalFormulaDlg::TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help)
+    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
+                          {ClientWidth, ClientHeight}),
+      help_(help) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    // Created in tab order.
+    AddNameGroup(NameBounds);
+    AddColourGroup(ColourBounds);
+    CreateConstantsGroup(ConstantsBounds);
+    CreateSeriesGroups(SeriesBounds, MaxBounds);
+    CreateFormulasGroup(FormulasBounds);
+    AddButtons({ClientWidth - 246, ButtonsTop, 75, 25}, {ClientWidth - 164, ButtonsTop, 75, 25},
+               {ClientWidth - 83, ButtonsTop, 75, 25});
+    nameedit->setFocus();
+}
+
+QLineEdit* TSignalFormulaDlg::AddFormulaEdit(QWidget* group, const char* name,
+                                             const QRect& bounds) {
+    auto* edit = new QLineEdit(group);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(bounds);
+    edit->setMaxLength(static_cast<int>(MaxShortStringLength));
+    return edit;
+}
+
+void TSignalFormulaDlg::CreateConstantsGroup(const QRect& bounds) {
+    auto* group = new QGroupBox(QStringLiteral("Konstanten"), this);
+    group->setObjectName(QStringLiteral("constgrp"));
+    group->setGeometry(bounds);
+    const char* labels[] = {"k =", "l =", "m =", nullptr};
+    const char* names[] = {"kkedit", "kledit", "kmedit"};
+    QLineEdit** edits[] = {&kkedit, &kledit, &kmedit};
+    for (int i = 0; labels[i]; ++i) {
+        const int left = 10 + 158 * i;
+        AddLabel(group, QLatin1String(labels[i]), {left, 18, 20, EditHeight});
+        *edits[i] = AddFormulaEdit(group, names[i], {left + 24, 18, 128, EditHeight});
+    }
+}
+
+void TSignalFormulaDlg::CreateSeriesGroups(const QRect& seriesBounds, const QRect& maxBounds) {
+    ngrp = new QGroupBox(QStringLiteral("Reihenglieder"), this);
+    ngrp->setObjectName(QStringLiteral("ngrp"));
+    ngrp->setGeometry(seriesBounds);
+    seriesButtons_ = new QButtonGroup(ngrp);
+    const QString items[] = {QStringLiteral("n = 1, 2, 3, 4, ..."),
+                             QStringLiteral("n = 1, 3, 5, 7, ..."),
+                             QStringLiteral("n = 2, 4, 6, 8, ...")};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = new QRadioButton(items[i], ngrp);
+        radio->setObjectName(QStringLiteral("ngrp%1").arg(i));
+        radio->setGeometry(10 + 128 * i, 18, 124, 20);
+        seriesButtons_->addButton(radio, i);
+    }
+
+    maxgrp = new QGroupBox(QStringLiteral("max"), this);
+    maxgrp->setObjectName(QStringLiteral("maxgrp"));
+    maxgrp->setGeometry(maxBounds);
+    maxedit = new MaxHarmonicEdit(maxgrp);
+    maxedit->setObjectName(QStringLiteral("maxedit"));
+    maxedit->setGeometry(10, 16, 60, EditHeight);
+}
+
+void TSignalFormulaDlg::CreateFormulasGroup(const QRect& bounds) {
+    auto* group = new QGroupBox(QStringLiteral("Bildungsgesetze"), this);
+    group->setObjectName(QStringLiteral("formulagrp"));
+    group->setGeometry(bounds);
+    AddLabel(group, QStringLiteral("s(x) ="), {8, 18, FormulaLeft - 12, EditHeight});
+    a0edit = AddFormulaEdit(group, "a0edit", {FormulaLeft, 18, FormulaWidth, EditHeight});
+
+    // "+ sum (n=1..max) an · cos(nx)" and the same with bn and sin(nx), one under the other.
+    auto addSumRow = [&](int top, const char* sumName, const char* editName, const QString& tail) {
+        AddLabel(group, QStringLiteral("+"), {8, top, 16, SumRowHeight}, Qt::AlignCenter);
+        AddSumSign(group, QLatin1String(sumName), {24, top, 30, SumRowHeight});
+        const int editTop = top + (SumRowHeight - EditHeight) / 2;
+        QLineEdit* edit =
+            AddFormulaEdit(group, editName, {FormulaLeft, editTop, FormulaWidth, EditHeight});
+        AddLabel(group, tail, {FormulaLeft + FormulaWidth + 6, editTop, 60, EditHeight},
+                 Qt::AlignLeft | Qt::AlignVCenter);
+        return edit;
+    };
+    anedit = addSumRow(44, "ansum", "anedit", QStringLiteral("· cos(nx)"));
+    bnedit = addSumRow(44 + SumRowHeight + 4, "bnsum", "bnedit", QStringLiteral("· sin(nx)"));
+}
+
+QLineEdit* TSignalFormulaDlg::EditOf(FormulaField field) const {
+    const std::array<QLineEdit*, 6> edits{kkedit, kledit, kmedit, a0edit, anedit, bnedit};
+    return edits[static_cast<std::size_t>(field)];
+}
+
+int TSignalFormulaDlg::SeriesIndex() const {
+    return seriesButtons_->checkedId();
+}
+
+void TSignalFormulaDlg::SetSeriesIndex(int index) {
+    if (QAbstractButton* button = seriesButtons_->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its last checked button.
+    seriesButtons_->setExclusive(false);
+    for (QAbstractButton* button : seriesButtons_->buttons()) button->setChecked(false);
+    seriesButtons_->setExclusive(true);
+}
+
+void TSignalFormulaDlg::FormActivate() {
+    const tSignal& s = WorkSignal();
+    ShowColourChoice(s.ColorIndex);
+    kkedit->setText(QString::fromStdString(s.ConstK));
+    kledit->setText(QString::fromStdString(s.ConstL));
+    kmedit->setText(QString::fromStdString(s.ConstM));
+    a0edit->setText(QString::fromStdString(s.FormulaA0));
+    anedit->setText(QString::fromStdString(s.FormulaAn));
+    bnedit->setText(QString::fromStdString(s.FormulaBn));
+    maxedit->setValue(std::clamp(s.MaxHarmonic, 1, MaxHarmonicNumber));
+    SetSeriesIndex(s.SeriesMode);
+    visbox->setChecked(s.Visible);
+    if (failedField_) {
+        failedField_->setFocus();
+        failedField_ = nullptr;
+    }
+}
+
+bool TSignalFormulaDlg::OKBtnClick() {
+    if (!NameIsAccepted()) return false;
+    tSignal& s = WorkSignal();
+    s.ConstK = ShortText(kkedit->text());
+    s.ConstL = ShortText(kledit->text());
+    s.ConstM = ShortText(kmedit->text());
+    s.FormulaA0 = ShortText(a0edit->text());
+    s.FormulaAn = ShortText(anedit->text());
+    s.FormulaBn = ShortText(bnedit->text());
+    s.MaxHarmonic = MaxHarmonicFromText(maxedit->text());
+    maxedit->setValue(s.MaxHarmonic); // the field shows the number that is used
+    // Nothing checked only follows a stored choice outside the three items; it stays.
+    if (SeriesIndex() >= 0) s.SeriesMode = SeriesIndex();
+    s.Visible = visbox->isChecked();
+    return GenerateFromFormulas(s) == 0;
+}
+
+int TSignalFormulaDlg::GenerateFromFormulas(tSignal& signal) {
+    const std::optional<FormulaError> error = ::GenerateFromFormulas(signal);
+    if (!error) return 0;
+    QLineEdit* field = EditOf(error->field);
+    // On a hidden window this makes the field the one that gets the focus when shown.
+    field->setFocus();
+    if (!isVisible()) failedField_ = field;
+    prompts().Error(isVisible() ? this : parentWidget(), QString::fromStdString(error->text));
+    return 1;
+}
+
+void TSignalFormulaDlg::HelpBtnClick() {
+    help_.ShowKeyword(QStringLiteral("Formula"));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "formula/FormulaSeries.h"
+#include "ui/SignalEditorDialog.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QSpinBox;
+class HelpSystem;
+
+// The editor of formula signals: the three constants k, l, m, which harmonics are summed,
+// the highest one, and the formulas for a0, an and bn. OK evaluates them into the series;
+// a formula that fails keeps the dialog open with its field active.
+class TSignalFormulaDlg : public TSignalEditorDialog {
+    Q_OBJECT
+public:
+    TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help);
+
+    // Evaluates the formulas of `signal` into its series: 0 when that worked. Otherwise 1:
+    // the message has been shown, and the field of the failing text is the dialog's active
+    // control, now or, while the dialog is hidden, when it is shown next. Signals other than
+    // WorkSignal may be given, as when a project is loaded.
+    int GenerateFromFormulas(tSignal& signal);
+
+    // --- controls (public so that tests reach them) -------------------------------------
+    QLineEdit *kkedit, *kledit, *kmedit;
+    QGroupBox* ngrp;
+    QGroupBox* maxgrp;
+    QSpinBox* maxedit;
+    QLineEdit *a0edit, *anedit, *bnedit;
+
+protected:
+    void FormActivate() override;
+    bool OKBtnClick() override;
+    void HelpBtnClick() override;
+
+private:
+    void CreateConstantsGroup(const QRect& bounds);
+    void CreateSeriesGroups(const QRect& seriesBounds, const QRect& maxBounds);
+    void CreateFormulasGroup(const QRect& bounds);
+    QLineEdit* AddFormulaEdit(QWidget* group, const char* name, const QRect& bounds);
+    QLineEdit* EditOf(FormulaField field) const;
+    // The checked item of ngrp, -1 for none; an index outside 0..2 checks none.
+    int SeriesIndex() const;
+    void SetSeriesIndex(int index);
+
+    HelpSystem& help_;
+    QButtonGroup* seriesButtons_ = nullptr;
+    // The field a generation failed in while the dialog was hidden; it takes the focus
+    // at the next showing.
+    QLineEdit* failedField_ = nullptr;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+class PaintBox;
+class QRect;
+class QString;
+class QWidget;
+
+// A sum sign as printed in a formula: a large serif sigma with "max" above it and "n=1"
+// below, centred in `bounds` of `parent`.
+PaintBox* AddSumSign(QWidget* parent, const QString& name, const QRect& bounds);
