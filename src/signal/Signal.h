@@ -10,8 +10,11 @@ inline constexpr int MaxHarmonicNumber = HarmonicCount - 1;
 inline constexpr int SupportPointCount = 256;
 // One period of a drawn waveform is held on this many grid positions.
 inline constexpr int SupportGridSize = 64;
-// Formula texts are single-byte strings of at most this many characters.
+// Formula texts hold at most this many characters (single bytes in a project file).
 inline constexpr std::size_t MaxShortStringLength = 255;
+// The largest amplitude the editors and the project loader accept: the squares of 129 such
+// amplitudes still fit a float, so sums of squares (RMS, distortion) and curves stay finite.
+inline constexpr float MaxAmplitude = 1e15f;
 
 // How a signal's series is formed. Stored as a plain 32-bit integer in the record and in
 // project files, where a value outside the three known kinds can occur and is kept.
@@ -56,5 +59,6 @@ public:
     static int SupportPointTotal(int pointsIndex) { return 8 << pointsIndex; }
 };
 
-// Cuts a text to the length a short string of the record can hold.
+// Cuts a UTF-8 text to the number of characters a short string of the record can hold,
+// never inside a character.
 std::string ToShortString(const std::string& text);
