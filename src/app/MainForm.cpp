@@ -164,10 +164,6 @@ bool TMainForm::FormCloseQuery() {
     return prompts().Confirm(this, QStringLiteral("Wollen Sie Wellenwerk V2.5 wirklich beenden?"));
 }
 
-bool TMainForm::QueryProjectSaved() {
-    return true;
-}
-
 void TMainForm::FormClose() {
     InfoItemClick();
     help_->CloseAll();

@@ -31,6 +31,7 @@ class TSavewavDlg;
 class TonePlayer;
 class TSignalFormulaDlg;
 class Toptionsdlg;
+struct FormulaError;
 
 // The main window: signal list, spectrum views, line diagram and their commands. It
 // assembles the subsystems: each handler is a short call into the object that does the
@@ -45,6 +46,11 @@ public:
     // Installs the editor for signals of a kind (the window does not own it). Kinds
     // without an editor behave as if the user cancelled it.
     void SetEditor(int kind, SignalEditor* editor);
+
+    // Replaces the project by the one in a file, as "Laden" does once a file is chosen (also
+    // for a file named on the command line). Throws when the file cannot be read; the open
+    // project stays as it was then.
+    void LoadProjectFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,7 +70,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
-    // The save prompt for unsaved changes; false when the user cancels.
+    // The close prompt for unsaved changes; false when the window must stay open.
     bool QueryProjectSaved();
 
     // --- layout (MainFormLayout.cpp) -----------------------------------------------------
@@ -99,6 +105,21 @@ private:
     // Whether `name` may be given to a signal; shows the reason when not. `ownIndex` is
     // the entry being renamed in an editor, -1 for a new signal.
     bool CheckNewName(QWidget* dialog, const QString& name, int ownIndex = -1);
+
+    // --- project commands (ProjectCommands.cpp) ------------------------------------------
+    void NewProjectBtnClick();
+    void LoadProjectItemClick();
+    void SaveProjectItemClick();
+    void SaveProjectAsItemClick();
+    void ExitItemClick();
+    // Save and save as; true when the project was written.
+    bool SaveProject();
+    bool SaveProjectAs();
+    void WriteProjectFile(const QString& path);
+    // The prompt before new and load replace a project with signals; false to stop.
+    bool QuerySaveBeforeReplacing();
+    // Shows why a loaded formula signal failed and opens the formula editor on it.
+    bool EditFailedFormula(tSignal& signal, std::string& name, const FormulaError& error);
 
     // --- views, zoom, settings and help (MainFormCommands.cpp) --------------------------
     void OptionsItemClick();

@@ -30,7 +30,14 @@ void TMainForm::ConnectCommands() {
     auto item = [this](QAction* a, void (TMainForm::*handler)()) {
         connect(a, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
     };
-    connect(ExitItem, &QAction::triggered, this, &QWidget::close);
+    button(NewProjectBtn, &TMainForm::NewProjectBtnClick);
+    item(NewProjectItem, &TMainForm::NewProjectBtnClick);
+    button(OpenProjectBtn, &TMainForm::LoadProjectItemClick);
+    item(OpenProjectItem, &TMainForm::LoadProjectItemClick);
+    button(SaveProjectBtn, &TMainForm::SaveProjectItemClick);
+    item(SaveProjectItem, &TMainForm::SaveProjectItemClick);
+    item(SaveProjectAsItem, &TMainForm::SaveProjectAsItemClick);
+    item(ExitItem, &TMainForm::ExitItemClick);
     item(InfoItem, &TMainForm::InfoItemClick);
     item(Inhalt1, &TMainForm::Inhalt1Click);
     item(TheoryItem, &TMainForm::TheoryItemClick);

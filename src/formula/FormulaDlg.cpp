@@ -200,12 +200,16 @@ bool TSignalFormulaDlg::OKBtnClick() {
 int TSignalFormulaDlg::GenerateFromFormulas(tSignal& signal) {
     const std::optional<FormulaError> error = ::GenerateFromFormulas(signal);
     if (!error) return 0;
-    QLineEdit* field = EditOf(error->field);
+    ReportFailure(*error);
+    return 1;
+}
+
+void TSignalFormulaDlg::ReportFailure(const FormulaError& error) {
+    QLineEdit* field = EditOf(error.field);
     // On a hidden window this makes the field the one that gets the focus when shown.
     field->setFocus();
     if (!isVisible()) failedField_ = field;
-    prompts().Error(isVisible() ? this : parentWidget(), QString::fromStdString(error->text));
-    return 1;
+    prompts().Error(isVisible() ? this : parentWidget(), QString::fromStdString(error.text));
 }
 
 void TSignalFormulaDlg::HelpBtnClick() {

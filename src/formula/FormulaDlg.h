@@ -22,6 +22,9 @@ public:
     // control, now or, while the dialog is hidden, when it is shown next. Signals other than
     // WorkSignal may be given, as when a project is loaded.
     int GenerateFromFormulas(tSignal& signal);
+    // Shows a failed generation's message and makes the field of the failing text the
+    // active control (at the next showing while the dialog is hidden).
+    void ReportFailure(const FormulaError& error);
 
     // --- controls (public so that tests reach them) -------------------------------------
     QLineEdit *kkedit, *kledit, *kmedit;

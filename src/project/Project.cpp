@@ -69,9 +69,9 @@ void Project::Clear() {
     ReplaceAll({}, {});
 }
 
-void Project::ReplaceAll(SignalList loaded, std::string fileName) {
+void Project::ReplaceAll(SignalList loaded, std::string fileName, bool differsFromFile) {
     signals_ = std::move(loaded);
     fileName_ = std::move(fileName);
-    modified_ = false;
+    modified_ = differsFromFile;
     Changed(ProjectChange::Signals, Count() > 0 ? 0 : -1, false);
 }

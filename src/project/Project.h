@@ -69,8 +69,9 @@ public:
     // --- whole projects ------------------------------------------------------------------
     // An empty, untitled, unchanged project.
     void Clear();
-    // Replaces every signal by those loaded from `fileName`; the project is then unchanged.
-    void ReplaceAll(SignalList loaded, std::string fileName);
+    // Replaces every signal by those loaded from `fileName`; the project is then unchanged,
+    // unless loading had to change what the file holds (`differsFromFile`).
+    void ReplaceAll(SignalList loaded, std::string fileName, bool differsFromFile = false);
     void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
     void MarkSaved() { modified_ = false; }
 

@@ -15,6 +15,7 @@ enum class NameProblem {
     Brackets,    // "[" or "]" would end the section header
     ControlChar, // line breaks and other control characters
     NotStorable, // a character outside the single-byte code page of project files
+    TooLong,     // a project file gives back only the first MaxShortStringLength characters
 };
 
 // Checks `name` (UTF-8) against the rules and the other names of `list`; the entry at
@@ -23,6 +24,14 @@ NameProblem CheckSignalName(const std::string& name, const SignalList& list, int
 
 // The German message for a problem with `name`.
 std::string NameProblemMessage(NameProblem problem, const std::string& name);
+
+// Makes every name of `list` pass the rules, in list order, and returns whether any changed.
+// "[" and "]" become "(" and ")", control characters blanks and characters outside the code
+// page "?"; outer blanks go, the rest is cut to MaxShortStringLength characters, and a name
+// left empty becomes "Signal". A name equal (ignoring case) to "signals" or to an earlier
+// name gets " (2)", " (3)" ... appended, choosing a number that no other name of the list
+// uses, so names that were already valid and unique all stay as they are.
+bool MakeNamesValid(SignalList& list);
 
 // Whether two names denote the same project-file section (letter case ignored, also for
 // the accented letters of the code page).

@@ -44,5 +44,12 @@ int tSignal::SupportGridIndex(int pointsIndex, int k) {
 }
 
 std::string ToShortString(const std::string& text) {
-    return text.size() <= MaxShortStringLength ? text : text.substr(0, MaxShortStringLength);
+    if (text.size() <= MaxShortStringLength) return text;
+    // A character starts at every byte that is not a UTF-8 continuation byte (10xxxxxx).
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 &&
+            ++characters > MaxShortStringLength)
+            return text.substr(0, i);
+    return text;
 }

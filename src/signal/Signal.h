@@ -10,7 +10,7 @@ inline constexpr int MaxHarmonicNumber = HarmonicCount - 1;
 inline constexpr int SupportPointCount = 256;
 // One period of a drawn waveform is held on this many grid positions.
 inline constexpr int SupportGridSize = 64;
-// Formula texts are single-byte strings of at most this many characters.
+// Formula texts hold at most this many characters (single bytes in a project file).
 inline constexpr std::size_t MaxShortStringLength = 255;
 // The largest magnitude an amplitude may be given where the user types one. The squares of
 // 129 such amplitudes still fit a float, so the RMS value and the distortion factor stay
@@ -60,5 +60,6 @@ public:
     static int SupportPointTotal(int pointsIndex) { return 8 << pointsIndex; }
 };
 
-// Cuts a text to the length a short string of the record can hold.
+// Cuts a UTF-8 text to the number of characters a short string of the record can hold,
+// never inside a character.
 std::string ToShortString(const std::string& text);

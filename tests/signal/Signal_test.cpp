@@ -91,6 +91,13 @@ TEST(Signal, AssignCutsLongFormulaTextsAt255Characters) {
     tSignal target;
     target.Assign(source);
     EXPECT_EQ(target.FormulaAn.size(), 255u);
+    // Characters, not bytes: 255 umlauts (two bytes each) stay whole, the 256th goes.
+    const std::string ae = "\xC3\xA4";
+    std::string umlauts;
+    for (int i = 0; i < 256; ++i) umlauts += ae;
+    source.FormulaBn = umlauts;
+    target.Assign(source);
+    EXPECT_EQ(target.FormulaBn, umlauts.substr(0, 510));
 }
 
 TEST(Signal, SupportPointGridUsesTheStrideOfThePointCount) {

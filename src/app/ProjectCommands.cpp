@@ -1,0 +1,147 @@
+// The project commands: new, load, save, save as and exit, the save prompts and the caption
+// that names the project file. Reading and writing the file is the core's ProjectFile.
+#include "app/MainForm.h"
+#include "formula/FormulaDlg.h"
+#include "project/ProjectFile.h"
+#include "ui/Prompts.h"
+#include "ui/SignalEditor.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+const QString ProgramCaption = QStringLiteral("Wellenwerk V2.5");
+const QString ProjectFilter = QStringLiteral("Wellenwerk Projekt (*.wwp)");
+
+QString Caption(const QString& path) {
+    return ProgramCaption + QStringLiteral(" - Projekt: ") + path;
+}
+
+// The name as the file system spells it.
+std::string FileSystemName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The separator of the user's number format; files hold only "," or ".", which is what
+// reading accepts, so any other separator is written as ".".
+char DecimalSeparator() {
+    return QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+} // namespace
+
+void TMainForm::NewProjectBtnClick() {
+    if (!QuerySaveBeforeReplacing()) return;
+    project_.Clear();
+    setWindowTitle(ProgramCaption);
+}
+
+void TMainForm::LoadProjectItemClick() {
+    const QString path =
+        prompts().OpenFileName(this, QStringLiteral("Projekt laden"), ProjectFilter);
+    if (path.isEmpty() || !QuerySaveBeforeReplacing()) return;
+    LoadProjectFile(path);
+}
+
+void TMainForm::LoadProjectFile(const QString& path) {
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    // The open project stays as it is until the new one has been read completely.
+    LoadedProject loaded =
+        LoadProjectFromFile(FileSystemName(fullPath),
+                            [this](tSignal& signal, std::string& name, const FormulaError& error) {
+                                return EditFailedFormula(signal, name, error);
+                            });
+    project_.ReplaceAll(std::move(loaded.list), fullPath.toStdString(), loaded.changedWhileLoading);
+    setWindowTitle(Caption(fullPath));
+}
+
+bool TMainForm::EditFailedFormula(tSignal& signal, std::string& name, const FormulaError& error) {
+    // The formula editor shows the message and opens with the failing field active.
+    if (SignalFormulaDlg)
+        SignalFormulaDlg->ReportFailure(error);
+    else
+        prompts().Error(this, QString::fromStdString(error.text));
+    SignalEditor* editor = Editors[Formulas];
+    if (!editor) return false;
+    // The signals being loaded are not in the project yet, so a new name is compared with
+    // nothing here; loading makes the names unique afterwards.
+    editor->SetNameCheck({});
+    struct RestoreNameCheck {
+        TMainForm* form;
+        SignalEditor* editor;
+        ~RestoreNameCheck() { form->SetEditor(Formulas, editor); }
+    } restore{this, editor};
+    editor->SetSignalName(QString::fromStdString(name));
+    editor->WorkSignal().Assign(signal);
+    if (prompts().Exec(editor->Dialog()) != QDialog::Accepted) return false;
+    signal.Assign(editor->WorkSignal());
+    name = editor->SignalName().toStdString();
+    return true;
+}
+
+void TMainForm::SaveProjectItemClick() {
+    SaveProject();
+}
+
+void TMainForm::SaveProjectAsItemClick() {
+    SaveProjectAs();
+}
+
+void TMainForm::ExitItemClick() {
+    // Closing asks again (and offers to save) if the project is still unsaved.
+    SaveProject();
+    close();
+}
+
+bool TMainForm::SaveProject() {
+    if (project_.Count() == 0) return false;
+    if (project_.FileName().empty()) return SaveProjectAs();
+    WriteProjectFile(QString::fromStdString(project_.FileName()));
+    return true;
+}
+
+bool TMainForm::SaveProjectAs() {
+    if (project_.Count() == 0) return false;
+    const QString path = prompts().SaveFileName(this, QStringLiteral("Projekt speichern"),
+                                                ProjectFilter, QStringLiteral("wwp"));
+    if (path.isEmpty()) return false;
+    // The project takes the new name only once it has been written there.
+    WriteProjectFile(path);
+    project_.SetFileName(path.toStdString());
+    setWindowTitle(Caption(path));
+    return true;
+}
+
+void TMainForm::WriteProjectFile(const QString& path) {
+    SaveProjectToFile(FileSystemName(path), project_.Signals(), DecimalSeparator());
+    project_.MarkSaved();
+}
+
+bool TMainForm::QuerySaveBeforeReplacing() {
+    if (project_.Count() == 0) return true;
+    const QString question = QStringLiteral("Projekt \"") +
+                             QString::fromStdString(project_.FileName()) +
+                             QStringLiteral("\"wurde verändert. Jetzt speichern?");
+    switch (prompts().AskSave(this, question)) {
+    case Prompts::SaveAnswer::Yes:
+        // A save the user cancels keeps the project open instead of discarding it.
+        return SaveProject();
+    case Prompts::SaveAnswer::No:
+        return true;
+    case Prompts::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TMainForm::QueryProjectSaved() {
+    if (!project_.Modified() || project_.Count() == 0) return true;
+    const QString question = QStringLiteral("Projekt \"") +
+                             QString::fromStdString(project_.FileName()) +
+                             QStringLiteral("\" wurde verändert. Jetzt speichern?");
+    // Yes and then no save (the file dialog cancelled) keeps the program running.
+    return !prompts().Confirm(this, question) || SaveProject();
+}

@@ -1,0 +1,250 @@
+#include "project/ProjectFile.h"
+
+#include "editors/FourierAnalysis.h"
+#include "formula/Mathe.h"
+#include "project/SignalNames.h"
+#include "text/NumberText.h"
+#include "text/Windows1252.h"
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::string_view ListSection = "signals";
+
+// Key names are built once: a project of hundreds of signals reads each of them often.
+template <std::size_t Count> std::array<std::string, Count> NumberedKeys(const char* letter) {
+    std::array<std::string, Count> keys;
+    for (std::size_t i = 0; i < Count; ++i) keys[i] = letter + std::to_string(i);
+    return keys;
+}
+const auto AmplitudeKeys = NumberedKeys<HarmonicCount>("a");
+const auto PhaseKeys = NumberedKeys<HarmonicCount>("p");
+const auto SupportKeys = NumberedKeys<SupportPointCount>("v");
+
+struct TextKey {
+    const char* key;
+    std::string tSignal::*field;
+};
+constexpr TextKey TextKeys[] = {
+    {"fa0", &tSignal::FormulaA0}, {"fan", &tSignal::FormulaAn}, {"fbn", &tSignal::FormulaBn},
+    {"fk", &tSignal::ConstK},     {"fl", &tSignal::ConstL},     {"fm", &tSignal::ConstM},
+};
+
+// The support-point keys of a waveform: 64, 128 or 256 by its points index; an index the
+// program does not know keeps all of them.
+int SupportKeyCount(int pointsIndex) {
+    switch (pointsIndex) {
+    case 0:
+    case 1:
+        return 64;
+    case 2:
+        return 128;
+    default:
+        return SupportPointCount;
+    }
+}
+
+// A lone CR stays part of its line in a file, but no line written can hold one; the
+// evaluator reads line breaks as blanks anyway.
+std::string SingleLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::string CutShort(std::string text) {
+    if (text.size() > MaxShortStringLength) text.resize(MaxShortStringLength);
+    return text;
+}
+
+int ReadInteger(const IniFile& ini, std::string_view section, std::string_view key, int fallback) {
+    return ParseProfileInteger(ini.Read(section, key, {}), fallback);
+}
+
+void WriteInteger(IniFile& ini, std::string_view section, std::string_view key, int value) {
+    ini.Write(section, key, std::to_string(value));
+}
+
+// "inf", "-Infinity", "NaN" and the like: texts a float could be printed as, but which no
+// readout or curve can show.
+bool NamesNonFiniteValue(std::string_view text) {
+    std::string word;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '+' && c != '-')
+            word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return word == "inf" || word == "infinity" || word == "nan";
+}
+
+std::string ValueMessage(std::string_view section, std::string_view key, std::string_view text,
+                         const std::string& problem) {
+    return "Signal \"" + Windows1252ToUtf8(section) + "\": Der Wert \"" + Windows1252ToUtf8(text) +
+           "\" von \"" + std::string(key) + "\" " + problem + " Das Projekt wurde nicht geladen.";
+}
+
+// A decimal key: missing reads as 0; present, it must be a finite number, and an amplitude
+// must not exceed MaxAmplitude.
+float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view key,
+                  bool amplitude) {
+    if (!ini.HasKey(section, key)) return 0.0f;
+    const std::string text = ini.Read(section, key, {});
+    const std::optional<float> value = ParseStoredDecimal(text);
+    if (!value) {
+        if (NamesNonFiniteValue(text))
+            throw std::runtime_error(ValueMessage(section, key, text, "ist keine endliche Zahl."));
+        throw std::runtime_error("'" + Windows1252ToUtf8(text) +
+                                 "' is not a valid floating point value");
+    }
+    if (!std::isfinite(*value))
+        throw std::runtime_error(ValueMessage(section, key, text, "ist zu groß."));
+    if (amplitude && std::fabs(*value) > MaxAmplitude)
+        throw std::runtime_error(
+            ValueMessage(section, key, text, "ist zu groß (erlaubt sind Beträge bis 1E15)."));
+    return *value;
+}
+
+// A formula may give amplitudes no readout can show. Like an evaluation error at the first
+// such entry, the series keeps the harmonics before it and the rest become 0.
+std::optional<FormulaError> RefuseHugeAmplitudes(tSignal& signal, const std::string& name) {
+    int first = 0;
+    while (first < HarmonicCount && std::fabs(signal.Amplitude[first]) <= MaxAmplitude) ++first;
+    if (first == HarmonicCount) return std::nullopt;
+    for (int n = first; n < HarmonicCount; ++n) signal.Amplitude[n] = signal.Phase[n] = 0.0f;
+    const std::string what =
+        first == 0 ? "der Gleichanteil" : "die Amplitude der Harmonischen " + std::to_string(first);
+    return FormulaError{first == 0 ? FormulaField::A0 : FormulaField::An, Mathe::Overflow,
+                        "Überlauf im Signal \"" + name + "\": " + what + " ist größer als 1E15."};
+}
+
+void ComputeSeries(tSignal& signal, std::string& name, const FormulaFailureHook& onFailure,
+                   bool& changed) {
+    if (signal.Kind == Waveform) {
+        AnalyseWaveform(signal);
+        return;
+    }
+    if (signal.Kind != Formulas) return;
+    std::optional<FormulaError> error = GenerateFromFormulas(signal);
+    if (!error) error = RefuseHugeAmplitudes(signal, name);
+    if (!error || !onFailure) return;
+    if (onFailure(signal, name, *error)) {
+        changed = true;
+        RefuseHugeAmplitudes(signal, name); // whatever the repair left
+    }
+}
+
+} // namespace
+
+void SaveToIni(const tSignal& signal, IniFile& ini, std::string_view section,
+               char decimalSeparator) {
+    ini.EraseSection(section);
+    if (signal.Kind != 0) WriteInteger(ini, section, "m", signal.Kind);
+    if (signal.Reserved != 0) WriteInteger(ini, section, "x", signal.Reserved);
+    if (signal.ColorIndex != 0) WriteInteger(ini, section, "c", signal.ColorIndex);
+    if (!signal.Visible) ini.Write(section, "s", "0");
+    switch (signal.Kind) {
+    case SpectralLines:
+        for (int n = 0; n < HarmonicCount; ++n) {
+            if (signal.Amplitude[n] != 0.0f)
+                ini.Write(section, AmplitudeKeys[n],
+                          FormatGeneral(signal.Amplitude[n], decimalSeparator));
+            if (signal.Phase[n] != 0.0f)
+                ini.Write(section, PhaseKeys[n], FormatGeneral(signal.Phase[n], decimalSeparator));
+        }
+        break;
+    case Waveform: {
+        WriteInteger(ini, section, "n", signal.PointsIndex);
+        const int count = SupportKeyCount(signal.PointsIndex);
+        for (int i = 0; i < count; ++i)
+            if (signal.SupportPoints[i] != 0)
+                WriteInteger(ini, section, SupportKeys[i], signal.SupportPoints[i]);
+        break;
+    }
+    case Formulas:
+        for (const TextKey& t : TextKeys)
+            ini.Write(section, t.key, SingleLine(Utf8ToWindows1252(signal.*t.field)));
+        WriteInteger(ini, section, "fn", signal.SeriesMode);
+        WriteInteger(ini, section, "max", signal.MaxHarmonic);
+        break;
+    default: // a kind this program does not know keeps only the common keys
+        break;
+    }
+}
+
+void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section) {
+    signal.Kind = ReadInteger(ini, section, "m", 0);
+    signal.Reserved = ReadInteger(ini, section, "x", 0);
+    signal.ColorIndex = ReadInteger(ini, section, "c", 0);
+    signal.Visible = ReadInteger(ini, section, "s", 1) != 0;
+    switch (signal.Kind) {
+    case SpectralLines:
+        for (int n = 0; n < HarmonicCount; ++n) {
+            signal.Amplitude[n] = ReadDecimal(ini, section, AmplitudeKeys[n], true);
+            signal.Phase[n] = ReadDecimal(ini, section, PhaseKeys[n], false);
+        }
+        break;
+    case Waveform: {
+        signal.PointsIndex = ReadInteger(ini, section, "n", 2);
+        const int count = SupportKeyCount(signal.PointsIndex);
+        for (int i = 0; i < count; ++i)
+            signal.SupportPoints[i] = ReadInteger(ini, section, SupportKeys[i], 0);
+        break;
+    }
+    case Formulas:
+        for (const TextKey& t : TextKeys)
+            signal.*t.field = Windows1252ToUtf8(SingleLine(CutShort(ini.Read(section, t.key, {}))));
+        signal.SeriesMode = ReadInteger(ini, section, "fn", 0);
+        signal.MaxHarmonic = ReadInteger(ini, section, "max", 32);
+        break;
+    default:
+        break;
+    }
+}
+
+void SaveProjectFile(IniFile& ini, const SignalList& list, char decimalSeparator) {
+    for (const std::string& key : ini.Keys(ListSection))
+        ini.EraseSection(CutShort(ini.Read(ListSection, key, {})));
+    ini.EraseSection(ListSection);
+    for (int i = 0; i < list.Count(); ++i) {
+        const std::string name = Utf8ToWindows1252(list.Name(i));
+        ini.Write(ListSection, std::to_string(i), name);
+        SaveToIni(list.Signal(i), ini, name, decimalSeparator);
+    }
+}
+
+LoadedProject LoadProjectFile(const IniFile& ini, const FormulaFailureHook& onFormulaFailure) {
+    LoadedProject loaded;
+    for (const std::string& key : ini.Keys(ListSection)) {
+        const std::string section = CutShort(ini.Read(ListSection, key, {}));
+        if (section.empty()) continue;
+        tSignal signal;
+        LoadFromIni(signal, ini, section);
+        std::string name = Windows1252ToUtf8(section);
+        ComputeSeries(signal, name, onFormulaFailure, loaded.changedWhileLoading);
+        loaded.list.Append(std::move(name), signal);
+    }
+    if (MakeNamesValid(loaded.list)) loaded.changedWhileLoading = true;
+    return loaded;
+}
+
+void SaveProjectToFile(const std::string& path, const SignalList& list, char decimalSeparator) {
+    // The whole new content is built before the file is touched: sections of other programs
+    // and comments in the old file are kept, and nothing is lost when a step fails.
+    IniFile ini;
+    try {
+        std::error_code error;
+        if (std::filesystem::exists(path, error)) ini = IniFile::LoadFile(path);
+        SaveProjectFile(ini, list, decimalSeparator);
+    } catch (const std::exception&) {
+        throw std::runtime_error("In " + path + " kann nicht geschrieben werden");
+    }
+    ini.SaveFileAtomically(path);
+}
+
+LoadedProject LoadProjectFromFile(const std::string& path,
+                                  const FormulaFailureHook& onFormulaFailure) {
+    return LoadProjectFile(IniFile::LoadFile(path), onFormulaFailure);
+}
