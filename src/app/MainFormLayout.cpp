@@ -62,7 +62,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const 
 // inner edge, so that the widest values the readouts show fit.
 QLabel* AddReadout(QFrame* panel, const char* name) {
     const auto* caption = panel->findChild<QLabel*>();
-    const int left = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+    const int left = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()) + 2;
     auto* value = new QLabel(panel);
     value->setObjectName(QString::fromLatin1(name));
     value->setGeometry(left, 1, panel->width() - 1 - left, panel->height() - 2);
