@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "formula/FormulaDlg.h"
 #include "project/ProjectFile.h"
+#include "ui/CommandGuard.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
 
@@ -91,8 +92,9 @@ void TMainForm::SaveProjectAsItemClick() {
 }
 
 void TMainForm::ExitItemClick() {
-    // Closing asks again (and offers to save) if the project is still unsaved.
-    SaveProject();
+    // The window closes whatever the save did: an error is shown first, and closing asks
+    // again (and offers to save) while the project is unsaved.
+    RunCommand([this] { SaveProject(); });
     close();
 }
 

@@ -1,5 +1,7 @@
 #include "export/HarmonicsTable.h"
 
+#include "signal/ExtendedTrig.h"
+
 #include "display/SpectrumGeometry.h"
 #include "signal/NumberFormat.h"
 
@@ -37,10 +39,13 @@ std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mo
             text +=
                 FormatDecimal(s.Amplitude[p], 3) + "\t" + FormatDecimal(ShownAngle(s, p, mode), 2);
             break;
-        case 1:
-            text += FormatDecimal(CosineCoefficient(s, p), 3) + "\t" +
-                    FormatDecimal(SineCoefficient(s, p), 3);
+        case 1: {
+            // In extended precision: unlike the spectrum view, the table is not a float.
+            const long double t = DegToRad(s.Phase[p]);
+            text += FormatDecimal(CosExtended(t) * s.Amplitude[p], 3) + "\t" +
+                    FormatDecimal(SinExtended(t) * -s.Amplitude[p], 3);
             break;
+        }
         default:
             break;
         }

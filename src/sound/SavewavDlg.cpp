@@ -122,9 +122,12 @@ void TSavewavDlg::CreateBrowsers() {
     FileListBox->setGeometry(LeftX, 65, LeftWidth, 163);
     FileListBox->setModel(files_);
     FileListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(
-        FileListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        Guarded([this](const QModelIndex& index, const QModelIndex&) { FileListBoxClick(index); }));
+    // Only a file the user selects fills the name field: the list making its first file
+    // current when it takes the focus must not overwrite a typed name.
+    connect(FileListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            Guarded([this](const QItemSelection& selected, const QItemSelection&) {
+                if (!selected.indexes().isEmpty()) FileListBoxClick(selected.indexes().first());
+            }));
     connect(FileListBox, &QListView::doubleClicked, this,
             Guarded([this](const QModelIndex& index) { FileListBoxDblClick(index); }));
 

@@ -45,6 +45,7 @@ public:
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override {
         QFileDialog dialog(parent, title, QString(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setDefaultSuffix(QStringLiteral("wwp"));
         dialog.setFileMode(QFileDialog::ExistingFile);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }

@@ -214,6 +214,15 @@ TEST_F(ProjectCommandsTest, ExitOnAnUntitledProjectOffersTheSaveDialogThenTheClo
     EXPECT_EQ(prompts.Texts("confirm"), (QStringList{Quit, ClosePrompt("")}));
 }
 
+TEST_F(ProjectCommandsTest, ExitGoesOnToCloseWhenTheSaveFails) {
+    AddUntitled();
+    project().SetFileName("/nonexistent-folder/x.wwp");
+    prompts.ExpectError();        // the failed save
+    prompts.ExpectConfirm(false); // the exit question comes all the same
+    Item("ExitItem")->trigger();
+    EXPECT_EQ(prompts.Texts("confirm"), QStringList{Quit});
+}
+
 TEST_F(ProjectCommandsTest, YesToTheClosePromptSavesOrKeepsTheWindowOpen) {
     AddUntitled();
     prompts.ExpectConfirm(true);

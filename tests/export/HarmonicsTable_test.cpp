@@ -44,6 +44,8 @@ TEST(HarmonicsTable, HeaderAndRowsByMode) {
         // The sine column's negative zero is written as 0.
         {1, 1, 100, 0, "n\tf(Hz)\tcos\tsin", "1:\t1000\t100\t0"},
         {1, 2, 100, 60, "n\tf(Hz)\tcos\tsin", "2:\t2000\t50\t-86,603"},
+        // The coefficients are not rounded to floats: all three decimals stay right.
+        {1, 4, 100000, 45, "n\tf(Hz)\tcos\tsin", "4:\t4000\t70710,678\t-70710,678"},
         // 270 + 90 wraps to 0 in the sine form; plain 270 reads -90.
         {2, 3, 50, 270, "n\tf(Hz)\tsin\tphi", "3:\t3000\t50\t0"},
         {0, 3, 50, 270, "n\tf(Hz)\tcos\tphi", "3:\t3000\t50\t-90"},
