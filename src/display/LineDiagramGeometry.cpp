@@ -44,53 +44,73 @@ float DiagramAngleStep(int dxr) {
     return AngleStepFor(WindowFor(dxr).windowDegrees, DiagramColumns);
 }
 
-float DiagramRowScale(int dyr) {
-    return static_cast<float>(static_cast<long double>(DiagramHalfHeight) /
-                              AmplitudeFor(dyr).range);
+float RowScale(int halfHeight, int dyr) {
+    return static_cast<float>(static_cast<long double>(halfHeight) / AmplitudeFor(dyr).range);
 }
 
-int DiagramRow(long double v, float k) {
+float DiagramRowScale(int dyr) {
+    return RowScale(DiagramHalfHeight, dyr);
+}
+
+int ValueRow(int zeroRow, long double v, float k) {
     // A float times a float is exact in extended precision, so a product that lies exactly
     // halfway between two rows stays a tie and goes to the even row.
     long double product = v * k;
     if (std::isnan(product)) product = 0.0L; // no place for it; keep it on the zero line
     product = std::clamp(product, -RowLimit, RowLimit);
-    return DiagramZeroRow - static_cast<int>(std::nearbyint(product));
+    return zeroRow - static_cast<int>(std::nearbyint(product));
+}
+
+int DiagramRow(long double v, float k) {
+    return ValueRow(DiagramZeroRow, v, k);
+}
+
+std::vector<AmplitudeMark> AmplitudeMarks(int dyr) {
+    const AmplitudeZoom& zoom = AmplitudeFor(dyr);
+    std::vector<AmplitudeMark> marks{{0, "0"}};
+    for (int i = 1; i <= zoom.lines; ++i) {
+        const int value = i * zoom.step;
+        marks.push_back({value, std::to_string(value)});
+        marks.push_back({-value, "-" + std::to_string(value)});
+    }
+    return marks;
+}
+
+std::vector<AngleTick> AngleTicks(int dxr, int columns) {
+    const WindowZoom& zoom = WindowFor(dxr);
+    std::vector<AngleTick> ticks;
+    for (int i = 0; i <= zoom.divisions; ++i) {
+        AngleTick tick{i * columns / zoom.divisions, std::nullopt};
+        // Both ends stay unlabelled: 0 would sit on the amplitude labels, the right end
+        // would run out of the plot.
+        if (i > 0 && i < zoom.divisions)
+            tick.label = std::to_string(i * zoom.degreesPerDivision) + DegreeSign;
+        ticks.push_back(std::move(tick));
+    }
+    return ticks;
 }
 
 std::vector<GridMark> AmplitudeGrid(int dyr) {
-    const AmplitudeZoom& zoom = AmplitudeFor(dyr);
     const float k = DiagramRowScale(dyr);
     std::vector<GridMark> marks;
-    marks.reserve(1 + 2 * zoom.lines);
-    auto add = [&](int value, std::string text) {
-        const int y = DiagramRow(static_cast<float>(value), k);
+    for (AmplitudeMark& mark : AmplitudeMarks(dyr)) {
+        const int y = DiagramRow(static_cast<float>(mark.value), k);
         marks.push_back(
             {{DiagramLeft, y, DiagramRight, y},
-             DiagramLabel{std::move(text), DiagramLabelRight, y - 5, LabelAnchor::Right}});
-    };
-    add(0, "0");
-    for (int i = 1; i <= zoom.lines; ++i) {
-        const int value = i * zoom.step;
-        add(value, std::to_string(value));
-        add(-value, "-" + std::to_string(value));
+             DiagramLabel{std::move(mark.label), DiagramLabelRight, y - 5, LabelAnchor::Right}});
     }
     return marks;
 }
 
 std::vector<GridMark> AngleAxis(int dxr, int dyr) {
-    const WindowZoom& zoom = WindowFor(dxr);
     const VerticalExtent extent = VerticalLineExtent(dyr);
     std::vector<GridMark> marks;
-    marks.reserve(zoom.divisions + 1);
-    for (int i = 0; i <= zoom.divisions; ++i) {
-        const int x = DiagramLeft + i * DiagramColumns / zoom.divisions;
+    for (AngleTick& tick : AngleTicks(dxr, DiagramColumns)) {
+        const int x = DiagramLeft + tick.column;
         GridMark mark{{x, extent.top, x, extent.bottom}, std::nullopt};
-        // Both ends stay unlabelled: 0 would sit on the amplitude labels, the right end
-        // would run out of the box.
-        if (i > 0 && i < zoom.divisions)
-            mark.label = DiagramLabel{std::to_string(i * zoom.degreesPerDivision) + DegreeSign, x,
-                                      DiagramAxisLabelTop, LabelAnchor::Centre};
+        if (tick.label)
+            mark.label =
+                DiagramLabel{std::move(*tick.label), x, DiagramAxisLabelTop, LabelAnchor::Centre};
         marks.push_back(std::move(mark));
     }
     return marks;

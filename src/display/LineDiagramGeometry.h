@@ -64,13 +64,35 @@ const AmplitudeZoom& AmplitudeFor(int dyr);
 // The angle of the fundamental per sample column for a time/angle zoom level.
 float DiagramAngleStep(int dxr);
 
-// Rows per amplitude unit: 89 / R as a 32-bit float. Its rounding is part of the mapping.
+// Rows per amplitude unit for a plot reaching `halfHeight` rows each side of zero:
+// halfHeight / R as a 32-bit float. Its rounding is part of the mapping.
+float RowScale(int halfHeight, int dyr);
+// The screen's: 89 / R.
 float DiagramRowScale(int dyr);
 
-// Pixel row of value v: 93 - round(v * k), the product exact in extended precision and
-// rounded half to even. Values beyond the range give rows outside the grid, and far off
-// values rows far outside the box; they are cut off only when drawn.
+// Row of value v on a plot whose zero lies on `zeroRow`: zeroRow - round(v * k), the product
+// exact in extended precision and rounded half to even. Values beyond the range give rows
+// outside the grid, and far off values rows far outside the box; they are cut off only when
+// drawn. A value that is not a number stays on the zero row.
+int ValueRow(int zeroRow, long double v, float k);
+// The screen's: 93 - round(v * k).
 int DiagramRow(long double v, float k);
+
+// The values of the amplitude grid with their labels, in drawing order: 0, then +step,
+// -step, +2 step, ... as far as the zoom level's lines reach.
+struct AmplitudeMark {
+    int value;
+    std::string label;
+};
+std::vector<AmplitudeMark> AmplitudeMarks(int dyr);
+
+// The angle divisions of the window over `columns` columns: the column of each division
+// line (0 .. columns) and its label in degrees, none at either end.
+struct AngleTick {
+    int column;
+    std::optional<std::string> label;
+};
+std::vector<AngleTick> AngleTicks(int dxr, int columns);
 
 // A stroke from (x1, y1) towards (x2, y2): the end point itself is not drawn, so lines that
 // meet there do not paint it twice.

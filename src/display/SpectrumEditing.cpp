@@ -20,21 +20,9 @@ int ShownEntry(const SpectrumSelection& s) {
     return n >= 0 && n <= MaxHarmonicNumber ? n : -1;
 }
 
-// Brings a phase stepped by the buttons into 0..360: below 0 it goes up by 360s into
-// [0, 360), above 360 down by 360s into (0, 360]; 360 itself stays. fmod is exact, so this
-// equals repeated adding or subtracting for every phase where that is exact, and it ends
-// for phases so large that adding 360 changes nothing.
+// Brings a phase stepped by the buttons into 0..360 (see WrapPhase360).
 float NormalisedPhase(float phase) {
-    if (!std::isfinite(phase)) return phase;
-    if (phase < 0) {
-        const long double r = std::fmod(static_cast<long double>(phase), 360.0L);
-        return r < 0 ? static_cast<float>(r + 360) : 0.0f;
-    }
-    if (phase > 360) {
-        const long double r = std::fmod(static_cast<long double>(phase), 360.0L);
-        return r == 0 ? 360.0f : static_cast<float>(r);
-    }
-    return phase;
+    return std::isfinite(phase) ? static_cast<float>(WrapPhase360(phase)) : phase;
 }
 
 void StoreCoefficients(tSignal& signal, int n, float a, float b) {
@@ -167,12 +155,4 @@ bool ApplyTypedValue(tSignal& signal, const SpectrumSelection& selection, int va
     amplitude = line.amplitude;
     phase = line.amplitude == 0 ? 0.0f : line.phase;
     return changed;
-}
-
-PolarLine PolarFromCoefficients(float a, float b) {
-    const long double la = a;
-    const long double lb = b;
-    const float amplitude = static_cast<float>(std::sqrt(la * la + lb * lb));
-    const float phase = static_cast<float>(Angle(b, a) * -180.0L / PiExtended);
-    return {amplitude, phase};
 }

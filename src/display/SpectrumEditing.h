@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/SpectrumGeometry.h"
+#include "signal/Phase.h"
 #include "signal/Signal.h"
 
 #include <optional>
@@ -50,10 +51,3 @@ bool StepSelectedLine(tSignal& signal, const SpectrumSelection& selection, float
 // (the caller then redisplays). In the cosine and sine views the line is rewritten from its
 // coefficients even when the value did not change, which brings its phase into -180..180.
 bool ApplyTypedValue(tSignal& signal, const SpectrumSelection& selection, int value);
-
-// A line in magnitude and phase form, converted back from its coefficients.
-struct PolarLine {
-    float amplitude; // sqrt(a^2 + b^2)
-    float phase;     // degrees, -180 <= phase < 180 (up to the rounding of pi); -90 for a = b = 0
-};
-PolarLine PolarFromCoefficients(float a, float b);

@@ -1,6 +1,5 @@
 #include "display/SpectrumGeometry.h"
 
-#include "signal/ExtendedTrig.h"
 #include "signal/NumberFormat.h"
 
 #include <cmath>
@@ -35,28 +34,6 @@ constexpr int AxisLabelTop = 81;
 // overflowing an int (base +- limit, and a bar's height, must fit).
 constexpr long double RowLimit = 1.0e9L;
 
-struct ColumnColours {
-    Rgb bright;
-    Rgb dim;
-};
-
-constexpr ColumnColours ConstantPositive{{255, 0, 0}, {128, 0, 0}};
-constexpr ColumnColours ConstantNegative{{0, 0, 255}, {0, 0, 128}};
-
-ColumnColours HarmonicColours(SpectrumView view) {
-    switch (view) {
-    case SpectrumView::Magnitude:
-        return {{0, 255, 0}, {0, 128, 0}};
-    case SpectrumView::Angle:
-        return {{255, 255, 0}, {128, 128, 0}};
-    case SpectrumView::Cosine:
-        return {{0, 255, 255}, {0, 128, 128}};
-    case SpectrumView::Sine:
-        return {{255, 0, 255}, {128, 0, 128}};
-    }
-    return {{0, 255, 0}, {0, 128, 0}};
-}
-
 // A bar from the zero row towards v: up for v >= 0, down otherwise. Magnitude bars always
 // grow upwards from below the zero row, so a negative magnitude covers nothing.
 void AddBar(std::vector<SpectrumBar>& bars, SpectrumView view, int column, long double v,
@@ -78,6 +55,44 @@ void AddBar(std::vector<SpectrumBar>& bars, SpectrumView view, int column, long 
 }
 
 } // namespace
+
+ColumnColours ConstantColours(float a0) {
+    return a0 < 0 ? ColumnColours{{0, 0, 255}, {0, 0, 128}}
+                  : ColumnColours{{255, 0, 0}, {128, 0, 0}};
+}
+
+ColumnColours HarmonicColours(SpectrumView view) {
+    switch (view) {
+    case SpectrumView::Magnitude:
+        return {{0, 255, 0}, {0, 128, 0}};
+    case SpectrumView::Angle:
+        return {{255, 255, 0}, {128, 128, 0}};
+    case SpectrumView::Cosine:
+        return {{0, 255, 255}, {0, 128, 128}};
+    case SpectrumView::Sine:
+        return {{255, 0, 255}, {128, 0, 128}};
+    }
+    return {{0, 255, 0}, {0, 128, 0}};
+}
+
+const std::vector<int>& SpectrumGridValues(SpectrumView view) {
+    return ScaleOf(view).grid;
+}
+
+long double SpectrumLineValue(SpectrumView view, const tSignal& signal, int n, int mode) {
+    switch (view) {
+    case SpectrumView::Magnitude:
+        return signal.Amplitude[n];
+    case SpectrumView::Cosine:
+        return CosineCoefficient(signal, n);
+    case SpectrumView::Sine:
+        return SineCoefficient(signal, n);
+    case SpectrumView::Angle:
+        // A line of amplitude 0 has no meaningful phase: show it at 0.
+        return signal.Amplitude[n] == 0 ? 0 : ShownAngle(signal, n, mode);
+    }
+    return 0;
+}
 
 SpectrumView SpectrumViewFor(int mode, int position) {
     if (mode == 1) return position == 0 ? SpectrumView::Cosine : SpectrumView::Sine;
@@ -153,54 +168,24 @@ std::vector<SpectrumBar> SpectrumBars(SpectrumView view, const tSignal& signal, 
     const float a0 = signal.Amplitude[0];
     if (view == SpectrumView::Magnitude || view == SpectrumView::Cosine) {
         const long double v = view == SpectrumView::Magnitude ? std::fabs(a0) : a0;
-        AddBar(bars, view, 0, v, selectedColumn == 0, a0 < 0 ? ConstantNegative : ConstantPositive);
+        AddBar(bars, view, 0, v, selectedColumn == 0, ConstantColours(a0));
     }
     const ColumnColours colours = HarmonicColours(view);
     for (int c = 1; c < SpectrumColumnCount; ++c) {
         const int n = SpectrumEntry(c, scroll);
         if (n < 0 || n > MaxHarmonicNumber) continue;
-        long double v = 0;
-        switch (view) {
-        case SpectrumView::Magnitude:
-            v = signal.Amplitude[n];
-            break;
-        case SpectrumView::Cosine:
-            v = CosineCoefficient(signal, n);
-            break;
-        case SpectrumView::Sine:
-            v = SineCoefficient(signal, n);
-            break;
-        case SpectrumView::Angle:
-            // A line of amplitude 0 has no meaningful phase: show it at 0.
-            v = signal.Amplitude[n] == 0 ? 0 : ShownAngle(signal, n, mode);
-            break;
-        }
-        AddBar(bars, view, c, v, selectedColumn == c, colours);
+        AddBar(bars, view, c, SpectrumLineValue(view, signal, n, mode), selectedColumn == c,
+               colours);
     }
     return bars;
 }
 
 float CosineCoefficient(const tSignal& signal, int n) {
-    return static_cast<float>(CosExtended(DegToRad(signal.Phase[n])) * signal.Amplitude[n]);
+    return static_cast<float>(CoefficientsOf(signal.Amplitude[n], signal.Phase[n]).a);
 }
 
 float SineCoefficient(const tSignal& signal, int n) {
-    return static_cast<float>(SinExtended(DegToRad(signal.Phase[n])) * -signal.Amplitude[n]);
-}
-
-long double WrapShownAngle(long double v) {
-    if (!std::isfinite(v)) return v;
-    // Closed form of the repeated +-360: exact (fmod is exact), and it also terminates for
-    // angles so large that adding 360 no longer changes them.
-    if (v > 181) {
-        const long double t = std::fmod(v - 181, 360.0L);
-        return t == 0 ? 181.0L : t - 179;
-    }
-    if (v < -181) {
-        const long double t = std::fmod(-181 - v, 360.0L);
-        return t == 0 ? -181.0L : 179 - t;
-    }
-    return v;
+    return static_cast<float>(CoefficientsOf(signal.Amplitude[n], signal.Phase[n]).b);
 }
 
 long double ShownAngle(const tSignal& signal, int n, int mode) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal/Palette.h"
+#include "signal/Phase.h"
 #include "signal/Signal.h"
 
 #include <string>
@@ -93,15 +94,27 @@ struct SpectrumBar {
 std::vector<SpectrumBar> SpectrumBars(SpectrumView view, const tSignal& signal, int mode,
                                       int scroll, int selectedColumn);
 
+// Bar colours: bright for the selected column, dim for the others (and the exports).
+struct ColumnColours {
+    Rgb bright;
+    Rgb dim;
+};
+// Column 0, by the sign of the constant term; columns 1..32 by the view.
+ColumnColours ConstantColours(float a0);
+ColumnColours HarmonicColours(SpectrumView view);
+
+// The values of a view's horizontal grid lines, from the lowest up.
+const std::vector<int>& SpectrumGridValues(SpectrumView view);
+
+// The value a view shows for harmonic n (1..128): its magnitude, coefficient or angle (0 for
+// a line of amplitude 0).
+long double SpectrumLineValue(SpectrumView view, const tSignal& signal, int n, int mode);
+
 // --- Values of a spectral line, shared with the editing of the views. ---
 
 // an = cos(PHIn) * An and bn = -sin(PHIn) * An, as 32-bit floats.
 float CosineCoefficient(const tSignal& signal, int n);
 float SineCoefficient(const tSignal& signal, int n);
-
-// Brings an angle into -181..181 the way adding or subtracting 360 until it fits does:
-// values above 181 end in (-179, 181], values below -181 in [-181, 179).
-long double WrapShownAngle(long double degrees);
 
 // The angle the angle view shows for entry n: the phase, plus 90 in mode 2, wrapped.
 // (The bars additionally show 0 for a line of amplitude 0; this value does not.)

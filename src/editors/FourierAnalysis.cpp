@@ -1,7 +1,7 @@
 #include "editors/FourierAnalysis.h"
 
 #include "signal/ExtendedTrig.h"
-#include "signal/NumberFormat.h"
+#include "signal/Phase.h"
 
 #include <array>
 #include <cmath>
@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int AnalysedHarmonics = 64;
-constexpr int DefaultPointsIndex = 2;
 
 // cos and sin of n*pi*s/M for n = 1..M and s = 0..N-1, in extended precision. They depend
 // only on the point count, so each table is computed once with the exact library functions
@@ -50,8 +49,7 @@ float WeightedSum(const std::vector<int32_t>& x, const long double* factors) {
 } // namespace
 
 void AnalyseWaveform(tSignal& signal) {
-    const int p = signal.PointsIndex >= 0 && signal.PointsIndex <= 3 ? signal.PointsIndex
-                                                                     : DefaultPointsIndex;
+    const int p = ValidPointsIndex(signal.PointsIndex);
     const TrigTable& table = TableFor(p);
     const int count = table.points;
     const int half = count / 2;
@@ -78,11 +76,9 @@ void AnalyseWaveform(tSignal& signal) {
 
     signal.Amplitude[0] = a[0];
     for (int n = 1; n <= AnalysedHarmonics; ++n) {
-        const long double an = a[n];
-        const long double bn = b[n];
-        signal.Amplitude[n] = static_cast<float>(std::sqrt(an * an + bn * bn));
         // The series term A*cos(nx + phi) equals a*cos(nx) + b*sin(nx) for phi = -atan2(b, a).
-        signal.Phase[n] =
-            static_cast<float>(-static_cast<long double>(Angle(bn, an)) * 180.0L / PiExtended);
+        const PolarLine line = PolarFromCoefficients(a[n], b[n]);
+        signal.Amplitude[n] = line.amplitude;
+        signal.Phase[n] = line.phase;
     }
 }

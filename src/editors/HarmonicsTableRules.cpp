@@ -1,20 +1,18 @@
 #include "editors/HarmonicsTableRules.h"
 
-#include "display/SpectrumGeometry.h"
-#include "signal/ExtendedTrig.h"
+#include "settings/AppSettings.h"
 #include "signal/NumberFormat.h"
+#include "signal/Phase.h"
 #include "text/NumberText.h"
 
 #include <cmath>
 
 namespace {
 
-enum class Representation { Cosine, Coefficients, Sine };
-
-Representation RepresentationOf(int mode) {
-    if (mode == 1) return Representation::Coefficients;
-    if (mode == 2) return Representation::Sine;
-    return Representation::Cosine;
+// The form a display mode shows the table in; an unknown mode shows magnitude and phase.
+DisplayMode RepresentationOf(int mode) {
+    return mode == CosineAndSine || mode == MagnitudeAndSinePhase ? static_cast<DisplayMode>(mode)
+                                                                  : MagnitudeAndPhase;
 }
 
 // Cells show numbers through FormatDecimal; a value that is not finite (only possible in a
@@ -23,34 +21,15 @@ std::string Shown(long double x, int digits) {
     return std::isfinite(x) ? FormatDecimal(x, digits) : "0";
 }
 
-// Brings a typed phase into 0..360 as repeatedly adding or subtracting 360 would: below 0 into
-// [0, 360), above 360 into (0, 360]. fmod is exact, and unlike the repetition this also ends
-// for phases so large that adding 360 changes nothing.
-long double StoredPhase(long double p) {
-    if (p < 0) {
-        const long double r = std::fmod(p, 360.0L);
-        return r < 0 ? r + 360 : 0.0L;
-    }
-    if (p > 360) {
-        const long double r = std::fmod(p, 360.0L);
-        return r == 0 ? 360.0L : r;
-    }
-    return p;
-}
-
-bool IsAllowedAmplitude(long double a) {
-    return std::fabs(a) <= MaxAmplitude; // false for NaN too
-}
-
 } // namespace
 
 HarmonicsCaptions HarmonicsCaptionsFor(int mode) {
     switch (RepresentationOf(mode)) {
-    case Representation::Coefficients:
+    case CosineAndSine:
         return {"an", "bn", "s(x) = a0 +", "(an \u00b7 cos(nx) + bn \u00b7 sin(nx))"};
-    case Representation::Sine:
+    case MagnitudeAndSinePhase:
         return {"Bn", "PHIn [\u00b0]", "s(x) = B0 +", "Bn \u00b7 sin(nx + PHIn)"};
-    case Representation::Cosine:
+    case MagnitudeAndPhase:
         break;
     }
     return {"An", "PHIn [\u00b0]", "s(x) = A0 +", "An \u00b7 cos(nx + PHIn)"};
@@ -58,7 +37,7 @@ HarmonicsCaptions HarmonicsCaptionsFor(int mode) {
 
 void FillTable(const SeriesValues& amplitude, const SeriesValues& phase, int mode, float fo,
                HarmonicsCells& cells) {
-    const Representation shown = RepresentationOf(mode);
+    const DisplayMode shown = RepresentationOf(mode);
     for (int n = 0; n < HarmonicCount; ++n) {
         auto& row = cells[n];
         row[NumberColumn] = std::to_string(n);
@@ -67,13 +46,13 @@ void FillTable(const SeriesValues& amplitude, const SeriesValues& phase, int mod
         if (n == 0) {
             row[FirstValueColumn] = Shown(a, 10);
             row[SecondValueColumn] = "0";
-        } else if (shown == Representation::Coefficients) {
-            const long double t = DegToRad(phase[n]);
-            row[FirstValueColumn] = Shown(a * CosExtended(t), 10);
-            row[SecondValueColumn] = Shown(-a * SinExtended(t), 10);
+        } else if (shown == CosineAndSine) {
+            const Coefficients c = CoefficientsOf(amplitude[n], phase[n]);
+            row[FirstValueColumn] = Shown(c.a, 10);
+            row[SecondValueColumn] = Shown(c.b, 10);
         } else {
             long double p = phase[n];
-            if (shown == Representation::Sine) p += 90;
+            if (shown == MagnitudeAndSinePhase) p += 90;
             if (a == 0) p = 0; // a line without amplitude has no phase to show
             row[FirstValueColumn] = Shown(a, 10);
             row[SecondValueColumn] = Shown(WrapShownAngle(p), 10);
@@ -102,8 +81,8 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
         return v.value_or(0.0f);
     };
 
-    const Representation shown = RepresentationOf(mode);
-    if (shown == Representation::Coefficients) {
+    const DisplayMode shown = RepresentationOf(mode);
+    if (shown == CosineAndSine) {
         const float a0 = read(0, FirstValueColumn, true);
         if (fault) return fault;
         amplitude[0] = a0;
@@ -112,17 +91,15 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
             if (fault) return fault;
             const float b = read(n, SecondValueColumn, true);
             if (fault) return fault;
-            const long double la = a, lb = b;
-            const auto magnitude = static_cast<float>(std::sqrt(la * la + lb * lb));
-            if (!IsAllowedAmplitude(magnitude)) {
+            const PolarLine line = PolarFromCoefficients(a, b);
+            if (!IsAllowedAmplitude(line.amplitude)) {
                 // Both coefficients are allowed, together they are not: blame the larger.
                 const int column =
                     std::fabs(b) > std::fabs(a) ? SecondValueColumn : FirstValueColumn;
                 return CellFault{column, n, CellProblem::TooLarge};
             }
-            amplitude[n] = magnitude;
-            phase[n] =
-                magnitude != 0 ? static_cast<float>(-Angle(lb, la) * 180.0L / PiExtended) : 0.0f;
+            amplitude[n] = line.amplitude;
+            phase[n] = line.amplitude != 0 ? line.phase : 0.0f;
         }
         return std::nullopt;
     }
@@ -136,8 +113,8 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
     for (int n = 1; n < HarmonicCount; ++n) {
         long double p = read(n, SecondValueColumn, false);
         if (fault) return fault;
-        if (shown == Representation::Sine) p -= 90;
-        p = StoredPhase(p);
+        if (shown == MagnitudeAndSinePhase) p -= 90;
+        p = WrapPhase360(p);
         // A negative amplitude is taken as its magnitude with the phase negated.
         if (amplitude[n] < 0) {
             amplitude[n] = -amplitude[n];
@@ -151,11 +128,11 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
 std::string CellSymbol(int mode, int column) {
     const bool first = column == FirstValueColumn;
     switch (RepresentationOf(mode)) {
-    case Representation::Coefficients:
+    case CosineAndSine:
         return first ? "a" : "b";
-    case Representation::Sine:
+    case MagnitudeAndSinePhase:
         return first ? "B" : "PHI";
-    case Representation::Cosine:
+    case MagnitudeAndPhase:
         break;
     }
     return first ? "A" : "PHI";

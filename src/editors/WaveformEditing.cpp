@@ -6,12 +6,7 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-constexpr int DefaultPointsIndex = 2;
-constexpr int HighestPointsIndex = 3;
-
-} // namespace
+namespace {} // namespace
 
 void WaveformEditing::Load(const tSignal& signal) {
     std::copy_n(signal.SupportPoints.begin(), PointsSize, Points.begin());
@@ -21,8 +16,7 @@ void WaveformEditing::Load(const tSignal& signal) {
 }
 
 void WaveformEditing::SetPointsIndex(int pointsIndex) {
-    const bool known = pointsIndex >= 0 && pointsIndex <= HighestPointsIndex;
-    PointsIndex = known ? pointsIndex : DefaultPointsIndex;
+    PointsIndex = ValidPointsIndex(pointsIndex);
     Layout = LayoutFor(PointsIndex);
     if (SelectedPoint > Layout.PointCount) SelectedPoint = -1;
 }

@@ -1,17 +1,14 @@
 #include "editors/WaveformGeometry.h"
 
+#include "signal/Signal.h"
+
 #include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array<PointsLayout, 4> Layouts{{
-    {8, 8, 56},
-    {16, 4, 28},
-    {32, 2, 14},
-    {64, 1, 7},
-}};
-constexpr int DefaultPointsIndex = 2;
+// Every choice spreads one period over the same 448 pixels.
+constexpr int PeriodWidth = 448;
 
 // Grid lines every 10 units from -110 to +110; scale labels every 20 from -100 to +100.
 constexpr int GridLineCount = 11;
@@ -27,9 +24,8 @@ constexpr int64_t RowLimit = 1 << 20;
 } // namespace
 
 PointsLayout LayoutFor(int pointsIndex) {
-    if (pointsIndex < 0 || pointsIndex >= static_cast<int>(Layouts.size()))
-        pointsIndex = DefaultPointsIndex;
-    return Layouts[pointsIndex];
+    const int count = tSignal::SupportPointTotal(ValidPointsIndex(pointsIndex));
+    return {count, SupportGridSize / count, PeriodWidth / count};
 }
 
 int PointX(const PointsLayout& layout, int k) {

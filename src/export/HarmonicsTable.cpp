@@ -1,6 +1,7 @@
 #include "export/HarmonicsTable.h"
 
-#include "signal/ExtendedTrig.h"
+#include "settings/AppSettings.h"
+#include "signal/Phase.h"
 
 #include "display/SpectrumGeometry.h"
 #include "signal/NumberFormat.h"
@@ -11,11 +12,11 @@ constexpr const char* LineEnd = "\r\n";
 
 const char* HeaderColumns(int mode) {
     switch (mode) {
-    case 0:
+    case MagnitudeAndPhase:
         return "cos\tphi";
-    case 1:
+    case CosineAndSine:
         return "cos\tsin";
-    case 2:
+    case MagnitudeAndSinePhase:
         return "sin\tphi";
     default:
         return "";
@@ -33,17 +34,16 @@ std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mo
         const float frequency = static_cast<float>(p) * fo;
         text += std::to_string(p) + ":\t" + FormatDecimal(frequency, 3) + "\t";
         switch (mode) {
-        case 0:
-        case 2:
+        case MagnitudeAndPhase:
+        case MagnitudeAndSinePhase:
             // Unlike the angle bars, a line of amplitude 0 keeps its stored phase here.
             text +=
                 FormatDecimal(s.Amplitude[p], 3) + "\t" + FormatDecimal(ShownAngle(s, p, mode), 2);
             break;
-        case 1: {
+        case CosineAndSine: {
             // In extended precision: unlike the spectrum view, the table is not a float.
-            const long double t = DegToRad(s.Phase[p]);
-            text += FormatDecimal(CosExtended(t) * s.Amplitude[p], 3) + "\t" +
-                    FormatDecimal(SinExtended(t) * -s.Amplitude[p], 3);
+            const Coefficients c = CoefficientsOf(s.Amplitude[p], s.Phase[p]);
+            text += FormatDecimal(c.a, 3) + "\t" + FormatDecimal(c.b, 3);
             break;
         }
         default:

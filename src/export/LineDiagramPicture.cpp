@@ -21,36 +21,20 @@ constexpr int LabelRight = 45;
 constexpr int AxisLabelTop = 318;
 // The curves are sampled at every second column: 576 points.
 constexpr int SampleStride = 2;
-// Keeps rows of absurd values inside an int; they lie far outside the picture anyway.
-constexpr long double RowLimit = 1.0e6L;
-
-const char* const DegreeSign = "\u00b0";
-
-// Row of value v: 316 - round(v * K), the product exact in extended precision and rounded
-// half to even.
+// Row of value v: 316 - round(v * K).
 int Row(long double v, float k) {
-    long double product = v * k;
-    if (std::isnan(product)) product = 0.0L;
-    product = std::clamp(product, -RowLimit, RowLimit);
-    return ZeroRow - static_cast<int>(std::nearbyint(product));
+    return ValueRow(ZeroRow, v, k);
 }
 
 class Builder {
 public:
     Builder(Picture& picture, const AppSettings& settings)
-        : picture_(picture), settings_(settings),
-          k_(static_cast<float>(static_cast<long double>(HalfHeight) /
-                                AmplitudeFor(settings.dyr).range)),
+        : picture_(picture), settings_(settings), k_(RowScale(HalfHeight, settings.dyr)),
           angleStep_(AngleStepFor(WindowFor(settings.dxr).windowDegrees, PlotColumns)) {}
 
     void Grid() {
-        const AmplitudeZoom& zoom = AmplitudeFor(settings_.dyr);
-        HorizontalLine(0, "0");
-        for (int i = 1; i <= zoom.lines; ++i) {
-            const int value = i * zoom.step;
-            HorizontalLine(value, std::to_string(value));
-            HorizontalLine(-value, "-" + std::to_string(value));
-        }
+        for (AmplitudeMark& mark : AmplitudeMarks(settings_.dyr))
+            HorizontalLine(mark.value, std::move(mark.label));
         if (settings_.lanz == 0)
             AngleAxis();
         else if (settings_.lanz == 1)
@@ -102,13 +86,10 @@ private:
     }
 
     void AngleAxis() {
-        const WindowZoom& zoom = WindowFor(settings_.dxr);
-        for (int i = 0; i <= zoom.divisions; ++i) {
-            const int x = PlotLeft + i * PlotColumns / zoom.divisions;
+        for (AngleTick& tick : AngleTicks(settings_.dxr, PlotColumns)) {
+            const int x = PlotLeft + tick.column;
             VerticalLine(x);
-            if (i > 0 && i < zoom.divisions)
-                Label(std::to_string(i * zoom.degreesPerDivision) + DegreeSign, x, AxisLabelTop,
-                      TextAlign::Centre);
+            if (tick.label) Label(std::move(*tick.label), x, AxisLabelTop, TextAlign::Centre);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "export/SpectraPicture.h"
 
+#include "display/LineDiagramGeometry.h"
 #include "display/SpectrumGeometry.h"
 #include "settings/AppSettings.h"
 #include "signal/NumberFormat.h"
@@ -18,11 +19,7 @@ constexpr int ColumnPitch = 35;
 constexpr int FirstColumn = 50;
 constexpr int GridColumns = 33;
 constexpr int TitleLeft = 50;
-// Keeps rows of absurd values inside an int; they lie far outside the picture anyway.
-constexpr long double RowLimit = 1.0e6L;
 constexpr long double NoLimit = std::numeric_limits<long double>::infinity();
-
-constexpr Rgb Maroon{128, 0, 0}, Navy{0, 0, 128};
 
 struct Scale {
     int base;
@@ -30,28 +27,19 @@ struct Scale {
     std::vector<int> grid;
     int gridLeft;
     long double low, high; // bar values are limited to this span
-    Rgb colour;            // bars of the harmonics
 };
 
 const Scale& ScaleOf(SpectrumView kind) {
-    static const Scale magnitude{358,
-                                 static_cast<float>(320.0L / 155),
-                                 {0, 25, 50, 75, 100, 125, 150},
-                                 48,
-                                 -NoLimit,
-                                 155,
-                                 {0, 128, 0}};
-    static const Scale angle{603,
-                             static_cast<float>(32.0L / 37),
-                             {-180, -90, 0, 90, 180},
-                             47,
-                             -NoLimit,
-                             NoLimit,
-                             {128, 128, 0}};
+    // The grid values are the screen's.
+    using enum SpectrumView;
+    static const Scale magnitude{
+        358, static_cast<float>(320.0L / 155), SpectrumGridValues(Magnitude), 48, -NoLimit, 155};
+    static const Scale angle{
+        603, static_cast<float>(32.0L / 37), SpectrumGridValues(Angle), 47, -NoLimit, NoLimit};
     static const Scale cosine{
-        203, static_cast<float>(64.0L / 41), {-100, -50, 0, 50, 100}, 47, -105, 105, {0, 128, 128}};
-    static const Scale sine{
-        603, static_cast<float>(64.0L / 41), {-100, -50, 0, 50, 100}, 47, -105, 105, {128, 0, 128}};
+        203, static_cast<float>(64.0L / 41), SpectrumGridValues(Cosine), 47, -105, 105};
+    static const Scale sine{603, static_cast<float>(64.0L / 41), SpectrumGridValues(Sine), 47, -105,
+                            105};
     switch (kind) {
     case SpectrumView::Magnitude:
         return magnitude;
@@ -65,9 +53,7 @@ const Scale& ScaleOf(SpectrumView kind) {
 }
 
 int Row(const Scale& s, long double v) {
-    long double product = v * static_cast<long double>(s.k);
-    product = std::clamp(product, -RowLimit, RowLimit);
-    return s.base - static_cast<int>(std::nearbyint(product));
+    return ValueRow(s.base, v, s.k);
 }
 
 // Harmonics per grid column: 1, 2 or 4.
@@ -163,29 +149,14 @@ private:
     }
 
     void Bars(SpectrumView kind, const tSignal& signal) {
+        // The pictures use the colours of the screen's unselected bars.
         const float a0 = signal.Amplitude[0];
-        const Rgb constantColour = a0 < 0 ? Navy : Maroon;
+        const Rgb constantColour = ConstantColours(a0).dim;
         if (kind == SpectrumView::Magnitude) Bar(kind, 0, std::fabs(a0), constantColour);
         if (kind == SpectrumView::Cosine) Bar(kind, 0, a0, constantColour);
-        const Rgb colour = ScaleOf(kind).colour;
-        for (int p = 1; p <= 32 * g_; ++p) {
-            long double v = 0;
-            switch (kind) {
-            case SpectrumView::Magnitude:
-                v = signal.Amplitude[p];
-                break;
-            case SpectrumView::Cosine:
-                v = CosineCoefficient(signal, p);
-                break;
-            case SpectrumView::Sine:
-                v = SineCoefficient(signal, p);
-                break;
-            case SpectrumView::Angle:
-                v = signal.Amplitude[p] == 0 ? 0 : ShownAngle(signal, p, settings_.mode);
-                break;
-            }
-            Bar(kind, p, v, colour);
-        }
+        const Rgb colour = HarmonicColours(kind).dim;
+        for (int p = 1; p <= 32 * g_; ++p)
+            Bar(kind, p, SpectrumLineValue(kind, signal, p, settings_.mode), colour);
     }
 
     Picture& picture_;
@@ -198,7 +169,7 @@ private:
 Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
     Picture picture{SpectraPictureWidth, SpectraPictureHeight, {}};
     const int mode = settings.mode;
-    if (mode < 0 || mode > 2) return picture; // no such pair of spectra
+    if (mode < 0 || mode >= DisplayModeCount) return picture; // no such pair of spectra
     Builder builder(picture, settings, HarmonicsPerColumn(harmonicCount));
     builder.Spectrum(SpectrumViewFor(mode, 0), 372, selected);
     builder.Spectrum(SpectrumViewFor(mode, 1), 772, selected);

@@ -2,8 +2,7 @@
 
 #include "formula/Calculator.h"
 #include "formula/Mathe.h"
-#include "signal/ExtendedTrig.h"
-#include "signal/NumberFormat.h"
+#include "signal/Phase.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +86,7 @@ std::optional<FormulaError> GenerateFromFormulas(tSignal& signal) {
             return run.ErrorIn(bn2 > an2 ? FormulaField::Bn : FormulaField::An);
         signal.Amplitude[n] =
             static_cast<float>(100.0L * std::sqrt(static_cast<long double>(squares)));
-        signal.Phase[n] = static_cast<float>(-Angle(bn, an) * 180.0L / PiExtended);
+        signal.Phase[n] = CoefficientPhase(an, bn);
     }
     return std::nullopt;
 }

@@ -16,6 +16,17 @@ inline constexpr std::size_t MaxShortStringLength = 255;
 // 129 such amplitudes still fit a float, so the RMS value and the distortion factor stay
 // finite, and so do the curves and spectra drawn from them.
 inline constexpr float MaxAmplitude = 1e15f;
+inline bool IsAllowedAmplitude(long double a) {
+    return a >= -MaxAmplitude && a <= MaxAmplitude; // false for NaN too
+}
+
+// Support points of a waveform: the points index 0..3 stands for 8, 16, 32 or 64 points; a
+// value outside (from a file) is taken as the default, 32 points.
+inline constexpr int DefaultPointsIndex = 2;
+inline constexpr int PointsIndexCount = 4;
+inline constexpr int ValidPointsIndex(int pointsIndex) {
+    return pointsIndex >= 0 && pointsIndex < PointsIndexCount ? pointsIndex : DefaultPointsIndex;
+}
 
 // How a signal's series is formed. Stored as a plain 32-bit integer in the record and in
 // project files, where a value outside the three known kinds can occur and is kept.
