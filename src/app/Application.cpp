@@ -13,14 +13,9 @@ WellenwerkApplication::WellenwerkApplication(int& argc, char** argv) : QApplicat
 }
 
 bool WellenwerkApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-    } catch (...) {
-        ReportError(QStringLiteral("Unbekannter Fehler"));
-    }
-    return false;
+    bool handled = false;
+    RunCommand([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void WellenwerkApplication::LoadGermanTranslations() {

@@ -14,6 +14,7 @@
 #include "sound/SavewavDlg.h"
 #include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
+#include "ui/DialogPlacement.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
@@ -34,9 +35,7 @@ TMainForm::TMainForm(QWidget* parent)
       store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()),
       tone_(std::make_unique<TonePlayer>()) {
     setObjectName(QStringLiteral("MainForm"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ArialPixels(11));
     CreateControls();
     CreateMenu();
     setFixedSize(633, menuBar()->sizeHint().height() + 493);
@@ -69,20 +68,14 @@ void TMainForm::FormCreate() {
 
     auto selected = [this] { return SelectedIndex(); };
     spectra_ = std::make_unique<SpectrumViews>(
-        SpectrumControls{specgroup0,
-                         specgroup1,
-                         specbox0,
-                         specbox1,
-                         SpecEdit,
-                         hBar,
-                         {Plus3Btn, Plus2Btn, Plus1Btn, ZeroBtn, Minus1Btn, Minus2Btn, Minus3Btn}},
+        SpectrumControls{specgroup0, specgroup1, specbox0, specbox1, SpecEdit, StepButtons()},
         project_, Settings, selected, StepGlyphIcons);
     diagram_ = std::make_unique<LineDiagramView>(
         LineDiagramControls{diagbox, PlusBtn, MinusBtn, RangeUpBtn, RangeDownBtn}, project_,
         Settings, selected);
     diagram_->UpdateZoomButtons();
 
-    setWindowTitle(QStringLiteral("Wellenwerk V2.5"));
+    ShowCaption();
     Settings.tongue = 1;
     FirstActivation = true;
     hBar->setRange(0, MaxSpectrumScroll);
@@ -112,7 +105,7 @@ void TMainForm::SetEditor(int kind, SignalEditor* editor) {
     // A rename in the editor must not clash with another signal's name either.
     if (editor)
         editor->SetNameCheck([this](QWidget* dialog, const QString& name) {
-            return CheckNewName(dialog, name, editingIndex_);
+            return editingIndex_ == NameNotChecked || CheckNewName(dialog, name, editingIndex_);
         });
 }
 
@@ -135,10 +128,8 @@ void TMainForm::ApplyPlacement() {
 }
 
 void TMainForm::CentreOnDesktop() {
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    const QRect desktop = Desktop();
-    move(desktop.left() + (desktop.width() - frame.width()) / 2,
-         desktop.top() + (desktop.height() - frame.height()) / 2);
+    // The same halving rule as the dialogs over the main window, with the desktop around.
+    move(CentredDialogPosition(Desktop(), frameGeometry().size().expandedTo(size())));
 }
 
 bool TMainForm::event(QEvent* e) {

@@ -70,6 +70,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FormDestroy();
+    // "Wellenwerk V2.5", followed by " - Projekt: " and the file of a titled project.
+    void ShowCaption();
     // The close prompt for unsaved changes; false when the window must stay open.
     bool QueryProjectSaved();
 
@@ -100,6 +102,10 @@ private:
     void PasteSignalBtnClick();
     void SignalOptionsBtnClick();
     void ConvertItemClick();
+    // Shows `editor` on a signal and its name and takes both back after OK (true). The name
+    // is checked against the others but the entry `ownIndex`, or not at all for
+    // NameNotChecked.
+    bool RunEditor(SignalEditor& editor, tSignal& signal, std::string& name, int ownIndex);
     // Opens the editor of a signal's kind; returns QDialog::Accepted or Rejected.
     int EditSignal(int index);
     // Whether `name` may be given to a signal; shows the reason when not. `ownIndex` is
@@ -128,6 +134,9 @@ private:
     void MinusBtnClick();
     void RangeUpBtnClick();
     void RangeDownBtnClick();
+    void Zoomed(bool changed);
+    // Plus3Btn .. Minus3Btn, from top to bottom.
+    std::array<QToolButton*, 7> StepButtons() const;
     void InfoItemClick();
     void Inhalt1Click();
     // --- clipboard exports (MainFormCommands.cpp) ----------------------------------------
@@ -193,7 +202,10 @@ private:
     TSignalFormulaDlg* SignalFormulaDlg = nullptr;
     Toptionsdlg* OptionsDlg = nullptr;
     std::array<SignalEditor*, SignalKindCount> Editors{};
-    int editingIndex_ = -1; // the entry open in an editor
+    // The entry open in an editor (-1 for none), or NameNotChecked for a signal that is not
+    // in the project yet.
+    int editingIndex_ = -1;
+    static constexpr int NameNotChecked = -2;
 
     // --- the subsystems the window assembles --------------------------------------------
     std::unique_ptr<SettingsStore> store_;

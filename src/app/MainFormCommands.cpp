@@ -72,16 +72,15 @@ void TMainForm::ConnectCommands() {
     button(RangeDownBtn, &TMainForm::RangeDownBtnClick);
 
     specbox0->OnMouseDown = [this](QMouseEvent* e) {
-        RunCommand([&] { spectra_->PickColumn(0, e->position().toPoint().x()); });
+        spectra_->PickColumn(0, e->position().toPoint().x());
     };
     specbox1->OnMouseDown = [this](QMouseEvent* e) {
-        RunCommand([&] { spectra_->PickColumn(1, e->position().toPoint().x()); });
+        spectra_->PickColumn(1, e->position().toPoint().x());
     };
     button(SpecModeBtn, &TMainForm::SpecModeBtnClick);
     connect(hBar, &QScrollBar::valueChanged, this,
             Guarded([this](int position) { spectra_->hBarChange(position); }));
-    const std::array<QToolButton*, StepButtonCount> steps{Plus3Btn,  Plus2Btn,  Plus1Btn, ZeroBtn,
-                                                          Minus1Btn, Minus2Btn, Minus3Btn};
+    const std::array<QToolButton*, StepButtonCount> steps = StepButtons();
     for (int row = 0; row < StepButtonCount; ++row)
         connect(steps[row], &QToolButton::clicked, this,
                 Guarded([this, row] { spectra_->StepButtonClick(row); }));
@@ -139,24 +138,30 @@ void TMainForm::SpecModeBtnClick() {
     spectra_->SpecModeBtnClick();
 }
 
-void TMainForm::PlusBtnClick() {
-    if (diagram_->PlusBtnClick()) DrawLineDiagram();
+std::array<QToolButton*, StepButtonCount> TMainForm::StepButtons() const {
+    return {Plus3Btn, Plus2Btn, Plus1Btn, ZeroBtn, Minus1Btn, Minus2Btn, Minus3Btn};
+}
+
+void TMainForm::Zoomed(bool changed) {
+    // A click at a limit changes nothing and redraws nothing.
+    if (changed) DrawLineDiagram();
     diagram_->UpdateZoomButtons();
+}
+
+void TMainForm::PlusBtnClick() {
+    Zoomed(diagram_->PlusBtnClick());
 }
 
 void TMainForm::MinusBtnClick() {
-    if (diagram_->MinusBtnClick()) DrawLineDiagram();
-    diagram_->UpdateZoomButtons();
+    Zoomed(diagram_->MinusBtnClick());
 }
 
 void TMainForm::RangeUpBtnClick() {
-    if (diagram_->RangeUpBtnClick()) DrawLineDiagram();
-    diagram_->UpdateZoomButtons();
+    Zoomed(diagram_->RangeUpBtnClick());
 }
 
 void TMainForm::RangeDownBtnClick() {
-    if (diagram_->RangeDownBtnClick()) DrawLineDiagram();
-    diagram_->UpdateZoomButtons();
+    Zoomed(diagram_->RangeDownBtnClick());
 }
 
 void TMainForm::InfoItemClick() {

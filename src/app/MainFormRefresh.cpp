@@ -34,8 +34,7 @@ int TMainForm::SelectedIndex() const {
 }
 
 const tSignal* TMainForm::SelectedSignal() const {
-    const int i = SelectedIndex();
-    return i >= 0 ? &project_.Signal(i) : nullptr;
+    return project_.SignalAt(SelectedIndex());
 }
 
 void TMainForm::ProjectChanged(ProjectChange change, int index) {

@@ -24,28 +24,18 @@ QRect CancelBounds(int top) {
 TSignalNameDialog::TSignalNameDialog(QWidget* mainWindow, const QString& objectName,
                                      const QString& caption, QSize clientSize, NameCheck check)
     : TFixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
-    auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), this);
-    group->setObjectName(QStringLiteral("NameGroup"));
-    group->setGeometry(8, 6, DialogWidth - 16, 50);
-    nameedit = new QLineEdit(group);
-    nameedit->setObjectName(QStringLiteral("nameedit"));
-    nameedit->setGeometry(10, 20, DialogWidth - 36, 22);
+    nameedit = AddNameGroup(this, {8, 6, DialogWidth - 16, 50}, QStringLiteral("NameGroup"));
     const int buttonsTop = clientSize.height() - 34;
     AddButtons(OkBounds(buttonsTop), CancelBounds(buttonsTop));
 }
 
-void TSignalNameDialog::FocusName() {
-    nameedit->setFocus();
-    nameedit->selectAll();
-}
-
 void TSignalNameDialog::FormActivate() {
-    FocusName();
+    FocusName(nameedit);
 }
 
 bool TSignalNameDialog::OKBtnClick() {
     if (check_ && !check_(this, nameedit->text())) {
-        FocusName();
+        FocusName(nameedit);
         return false;
     }
     return true;

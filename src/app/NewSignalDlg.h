@@ -21,7 +21,6 @@ protected:
     bool OKBtnClick() override;
 
 private:
-    void FocusName();
     NameCheck check_;
 };
 

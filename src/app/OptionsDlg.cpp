@@ -58,14 +58,7 @@ int Toptionsdlg::RadioGroup::ItemIndex() const {
 }
 
 void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
-    if (QAbstractButton* button = buttons_->button(index)) {
-        button->setChecked(true);
-        return;
-    }
-    // An exclusive group refuses to uncheck its last checked button.
-    buttons_->setExclusive(false);
-    for (QAbstractButton* button : buttons_->buttons()) button->setChecked(false);
-    buttons_->setExclusive(true);
+    SetCheckedIndex(buttons_, index);
 }
 
 // --- the dialog ------------------------------------------------------------------------
@@ -75,9 +68,7 @@ Toptionsdlg::Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem&
                    {ClientWidth, ClientHeight}),
       settings_(settings), help_(help) {
     // A small font keeps five tabs and five check boxes a row inside the fixed client area.
-    QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(ArialPixels(11));
 
     CreatePages();
     CreateButtons();
@@ -174,8 +165,7 @@ void Toptionsdlg::FormActivate() {
     Sgrp->SetItemIndex(settings_.sanz);
     bgrp->SetItemIndex(settings_.banz);
     sfreqgrp->SetItemIndex(settings_.sfreq);
-    shownFrequency_ = QString::fromStdString(FormatFrequencyField(settings_.freq));
-    fedit->setText(shownFrequency_);
+    fedit->setText(QString::fromStdString(FormatFrequencyField(settings_.freq)));
     // Harmonics without a check box (33..128) keep their flags untouched.
     for (int n = 0; n < HarmonicCount; ++n)
         if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(settings_.sh[n]);
@@ -187,7 +177,7 @@ void Toptionsdlg::TabSetClick(int index) {
 
 bool Toptionsdlg::OKBtnClick() {
     // The field shows fo with three decimals; an untouched field must not round fo to them.
-    if (fedit->text() != shownFrequency_)
+    if (fedit->text().toStdString() != FormatFrequencyField(settings_.freq))
         settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
     // A group with nothing checked (only possible after a stored value outside its items)
     // leaves its setting as it was rather than storing -1.

@@ -58,6 +58,5 @@ private:
     void CreateTabs();
 
     AppSettings& settings_;
-    QString shownFrequency_; // the fo text as the dialog put it into fedit
     HelpSystem& help_;
 };

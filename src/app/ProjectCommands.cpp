@@ -14,12 +14,7 @@
 
 namespace {
 
-const QString ProgramCaption = QStringLiteral("Wellenwerk V2.5");
 const QString ProjectFilter = QStringLiteral("Wellenwerk Projekt (*.wwp)");
-
-QString Caption(const QString& path) {
-    return ProgramCaption + QStringLiteral(" - Projekt: ") + path;
-}
 
 // The name as the file system spells it.
 std::string FileSystemName(const QString& path) {
@@ -34,10 +29,16 @@ char DecimalSeparator() {
 
 } // namespace
 
+void TMainForm::ShowCaption() {
+    const QString program = QStringLiteral("Wellenwerk V2.5");
+    const QString file = QString::fromStdString(project_.FileName());
+    setWindowTitle(file.isEmpty() ? program : program + QStringLiteral(" - Projekt: ") + file);
+}
+
 void TMainForm::NewProjectBtnClick() {
     if (!QuerySaveBeforeReplacing()) return;
     project_.Clear();
-    setWindowTitle(ProgramCaption);
+    ShowCaption();
 }
 
 void TMainForm::LoadProjectItemClick() {
@@ -56,7 +57,7 @@ void TMainForm::LoadProjectFile(const QString& path) {
                                 return EditFailedFormula(signal, name, error);
                             });
     project_.ReplaceAll(std::move(loaded.list), fullPath.toStdString(), loaded.changedWhileLoading);
-    setWindowTitle(Caption(fullPath));
+    ShowCaption();
 }
 
 bool TMainForm::EditFailedFormula(tSignal& signal, std::string& name, const FormulaError& error) {
@@ -66,21 +67,9 @@ bool TMainForm::EditFailedFormula(tSignal& signal, std::string& name, const Form
     else
         prompts().Error(this, QString::fromStdString(error.text));
     SignalEditor* editor = Editors[Formulas];
-    if (!editor) return false;
     // The signals being loaded are not in the project yet, so a new name is compared with
     // nothing here; loading makes the names unique afterwards.
-    editor->SetNameCheck({});
-    struct RestoreNameCheck {
-        TMainForm* form;
-        SignalEditor* editor;
-        ~RestoreNameCheck() { form->SetEditor(Formulas, editor); }
-    } restore{this, editor};
-    editor->SetSignalName(QString::fromStdString(name));
-    editor->WorkSignal().Assign(signal);
-    if (prompts().Exec(editor->Dialog()) != QDialog::Accepted) return false;
-    signal.Assign(editor->WorkSignal());
-    name = editor->SignalName().toStdString();
-    return true;
+    return editor && RunEditor(*editor, signal, name, NameNotChecked);
 }
 
 void TMainForm::SaveProjectItemClick() {
@@ -113,7 +102,7 @@ bool TMainForm::SaveProjectAs() {
     // The project takes the new name only once it has been written there.
     WriteProjectFile(path);
     project_.SetFileName(path.toStdString());
-    setWindowTitle(Caption(path));
+    ShowCaption();
     return true;
 }
 

@@ -19,10 +19,8 @@ bool TMainForm::CheckNewName(QWidget* dialog, const QString& name, int ownIndex)
 }
 
 void TMainForm::SignalListBoxClick() {
-    spectra_->ShowSpectrumTitles();
-    spectra_->UpdateEditControls();
-    UpdateCommands();
-    DrawLineDiagram();
+    // Everything that shows the selected signal: the whole window's refresh.
+    FormPaint();
 }
 
 void TMainForm::SignalListBoxMouseDown() {
@@ -68,17 +66,27 @@ int TMainForm::EditSignal(int index) {
     SignalEditor* editor = Editors[signal.Kind];
     // A kind whose editor is not available behaves as if the user cancelled it.
     if (!editor) return QDialog::Rejected;
-    editor->SetSignalName(QString::fromStdString(project_.Name(index)));
-    editor->WorkSignal().Assign(signal);
     const bool spectral = signal.Kind == SpectralLines;
     if (spectral) editor->SetDisplayMode(Settings.mode);
-    editingIndex_ = index;
-    const int result = prompts().Exec(editor->Dialog());
-    editingIndex_ = -1;
-    if (result != QDialog::Accepted) return result;
+    tSignal edited;
+    edited.Assign(signal);
+    std::string name = project_.Name(index);
+    if (!RunEditor(*editor, edited, name, index)) return QDialog::Rejected;
     if (spectral && editor->DisplayMode() >= 0) Settings.mode = editor->DisplayMode();
-    project_.CommitEdit(index, editor->WorkSignal(), editor->SignalName().toStdString());
+    project_.CommitEdit(index, edited, std::move(name));
     return QDialog::Accepted;
+}
+
+bool TMainForm::RunEditor(SignalEditor& editor, tSignal& signal, std::string& name, int ownIndex) {
+    editor.SetSignalName(QString::fromStdString(name));
+    editor.WorkSignal().Assign(signal);
+    editingIndex_ = ownIndex;
+    const int result = prompts().Exec(editor.Dialog());
+    editingIndex_ = -1;
+    if (result != QDialog::Accepted) return false;
+    signal.Assign(editor.WorkSignal());
+    name = editor.SignalName().toStdString();
+    return true;
 }
 
 void TMainForm::SignalOptionsBtnClick() {

@@ -5,20 +5,20 @@
 #include <QPainter>
 #include <QPalette>
 
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
 QColor Resolve(const SchemeColour& c) {
     if (c.buttonFace) return QApplication::palette().color(QPalette::Button);
     return ToQColor(c.rgb);
 }
 
-QFont ViewFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(9);
+QFont PixelFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+QFont ViewFont() {
+    return PixelFont(QStringLiteral("Arial"), 9);
 }
 
 void DrawTextRightAligned(QPainter& p, int x, int top, const QString& text) {

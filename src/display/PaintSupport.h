@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/ColourScheme.h"
+#include "ui/PaintBox.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,8 +11,9 @@ class QRect;
 class QString;
 
 // Shared helpers for the views, which draw with exact pixels (no antialiasing).
-QColor ToQColor(Rgb c);
 QColor Resolve(const SchemeColour& c);
+// A font at a pixel size without antialiasing, so that text pixels are exact.
+QFont PixelFont(const QString& family, int pixels);
 // "Arial" at 7 points as the views use it: 9 pixels, not antialiased.
 QFont ViewFont();
 

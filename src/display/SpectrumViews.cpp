@@ -27,8 +27,7 @@ SpectrumSelection SpectrumViews::Selection() const {
 }
 
 const tSignal* SpectrumViews::SelectedSignal() const {
-    const int i = selectedIndex_();
-    return project_.IsValidIndex(i) ? &project_.Signal(i) : nullptr;
+    return project_.SignalAt(selectedIndex_());
 }
 
 void SpectrumViews::Paint(QPainter& p, int position) const {

@@ -12,7 +12,6 @@ class Project;
 class QGroupBox;
 class QLineEdit;
 class QPainter;
-class QScrollBar;
 class QToolButton;
 struct AppSettings;
 
@@ -23,7 +22,6 @@ struct SpectrumControls {
     PaintBox* specbox0;
     PaintBox* specbox1;
     QLineEdit* SpecEdit;
-    QScrollBar* hBar;
     // Step buttons from top to bottom: Plus3Btn .. Minus3Btn.
     std::array<QToolButton*, StepButtonCount> steps;
 };
@@ -63,8 +61,6 @@ public:
     void SpecEditKeyRelease(int key);
 
     int SpectrumScroll() const { return scroll_; }
-    int SelectedHarmonic() const { return column_; }
-    int SelectedView() const { return view_; }
     // Selects a line as a pick would, without the repaints (for the window's start).
     void SetSelection(int column, int view);
 

@@ -54,9 +54,7 @@ QPoint PixelOf(const QMouseEvent* event) {
 TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
     : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
     // The main window's small font keeps the top row of groups within the client width.
-    QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(ArialPixels(11));
     AddNameGroup(NameBounds);
     AddColourGroup(ColourBounds);
     CreatePointsGroup();
@@ -98,14 +96,13 @@ void TSignalAnalyDlg::CreateCurveGroup() {
     box->OnPaint = [this](QPainter& p) {
         PaintWaveform(p, editing_.Picture(), box->palette().color(QPalette::Button));
     };
-    box->OnMouseDown = [this](QMouseEvent* e) { RunCommand([&] { boxMouseDown(e); }); };
-    box->OnMouseMove = [this](QMouseEvent* e) { RunCommand([&] { boxMouseMove(e); }); };
-    box->OnMouseUp = [this](QMouseEvent*) { RunCommand([&] { boxMouseUp(); }); };
+    box->OnMouseDown = [this](QMouseEvent* e) { boxMouseDown(e); };
+    box->OnMouseMove = [this](QMouseEvent* e) { boxMouseMove(e); };
+    box->OnMouseUp = [this](QMouseEvent*) { boxMouseUp(); };
 }
 
 void TSignalAnalyDlg::FormActivate() {
-    nameedit->setFocus();
-    nameedit->selectAll();
+    FocusName(nameedit);
     editing_.Load(WorkSignal());
     ShowColourChoice(WorkSignal().ColorIndex);
     visbox->setChecked(WorkSignal().Visible);

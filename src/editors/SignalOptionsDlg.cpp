@@ -31,12 +31,6 @@ constexpr QRect GridBounds{8, 18, 305, 14 * RowHeight + 4};
 const QList<int> ColumnWidths{20, 60, 100, 100};
 constexpr int FixedColumns = 2;
 
-QFont ArialPixels(int size) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(size);
-    return font;
-}
-
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -125,8 +119,7 @@ void TSignalOptionsDlg::FormActivate() {
     EditAmplitude = signal.Amplitude;
     EditPhase = signal.Phase;
     FillTable();
-    nameedit->setFocus();
-    nameedit->selectAll();
+    FocusName(nameedit);
 }
 
 void TSignalOptionsDlg::FillTable() {

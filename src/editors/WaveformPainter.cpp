@@ -7,7 +7,6 @@
 
 namespace {
 
-const QColor GridGreyColour(128, 128, 128);
 const QColor MarkRed(255, 0, 0);
 
 // A 5 x 5 disc: a black ring without its corner pixels round a 3 x 3 filling.
@@ -28,7 +27,7 @@ void PaintWaveform(QPainter& p, const WavePicture& picture, const QColor& face) 
     const QRect box = BeginViewPainting(p, WaveBoxWidth, WaveBoxHeight);
     p.fillRect(box, face);
     p.setFont(ViewFont());
-    p.setPen(GridGreyColour);
+    p.setPen(ToQColor(GridGrey));
     for (const WaveLine& l : picture.grid) p.drawLine(l.x1, l.y1, l.x2, l.y2);
     p.setPen(Qt::black);
     for (const WaveLabel& l : picture.labels)

@@ -1,5 +1,7 @@
 #include "export/PicturePainter.h"
 
+#include "display/PaintSupport.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -8,13 +10,9 @@
 
 namespace {
 
-QColor ToColour(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-
 // One-unit strokes leave out their end point; wider ones have round ends and corners.
 QPen StrokePen(Rgb colour, int width) {
-    QPen pen(ToColour(colour), width);
+    QPen pen(ToQColor(colour), width);
     if (width > 1) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
@@ -36,7 +34,7 @@ struct ItemPainter {
     void operator()(const PictureRect& rect) const {
         if (rect.right <= rect.left || rect.bottom <= rect.top) return;
         p.fillRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                   ToColour(rect.colour));
+                   ToQColor(rect.colour));
     }
 
     void operator()(const PicturePolyline& line) const {
@@ -51,7 +49,7 @@ struct ItemPainter {
         const QString s =
             QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size()));
         p.setFont(PictureFont(text.points));
-        p.setPen(ToColour(text.colour));
+        p.setPen(ToQColor(text.colour));
         const QFontMetrics m(p.font(), p.device());
         int x = text.x;
         if (text.align == TextAlign::Centre)
@@ -65,10 +63,7 @@ struct ItemPainter {
 } // namespace
 
 QFont PictureFont(int points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(FontHeightUnits(points));
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    return PixelFont(QStringLiteral("Arial"), FontHeightUnits(points));
 }
 
 void PaintPicture(QPainter& p, const Picture& picture) {

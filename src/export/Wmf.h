@@ -15,8 +15,6 @@ class TWMF {
 public:
     using Drawing = std::function<void(QPainter&)>;
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
     void SetSize(int width, int height);
 
     // Adds a drawing step; it is run again for each form the picture is handed over in, so

@@ -59,9 +59,7 @@ TSignalFormulaDlg::TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help)
     : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
                           {ClientWidth, ClientHeight}),
       help_(help) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ArialPixels(11));
 
     // Created in tab order.
     AddNameGroup(NameBounds);
@@ -152,14 +150,7 @@ int TSignalFormulaDlg::SeriesIndex() const {
 }
 
 void TSignalFormulaDlg::SetSeriesIndex(int index) {
-    if (QAbstractButton* button = seriesButtons_->button(index)) {
-        button->setChecked(true);
-        return;
-    }
-    // An exclusive group refuses to uncheck its last checked button.
-    seriesButtons_->setExclusive(false);
-    for (QAbstractButton* button : seriesButtons_->buttons()) button->setChecked(false);
-    seriesButtons_->setExclusive(true);
+    SetCheckedIndex(seriesButtons_, index);
 }
 
 void TSignalFormulaDlg::FormActivate() {

@@ -9,81 +9,80 @@
 
 namespace {
 
-struct Variables {
-    float k = 0;
-    float l = 0;
-    float m = 0;
-    float n = 0;
-};
-
-// One run of the generation: a calculator and the values the texts see.
-class FormulaRun {
+// Evaluates formula texts; an empty text is 0 without evaluation. Afterwards a non-zero
+// Mathe::ErrorCode means the text failed.
+class Formula {
 public:
-    explicit FormulaRun(const tSignal& signal) : signal_(signal) {}
+    // A text evaluated once, with n = 0.
+    static float Once(const std::string& text, float k, float l, float m) {
+        Formula formula(text, k, l, m);
+        return formula.At(0);
+    }
 
-    // Evaluates one text; an empty one is 0 without evaluation. Afterwards a non-zero
-    // Mathe::ErrorCode means the text failed.
-    float Evaluate(const std::string& text) {
-        if (text.empty()) return 0;
-        calculator_.Prepare(text, vars.k, vars.l, vars.m, vars.n);
+    // A text evaluated for harmonic after harmonic: prepared once, only N changes.
+    Formula(const std::string& text, float k, float l, float m) : empty_(text.empty()) {
+        if (!empty_) calculator_.Prepare(text, k, l, m, 0);
+    }
+
+    float At(int n) {
+        if (empty_) return 0;
+        calculator_.N = static_cast<float>(n);
         return calculator_.Evaluate();
     }
 
-    FormulaError ErrorIn(FormulaField field) const {
-        return {field, Mathe::ErrorCode, calculator_.ErrorText()};
-    }
-
-    bool TakesPart(int n) const {
-        return n % 2 == 1 ? signal_.SeriesMode != 2 : signal_.SeriesMode != 1;
-    }
-
-    Variables vars;
-
 private:
-    const tSignal& signal_;
+    bool empty_;
     TCalculator calculator_;
 };
+
+FormulaError ErrorIn(FormulaField field) {
+    return {field, Mathe::ErrorCode, TCalculator().ErrorText()};
+}
+
+bool TakesPart(const tSignal& signal, int n) {
+    return n % 2 == 1 ? signal.SeriesMode != 2 : signal.SeriesMode != 1;
+}
 
 } // namespace
 
 std::optional<FormulaError> GenerateFromFormulas(tSignal& signal) {
-    FormulaRun run(signal);
     Mathe::ErrorCode = 0;
 
     // Each constant sees the ones before it; itself and the later ones are still 0.
-    run.vars.k = run.Evaluate(signal.ConstK);
-    if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::ConstK);
-    run.vars.l = run.Evaluate(signal.ConstL);
-    if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::ConstL);
-    run.vars.m = run.Evaluate(signal.ConstM);
-    if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::ConstM);
+    const float k = Formula::Once(signal.ConstK, 0, 0, 0);
+    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstK);
+    const float l = Formula::Once(signal.ConstL, k, 0, 0);
+    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstL);
+    const float m = Formula::Once(signal.ConstM, k, l, 0);
+    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstM);
 
     signal.Amplitude.fill(0.0f);
     signal.Phase.fill(0.0f);
 
-    const float a0 = run.Evaluate(signal.FormulaA0);
-    if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::A0);
+    const float a0 = Formula::Once(signal.FormulaA0, k, l, m);
+    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::A0);
     // 100 times a coefficient near the float limit leaves the range: an overflow too.
     const float amplitude0 = Mathe::ToFloat(100.0L * a0);
-    if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::A0);
+    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::A0);
     signal.Amplitude[0] = amplitude0;
+
+    Formula anFormula(signal.FormulaAn, k, l, m);
+    Formula bnFormula(signal.FormulaBn, k, l, m);
 
     const int last = std::min(signal.MaxHarmonic, MaxHarmonicNumber);
     for (int n = 1; n <= last; ++n) {
         float an = 0;
         float bn = 0;
-        if (run.TakesPart(n)) {
-            run.vars.n = static_cast<float>(n);
-            an = run.Evaluate(signal.FormulaAn);
-            if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::An);
-            bn = run.Evaluate(signal.FormulaBn);
-            if (Mathe::ErrorCode != 0) return run.ErrorIn(FormulaField::Bn);
+        if (TakesPart(signal, n)) {
+            an = anFormula.At(n);
+            if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::An);
+            bn = bnFormula.At(n);
+            if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::Bn);
         }
         const long double an2 = static_cast<long double>(an) * an;
         const long double bn2 = static_cast<long double>(bn) * bn;
         const float squares = Mathe::ToFloat(an2 + bn2);
-        if (Mathe::ErrorCode != 0)
-            return run.ErrorIn(bn2 > an2 ? FormulaField::Bn : FormulaField::An);
+        if (Mathe::ErrorCode != 0) return ErrorIn(bn2 > an2 ? FormulaField::Bn : FormulaField::An);
         signal.Amplitude[n] =
             static_cast<float>(100.0L * std::sqrt(static_cast<long double>(squares)));
         signal.Phase[n] = CoefficientPhase(an, bn);

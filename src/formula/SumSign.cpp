@@ -1,19 +1,11 @@
 #include "formula/SumSign.h"
 
+#include "display/PaintSupport.h"
 #include "ui/PaintBox.h"
 
 #include <QPainter>
 
-namespace {
-
-QFont PixelFont(const QString& family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
-} // namespace
+namespace {} // namespace
 
 PaintBox* AddSumSign(QWidget* parent, const QString& name, const QRect& bounds) {
     auto* box = new PaintBox(parent, name, bounds);
@@ -22,7 +14,7 @@ PaintBox* AddSumSign(QWidget* parent, const QString& name, const QRect& bounds) 
     box->OnPaint = [box](QPainter& p) {
         const QRect all = box->rect();
         p.setPen(box->palette().windowText().color());
-        const QFont limits = PixelFont(QStringLiteral("Arial"), 9);
+        const QFont limits = ViewFont();
         const int limitHeight = QFontMetrics(limits).height();
         p.setFont(limits);
         p.drawText(QRect(0, 0, all.width(), limitHeight), Qt::AlignHCenter | Qt::AlignTop,

@@ -1,5 +1,7 @@
 #include "project/IniFile.h"
 
+#include "text/NumberText.h"
+
 #include "text/Windows1252.h"
 
 #include <algorithm>
@@ -11,12 +13,6 @@ namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
 }
 
 std::size_t SkipBlanks(std::string_view s, std::size_t i) {
@@ -238,9 +234,15 @@ std::vector<std::string> IniFile::Keys(std::string_view section) const {
 
 std::string IniFile::Read(std::string_view section, std::string_view key,
                           std::string_view fallback) const {
+    std::optional<std::string> value = Find(section, key);
+    return value ? std::move(*value) : std::string(fallback);
+}
+
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
     const Block* block = FindSection(section);
     const Line* line = block ? FindKey(*block, TrimBlanks(key)) : nullptr;
-    return std::string(line ? Value(*line).substr(0, MaxValueLength) : fallback);
+    if (!line) return std::nullopt;
+    return std::string(Value(*line).substr(0, MaxValueLength));
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {

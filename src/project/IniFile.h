@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -47,6 +48,8 @@ public:
     // The value, cut at MaxValueLength bytes, or `fallback` when the key is missing.
     std::string Read(std::string_view section, std::string_view key,
                      std::string_view fallback) const;
+    // The value as Read gives it, or nothing when the key is missing: one lookup for both.
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
 
     // Replaces the value of an existing key in its line. A new key is added as "key=value"
     // right after the section's last key line (so before blank lines or comments that

@@ -31,6 +31,10 @@ public:
     bool IsValidIndex(int index) const { return signals_.IsValidIndex(index); }
     const std::string& Name(int index) const { return signals_.Name(index); }
     const tSignal& Signal(int index) const { return signals_.Signal(index); }
+    // The signal at `index`, nullptr when the index names no entry.
+    const tSignal* SignalAt(int index) const {
+        return IsValidIndex(index) ? &signals_.Signal(index) : nullptr;
+    }
 
     // The last copied signal, nullptr before the first copy. It survives new and loaded
     // projects.

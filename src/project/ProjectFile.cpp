@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::string_view ListSection = "signals";
+constexpr std::string_view ListSection = SignalListSection;
 
 // Key names are built once: a project of hundreds of signals reads each of them often.
 template <std::size_t Count> std::array<std::string, Count> NumberedKeys(const char* letter) {
@@ -90,8 +90,9 @@ std::string ValueMessage(std::string_view section, std::string_view key, std::st
 // must not exceed MaxAmplitude.
 float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view key,
                   bool amplitude) {
-    if (!ini.HasKey(section, key)) return 0.0f;
-    const std::string text = ini.Read(section, key, {});
+    const std::optional<std::string> found = ini.Find(section, key);
+    if (!found) return 0.0f;
+    const std::string& text = *found;
     const std::optional<float> value = ParseStoredDecimal(text);
     if (!value) {
         if (NamesNonFiniteValue(text))
@@ -101,7 +102,7 @@ float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view
     }
     if (!std::isfinite(*value))
         throw std::runtime_error(ValueMessage(section, key, text, "ist zu groß."));
-    if (amplitude && std::fabs(*value) > MaxAmplitude)
+    if (amplitude && !IsAllowedAmplitude(*value))
         throw std::runtime_error(
             ValueMessage(section, key, text, "ist zu groß (erlaubt sind Beträge bis 1E15)."));
     return *value;
@@ -111,7 +112,7 @@ float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view
 // such entry, the series keeps the harmonics before it and the rest become 0.
 std::optional<FormulaError> RefuseHugeAmplitudes(tSignal& signal, const std::string& name) {
     int first = 0;
-    while (first < HarmonicCount && std::fabs(signal.Amplitude[first]) <= MaxAmplitude) ++first;
+    while (first < HarmonicCount && IsAllowedAmplitude(signal.Amplitude[first])) ++first;
     if (first == HarmonicCount) return std::nullopt;
     for (int n = first; n < HarmonicCount; ++n) signal.Amplitude[n] = signal.Phase[n] = 0.0f;
     const std::string what =

@@ -57,12 +57,12 @@ bool SameSectionName(const std::string& a, const std::string& b) {
 bool MakeNamesValid(SignalList& list) {
     std::vector<std::string> bases;
     // Every name as it will stand if kept: a number is chosen only where none of them has it.
-    std::unordered_set<std::string> used{"signals"};
+    std::unordered_set<std::string> used{SignalListSection};
     for (int i = 0; i < list.Count(); ++i) {
         bases.push_back(StorableBase(list.Name(i)));
         used.insert(Folded(bases.back()));
     }
-    std::unordered_set<std::string> taken{"signals"};
+    std::unordered_set<std::string> taken{SignalListSection};
     std::unordered_map<std::string, int> nextNumber; // by folded base, so that many equal
                                                      // names take linear time
     bool changed = false;
@@ -92,11 +92,11 @@ NameProblem CheckSignalName(const std::string& name, const SignalList& list, int
     if (code.front() == U' ' || code.back() == U' ') return NameProblem::OuterBlanks;
     for (char32_t c : code) {
         if (c == U'[' || c == U']') return NameProblem::Brackets;
-        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) return NameProblem::ControlChar;
+        if (IsControl(c)) return NameProblem::ControlChar;
         if (!FitsWindows1252(c)) return NameProblem::NotStorable;
     }
     if (code.size() > MaxShortStringLength) return NameProblem::TooLong;
-    if (SameSectionName(name, "signals")) return NameProblem::Reserved;
+    if (SameSectionName(name, SignalListSection)) return NameProblem::Reserved;
     for (int i = 0; i < list.Count(); ++i)
         if (i != ownIndex && SameSectionName(name, list.Name(i))) return NameProblem::Duplicate;
     return NameProblem::None;

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The section of a project file that lists the signals; no signal may take its name.
+inline constexpr char SignalListSection[] = "signals";
+
 // Signal names must survive a round trip through a project file: each signal is stored in
 // a section named after it, and section names are compared without regard to letter case.
 enum class NameProblem {

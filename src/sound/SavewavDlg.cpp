@@ -44,9 +44,7 @@ TSavewavDlg::TSavewavDlg(QWidget* mainWindow, AppSettings& settings)
     : TFixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
                    QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
       settings_(settings) {
-    QFont small(QStringLiteral("Arial"));
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(ArialPixels(11));
 
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -189,9 +187,9 @@ void TSavewavDlg::FileListBoxClick(const QModelIndex& index) {
 
 void TSavewavDlg::FileListBoxDblClick(const QModelIndex& index) {
     if (!index.isValid()) return;
+    // The file is confirmed at once, as OK would confirm it.
     FileListBoxClick(index);
-    settings_.path = QDir::toNativeSeparators(folder_).toStdString();
-    accept();
+    if (OKBtnClick()) accept();
 }
 
 void TSavewavDlg::newpathbtnClick() {

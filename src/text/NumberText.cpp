@@ -14,13 +14,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // Decimal order of magnitude of an unsigned number text that has passed the grammar check
 // and is not zero: the value lies in [10^(order-1), 10^order). Only its sign matters (was
 // the number too large or too small for a float), so the exponent saturates far beyond
@@ -55,6 +48,13 @@ long long DecimalOrder(std::string_view number) {
 }
 
 } // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
 
 std::optional<int> ParseIntegerText(std::string_view text) {
     std::size_t i = 0;

@@ -8,6 +8,9 @@
 // place. None of them depends on the C locale: the Qt application sets it from the
 // environment, and under a German locale strtod would stop at a decimal point.
 
+// The text without the blanks (spaces and tabs) around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // --- whole numbers ----------------------------------------------------------------------
 
 // The value field of the spectrum views: the whole text is a decimal integer with an

@@ -3,9 +3,45 @@
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QShowEvent>
+
+QFont ArialPixels(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void SetCheckedIndex(QButtonGroup* group, int index) {
+    if (QAbstractButton* button = group->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its last checked button.
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+    group->setExclusive(true);
+}
+
+QLineEdit* AddNameGroup(QWidget* dialog, const QRect& bounds, const QString& groupName) {
+    auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), dialog);
+    group->setObjectName(groupName);
+    group->setGeometry(bounds);
+    auto* nameedit = new QLineEdit(group);
+    nameedit->setObjectName(QStringLiteral("nameedit"));
+    nameedit->setGeometry(10, 20, bounds.width() - 20, 22);
+    return nameedit;
+}
+
+void FocusName(QLineEdit* nameedit) {
+    nameedit->setFocus();
+    nameedit->selectAll();
+}
 
 TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
                            QSize clientSize)

@@ -1,8 +1,25 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 
+class QButtonGroup;
+class QLineEdit;
 class QPushButton;
+
+// "Arial" at a pixel size: the main window and the larger dialogs use 11 pixels, which keeps
+// their controls within the fixed client areas.
+QFont ArialPixels(int pixels);
+
+// Checks the radio button of `index` in an exclusive group; an index outside the group's
+// buttons (a stored value no item stands for) checks none.
+void SetCheckedIndex(QButtonGroup* group, int index);
+
+// The group "Bezeichnung" with the name field `nameedit` at `bounds` in `dialog`; the group
+// takes `groupName` as its object name.
+QLineEdit* AddNameGroup(QWidget* dialog, const QRect& bounds, const QString& groupName);
+// Gives the name field the focus with its whole text selected, ready to be typed over.
+void FocusName(QLineEdit* nameedit);
 
 // The base of the program's modal dialogs: a fixed client size, a title bar with a close
 // box only, an object name by which tests find it, and the same placement over the main

@@ -1,5 +1,7 @@
 #include "ui/PaintBox.h"
 
+#include "ui/CommandGuard.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,14 +18,15 @@ void PaintBox::paintEvent(QPaintEvent*) {
     if (OnPaint) OnPaint(p);
 }
 
+// The mouse handlers are the user's commands: they run guarded, here once for every box.
 void PaintBox::mousePressEvent(QMouseEvent* event) {
-    if (OnMouseDown) OnMouseDown(event);
+    if (OnMouseDown) RunCommand([&] { OnMouseDown(event); });
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove) OnMouseMove(event);
+    if (OnMouseMove) RunCommand([&] { OnMouseMove(event); });
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (OnMouseUp) OnMouseUp(event);
+    if (OnMouseUp) RunCommand([&] { OnMouseUp(event); });
 }

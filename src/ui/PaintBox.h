@@ -1,9 +1,17 @@
 #pragma once
 
+#include "signal/Palette.h"
+
+#include <QColor>
 #include <QWidget>
 #include <functional>
 
 class QPainter;
+
+// The Qt colour of one of the program's colour values.
+inline QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // A plain drawing surface whose owner paints it and handles its mouse events. Movement
 // without a held button arrives only when the owner turns on mouse tracking.

@@ -1,7 +1,6 @@
 #include "ui/SignalEditorDialog.h"
 
 #include "signal/Palette.h"
-#include "ui/CommandGuard.h"
 #include "ui/PaintBox.h"
 
 #include <QCheckBox>
@@ -13,7 +12,7 @@ namespace {
 
 constexpr int SquareSize = 17;
 constexpr int SquareStep = 22;
-const QColor OutlineGrey(128, 128, 128);
+constexpr Rgb OutlineGrey{128, 128, 128};
 
 } // namespace
 
@@ -30,12 +29,7 @@ QString TSignalEditorDialog::SignalName() const {
 }
 
 void TSignalEditorDialog::AddNameGroup(const QRect& bounds) {
-    auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    group->setGeometry(bounds);
-    nameedit = new QLineEdit(group);
-    nameedit->setObjectName(QStringLiteral("nameedit"));
-    nameedit->setGeometry(10, 20, bounds.width() - 20, 22);
+    nameedit = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
 }
 
 void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
@@ -47,10 +41,8 @@ void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
                                     {10 + SquareStep * i, 20, SquareSize, SquareSize});
         square->OnPaint = [this, i](QPainter& p) { PaintSquare(p, i); };
         square->OnMouseDown = [this, i](QMouseEvent*) {
-            RunCommand([&] {
-                work_.ColorIndex = i;
-                ShowColourChoice(i);
-            });
+            work_.ColorIndex = i;
+            ShowColourChoice(i);
         };
         colourSquares[i] = square;
     }
@@ -66,11 +58,11 @@ void TSignalEditorDialog::ShowColourChoice(int index) {
 
 void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
     const Rgb c = SignalPalette[index];
-    p.fillRect(0, 0, SquareSize, SquareSize, QColor(c.r, c.g, c.b));
+    p.fillRect(0, 0, SquareSize, SquareSize, ToQColor(c));
     // The outline lies inside the square: 3 pixels for the chosen colour, else 1.
     const int width = index == shownColour_ ? 3 : 1;
     for (int w = 0; w < width; ++w) {
-        p.setPen(OutlineGrey);
+        p.setPen(ToQColor(OutlineGrey));
         p.drawRect(w, w, SquareSize - 1 - 2 * w, SquareSize - 1 - 2 * w);
     }
 }
