@@ -1,7 +1,6 @@
 // The settings dialog: its controls, loading them from the settings at every showing,
 // writing them back on OK only, the tab row, and the help button with the help pages.
 #include "app/OptionsDlg.h"
-#include "ui/DialogPlacement.h"
 
 #include "settings/AppSettings.h"
 #include "support/UiTestSupport.h"
@@ -262,29 +261,6 @@ TEST_F(OptionsDlgTest, TheLastPageShownStaysSelected) {
 
     dlg.show();
     EXPECT_EQ(dlg.Notebook->currentIndex(), 3);
-}
-
-TEST(OptionsDialogPosition, CentresTheClientAreaOverTheMainFrame) {
-    const struct {
-        QRect main;
-        QPoint position;
-    } cases[] = {
-        {{10, 20, 641, 501}, {182, 180}},
-        {{0, 0, 298, 182}, {0, 0}},     // halves of 1 are truncated
-        {{0, 0, 100, 100}, {-98, -40}}, // towards zero, also below zero
-        {{-50, 40, 633, 493}, {118, 196}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CentredDialogPosition(c.main, {297, 181}), c.position) << c.main.x();
-}
-
-TEST_F(OptionsDlgTest, EveryShowingCentresOverTheMainWindow) {
-    for (const QPoint mainAt : {QPoint(120, 90), QPoint(300, 211)}) {
-        main.move(mainAt);
-        dlg.show();
-        EXPECT_EQ(dlg.pos(), CentredDialogPosition(main.frameGeometry(), dlg.size()));
-        dlg.reject();
-    }
 }
 
 TEST_F(OptionsDlgTest, HelpOpensTheTheoryPage) {

@@ -48,14 +48,6 @@ tSignal Constant(float a0, int colorIndex, bool visible = true) {
     return s;
 }
 
-// Pixels in the rectangle that have the colour.
-int Count(const QImage& image, const QRect& r, QRgb colour) {
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) n += image.pixel(x, y) == colour;
-    return n;
-}
-
 TEST(LineDiagramPainter, BackgroundTextAndGridByTheBackgroundSetting) {
     const QRgb face = QApplication::palette().color(QPalette::Button).rgb();
     struct Case {
@@ -67,11 +59,11 @@ TEST(LineDiagramPainter, BackgroundTextAndGridByTheBackgroundSetting) {
         AppSettings settings;
         settings.banz = c.banz;
         const QImage image = Paint(settings, SignalList(), -1);
-        EXPECT_EQ(Count(image, image.rect(), Magenta), 0) << c.banz;
+        EXPECT_EQ(PixelCount(image, image.rect(), Magenta), 0) << c.banz;
         EXPECT_EQ(image.pixel(587, 2), c.background) << c.banz;
         EXPECT_EQ(image.pixel(300, 93), Grey) << c.banz; // zero line
         EXPECT_EQ(image.pixel(300, DiagramRow(20, DiagramRowScale(2))), Grey) << c.banz;
-        EXPECT_GT(Count(image, QRect(10, 88, 11, 11), c.text), 0) << c.banz; // "0" ends at 20
+        EXPECT_GT(PixelCount(image, QRect(10, 88, 11, 11), c.text), 0) << c.banz; // "0" ends at 20
         // Lines leave out their end points: the corner of the bottom and right-hand lines.
         EXPECT_EQ(image.pixel(584, 182), Grey);
         EXPECT_EQ(image.pixel(585, 181), Grey);
@@ -94,10 +86,10 @@ TEST(LineDiagramPainter, AxisLabelsHideTheGridLineUnderThem) {
     const int height = QFontMetrics(ViewFont()).height();
     const QRect underLabel(0, DiagramAxisLabelTop, 1, height);
     // x = 25 has no label, x = 60 carries "45°" centred on it.
-    EXPECT_EQ(Count(image, underLabel.translated(25, 0), Grey), height);
-    EXPECT_EQ(Count(image, underLabel.translated(60, 0), Grey), 0);
+    EXPECT_EQ(PixelCount(image, underLabel.translated(25, 0), Grey), height);
+    EXPECT_EQ(PixelCount(image, underLabel.translated(60, 0), Grey), 0);
     EXPECT_EQ(image.pixel(60, DiagramAxisLabelTop + height + 2), Grey);
-    EXPECT_GT(Count(image, QRect(50, DiagramAxisLabelTop, 21, height), Black), 0);
+    EXPECT_GT(PixelCount(image, QRect(50, DiagramAxisLabelTop, 21, height), Black), 0);
 }
 
 TEST(LineDiagramPainter, SelectedBrightOthersDimHiddenOnesLeftOut) {
@@ -174,10 +166,11 @@ TEST(LineDiagramPainter, CurvesBeyondTheRangeAreCutAtTheBox) {
     list.Append("s", s);
     CurveCache cache;
     const QImage image = Paint(settings, list, 0, cache, {DiagramWidth + 50, DiagramHeight + 50});
-    EXPECT_EQ(Count(image, QRect(0, DiagramHeight, image.width(), 50), Magenta),
+    EXPECT_EQ(PixelCount(image, QRect(0, DiagramHeight, image.width(), 50), Magenta),
               image.width() * 50);
-    EXPECT_EQ(Count(image, QRect(DiagramWidth, 0, 50, DiagramHeight), Magenta), 50 * DiagramHeight);
-    EXPECT_GT(Count(image, QRect(0, 0, DiagramWidth, 1), Rgb32(SignalPalette[1])), 5);
+    EXPECT_EQ(PixelCount(image, QRect(DiagramWidth, 0, 50, DiagramHeight), Magenta),
+              50 * DiagramHeight);
+    EXPECT_GT(PixelCount(image, QRect(0, 0, DiagramWidth, 1), Rgb32(SignalPalette[1])), 5);
 }
 
 TEST(LineDiagramPainter, CachedCurvesDrawTheSameAsFreshOnes) {

@@ -244,20 +244,4 @@ TEST(SpectrumEditing, TypedCoefficients) {
     EXPECT_EQ(Shown(s, Select(1, 1, 4)), "-4");
 }
 
-TEST(SpectrumEditing, PolarFromCoefficientsRoundTrips) {
-    const float cases[][2] = {{3, 4}, {-3, 4}, {-3, -4}, {3, -4}, {0, 5}, {0, -5}, {5, 0}, {-5, 0}};
-    for (const auto& c : cases) {
-        tSignal s;
-        const PolarLine line = PolarFromCoefficients(c[0], c[1]);
-        s.Amplitude[1] = line.amplitude;
-        s.Phase[1] = line.phase;
-        EXPECT_NEAR(line.amplitude, 5, 1e-5);
-        EXPECT_GE(line.phase, -180.0001f);
-        EXPECT_LT(line.phase, 180);
-        EXPECT_NEAR(CosineCoefficient(s, 1), c[0], 1e-4) << c[0] << ", " << c[1];
-        EXPECT_NEAR(SineCoefficient(s, 1), c[1], 1e-4) << c[0] << ", " << c[1];
-    }
-    EXPECT_EQ(PolarFromCoefficients(0, 0).phase, -90);
-}
-
 } // namespace

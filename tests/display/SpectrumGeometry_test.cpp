@@ -191,23 +191,6 @@ TEST(SpectrumGeometry, ScrollShowsLaterHarmonicsButKeepsTheConstantTerm) {
     EXPECT_EQ(SpectrumEntry(0, 6), 0);
 }
 
-TEST(SpectrumGeometry, WrapShownAngleMatchesRepeatedTurns) {
-    auto byTurns = [](long double v) {
-        while (v < -181) v += 360;
-        while (v > 181) v -= 360;
-        return v;
-    };
-    for (long double v = -2000; v <= 2000; v += 0.25L)
-        ASSERT_EQ(WrapShownAngle(v), byTurns(v)) << static_cast<double>(v);
-    for (long double v : {181.0L, 181.5L, -181.0L, -181.5L, 541.0L, -541.0L, 1000.0L, 1e7L + 0.5L})
-        EXPECT_EQ(WrapShownAngle(v), byTurns(v)) << static_cast<double>(v);
-    EXPECT_EQ(WrapShownAngle(1000), -80);
-    // Far too large for turns of 360 to change it; still ends inside the range.
-    const long double huge = WrapShownAngle(1e30L);
-    EXPECT_GE(huge, -181);
-    EXPECT_LE(huge, 181);
-}
-
 TEST(SpectrumGeometry, AxisLabels) {
     struct Case {
         int sanz;

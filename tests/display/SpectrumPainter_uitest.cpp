@@ -30,14 +30,6 @@ AppSettings WithBackground(int banz) {
     return s;
 }
 
-// Pixels of the given colour inside a rectangle.
-int Count(const QImage& image, const QRect& r, const QColor& colour) {
-    int count = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) count += At(image, x, y) == colour;
-    return count;
-}
-
 TEST(SpectrumPainter, BackgroundAndGridPerScheme) {
     for (int banz : {0, 1, 2}) {
         SCOPED_TRACE(banz);
@@ -57,7 +49,7 @@ TEST(SpectrumPainter, BackgroundAndGridPerScheme) {
         EXPECT_EQ(At(image, 94, 50), QColor(128, 128, 128));
         EXPECT_EQ(At(image, 94, 81), background);
         // Something of the grid labels is drawn in the text colour left of the grid.
-        EXPECT_GT(Count(image, QRect(0, 0, 16, 91), Resolve(scheme.text)), 10);
+        EXPECT_GT(PixelCount(image, QRect(0, 0, 16, 91), Resolve(scheme.text)), 10);
     }
     const QImage magnitude = Render(SpectrumView::Magnitude, WithBackground(1), nullptr);
     EXPECT_EQ(At(magnitude, 17, 80), QColor(Qt::white));
@@ -88,7 +80,7 @@ TEST(SpectrumPainter, AxisLabelsOnlyForKnownScales) {
     for (int sanz : {0, 1, 5}) {
         settings.sanz = sanz;
         const QImage image = Render(SpectrumView::Magnitude, settings, nullptr);
-        const int black = Count(image, underFirstColumn, Qt::black);
+        const int black = PixelCount(image, underFirstColumn, Qt::black);
         if (sanz == 5) {
             EXPECT_EQ(black, 0);
         } else {
@@ -143,7 +135,8 @@ TEST(SpectrumPainter, BarsBeyondTheScaleAreCutAtTheBox) {
     const QImage image = Render(SpectrumView::Cosine, settings, &s, -1, 0, 200);
     EXPECT_EQ(At(image, 22, 90), QColor(0, 0, 128));  // A0 down to the bottom edge
     EXPECT_EQ(At(image, 31, 0), QColor(0, 128, 128)); // harmonic 1 up to the top edge
-    EXPECT_EQ(Count(image, QRect(0, 91, SpectrumBoxWidth, 109), Magenta), SpectrumBoxWidth * 109);
+    EXPECT_EQ(PixelCount(image, QRect(0, 91, SpectrumBoxWidth, 109), Magenta),
+              SpectrumBoxWidth * 109);
 }
 
 } // namespace

@@ -163,23 +163,4 @@ TEST_F(FormulaEditingTest, NewFormulaSignalIsGeneratedIntoTheProjectOnOK) {
     EXPECT_NEAR(s.Amplitude[3], 42.441, 1e-3);
 }
 
-TEST_F(FormulaEditingTest, CancelChangesNothingInTheProject) {
-    tSignal signal;
-    signal.Kind = Formulas;
-    signal.FormulaAn = "1/N";
-    AddSignal("Welle", signal);
-    project().MarkSaved();
-    prompts.ExpectDialog("TSignalFormulaDlg", [](QDialog& d) {
-        auto& dlg = static_cast<TSignalFormulaDlg&>(d);
-        Type(dlg.anedit, "2");
-        QTest::mouseClick(dlg.colourSquares[4], Qt::LeftButton);
-        Click(dlg.CancelBtn);
-        return dlg.result();
-    });
-    Btn("SignalOptionsBtn")->click();
-    EXPECT_EQ(project().Signal(0).FormulaAn, "1/N");
-    EXPECT_EQ(project().Signal(0).ColorIndex, 0);
-    EXPECT_FALSE(project().Modified());
-}
-
 } // namespace

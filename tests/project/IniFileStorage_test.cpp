@@ -1,4 +1,5 @@
 #include "project/IniFile.h"
+#include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The message of the exception a call throws, or "" when it throws none.
-template <class Call> std::string ErrorOf(Call call) {
-    try {
-        call();
-    } catch (const std::runtime_error& e) {
-        return e.what();
-    }
-    return "";
-}
-
 class IniFileStorage : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
-    }
     std::set<fs::path> Entries() const {
         return {fs::directory_iterator(folder), fs::directory_iterator()};
     }
@@ -51,9 +29,8 @@ protected:
         EXPECT_EQ(Entries(), before);
     }
 
-    // Unique, as tests of several builds may run at the same time.
-    const fs::path folder =
-        fs::temp_directory_path() / ("wellenwerk-ini-" + std::to_string(std::random_device()()));
+    const TempFolder temp{"wellenwerk-ini-"};
+    const fs::path& folder = temp.path();
     const std::string content = "; Wellenwerk\r\n[signals]\r\n0=S\xE4gezahn\r\n";
     const IniFile ini = IniFile::Parse(content);
 };
@@ -66,7 +43,7 @@ TEST_F(IniFileStorage, SaveReplacesTheFileKeepingPermissionsAndLinks) {
     fs::create_symlink("p.wwp", link);
     ini.SaveFileAtomically(link.string());
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Bytes(real), content);
+    EXPECT_EQ(FileBytes(real), content);
     EXPECT_EQ(fs::status(real).permissions(), mode);
     EXPECT_EQ(Entries(), (std::set<fs::path>{real, link})); // no temporary file left
     EXPECT_EQ(IniFile::LoadFile(real.string()).Serialise(), content);
@@ -84,7 +61,7 @@ TEST_F(IniFileStorage, SavingIntoAReadOnlyFolderLeavesTheOldFile) {
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     if (std::ofstream(folder / "probe")) GTEST_SKIP() << "folder permissions not enforced (root)";
     ExpectSaveFails(folder / "p.wwp");
-    EXPECT_EQ(Bytes(folder / "p.wwp"), "old");
+    EXPECT_EQ(FileBytes(folder / "p.wwp"), "old");
 }
 
 TEST_F(IniFileStorage, LoadFailuresNameFileAndReason) {

@@ -57,11 +57,4 @@ TEST(SignalNames, InvalidNamesAreRepairedKeepingEveryValidOne) {
     }
 }
 
-TEST(SignalNames, SectionNamesIgnoreCaseOfAccentedLetters) {
-    EXPECT_TRUE(SameSectionName("ÄÖÜ ŠÞ", "äöü šþ"));
-    EXPECT_TRUE(SameSectionName("Œ", "œ"));
-    EXPECT_FALSE(SameSectionName("ß", "ss"));
-    EXPECT_FALSE(SameSectionName("×", "÷")); // not a letter pair
-}
-
 } // namespace

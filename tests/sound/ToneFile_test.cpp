@@ -1,5 +1,6 @@
 #include "sound/SoundImage.h"
 #include "sound/ToneFile.h"
+#include "support/CoreTestSupport.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,19 +17,13 @@ namespace {
 
 class ToneFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "wellenwerk-tone-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    fs::path folder;
+    const TempFolder temp{"wellenwerk-tone-"};
+    const fs::path& folder = temp.path();
 };
 
 std::vector<uint8_t> ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = FileBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 // Output of a shell command (stdout and stderr); the exit status must be 0.
@@ -105,15 +100,9 @@ TEST_F(ToneFileTest, FailuresAreReportedWithFileNameAndReason) {
         {(folder / "Ordner").string(), std::strerror(EISDIR)},
         {"/dev/full", std::strerror(ENOSPC)}, // full disk: noticed when the data are flushed
     };
-    for (const Case& c : cases) {
-        try {
-            WriteToneFile(Chord(), c.path, 440, 2);
-            ADD_FAILURE() << "no error for " << c.path;
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      "Die Datei „" + c.path + "“ kann nicht geschrieben werden: " + c.reason);
-        }
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorOf([&] { WriteToneFile(Chord(), c.path, 440, 2); }),
+                  "Die Datei „" + c.path + "“ kann nicht geschrieben werden: " + c.reason);
     EXPECT_FALSE(fs::exists(folder / "fehlt"));
     EXPECT_TRUE(fs::is_directory(folder / "Ordner"));
 }

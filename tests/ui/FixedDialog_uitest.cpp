@@ -38,4 +38,18 @@ TEST(FixedDialog, IsPlacedBeforeItAppearsEveryTime) {
     EXPECT_EQ(dialog.FrameSize() - dialog.size(), main.frameGeometry().size() - main.size());
 }
 
+TEST(DialogPlacement, CentresTheClientAreaOverTheMainFrame) {
+    const struct {
+        QRect main;
+        QPoint position;
+    } cases[] = {
+        {{10, 20, 641, 501}, {182, 180}},
+        {{0, 0, 298, 182}, {0, 0}},     // halves of 1 are truncated
+        {{0, 0, 100, 100}, {-98, -40}}, // towards zero, also below zero
+        {{-50, 40, 633, 493}, {118, 196}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentredDialogPosition(c.main, {297, 181}), c.position) << c.main.x();
+}
+
 } // namespace
