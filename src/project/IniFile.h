@@ -34,11 +34,11 @@ public:
 
     // Throws std::runtime_error with a German message and the system's reason.
     static IniFile LoadFile(const std::string& path);
-    // Writes the file under a temporary name in the same folder and then puts it in place
-    // of the old file in one step, keeping the old file's permissions: either the new file is
-    // complete or the old one is untouched. On failure throws std::runtime_error with the
-    // text "In <path> kann nicht geschrieben werden" and leaves no temporary file behind.
-    // A symbolic link is kept: the file it points to is replaced.
+    // Writes the whole file as WriteFileContent (FileReplace.h) does: as a new file that takes
+    // the old one's place in one step where it can keep owner, group, mode and links, else
+    // over the old file itself; symbolic links are followed and kept; a file the user may not
+    // write is refused. On failure throws std::runtime_error with the text "In <path> kann
+    // nicht geschrieben werden"; the old file keeps its content and no temporary file is left.
     void SaveFileAtomically(const std::string& path) const;
 
     bool HasSection(std::string_view section) const;
