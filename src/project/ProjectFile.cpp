@@ -49,8 +49,7 @@ int SupportKeyCount(int pointsIndex) {
     }
 }
 
-// A lone CR stays part of its line in a file, but no line written can hold one; the
-// evaluator reads line breaks as blanks anyway.
+// No line of the file can hold a line break; the evaluator reads them as blanks anyway.
 std::string SingleLine(std::string text) {
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
@@ -196,7 +195,7 @@ void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section) 
     }
     case Formulas:
         for (const TextKey& t : TextKeys)
-            signal.*t.field = Windows1252ToUtf8(SingleLine(CutShort(ini.Read(section, t.key, {}))));
+            signal.*t.field = Windows1252ToUtf8(CutShort(ini.Read(section, t.key, {})));
         signal.SeriesMode = ReadInteger(ini, section, "fn", 0);
         signal.MaxHarmonic = ReadInteger(ini, section, "max", 32);
         break;
@@ -206,9 +205,14 @@ void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section) 
 }
 
 void SaveProjectFile(IniFile& ini, const SignalList& list, char decimalSeparator) {
-    for (const std::string& key : ini.Keys(ListSection))
-        ini.EraseSection(CutShort(ini.Read(ListSection, key, {})));
-    ini.EraseSection(ListSection);
+    // An old list without entries stays where it is, with whatever comments it holds, and
+    // takes the new entries; a list that names signals goes with their sections.
+    const std::vector<std::string> oldKeys = ini.Keys(ListSection);
+    if (!oldKeys.empty()) {
+        for (const std::string& key : oldKeys)
+            ini.EraseSection(CutShort(ini.Read(ListSection, key, {})));
+        ini.EraseSection(ListSection);
+    }
     for (int i = 0; i < list.Count(); ++i) {
         const std::string name = Utf8ToWindows1252(list.Name(i));
         ini.Write(ListSection, std::to_string(i), name);

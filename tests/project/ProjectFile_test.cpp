@@ -167,6 +167,11 @@ TEST(ProjectFile, SavingOverAnOldProjectKeepsOnlyForeignSections) {
     EXPECT_EQ(Save(list, '.', old), "; notes\r\n[fremd]\r\nk=v\r\n[signals]\r\n0=Neu\r\n1=B\r\n"
                                     "[Neu]\r\ns=0\r\na2=0.25\r\n[B]\r\ns=0\r\na2=0.25\r\n");
     EXPECT_EQ(Save(SignalList(), '.', old), "; notes\r\n[fremd]\r\nk=v\r\n");
+    // An old list without entries stays in place with its comment.
+    const std::string empty = "[signals]\r\n; Liste\r\n[fremd]\r\n";
+    EXPECT_EQ(Save(list, '.', empty), "[signals]\r\n0=Neu\r\n1=B\r\n; Liste\r\n[fremd]\r\n"
+                                      "[Neu]\r\ns=0\r\na2=0.25\r\n[B]\r\ns=0\r\na2=0.25\r\n");
+    EXPECT_EQ(Save(SignalList(), '.', empty), empty);
 }
 
 TEST(ProjectFile, AWindows1252FileComesBackByteForByte) {
@@ -260,6 +265,14 @@ TEST(ProjectFile, RefusedNamesAreRepairedSoThatTheNextSaveKeepsEverySignal) {
     ASSERT_EQ(Names(again.list()), Names(edited));
     for (int i = 0; i < edited.Count(); ++i)
         EXPECT_EQ(again.list().Signal(i).Amplitude[1], i + 1.0f);
+
+    // Names with brackets keep their data under the repaired name; the old sections go.
+    const std::string brackets = "[signals]\r\n0=Y]\r\n1=[Z]\r\n2=P[q]r\r\n[Y]]\r\na1=1\r\n"
+                                 "[[Z]]\r\na1=2\r\n[P[q]r]\r\na1=3\r\n";
+    const Loaded repaired = Load(brackets);
+    EXPECT_EQ(Save(repaired.list(), ',', brackets),
+              "[signals]\r\n0=Y)\r\n1=(Z)\r\n2=P(q)r\r\n[Y)]\r\na1=1\r\n[(Z)]\r\na1=2\r\n"
+              "[P(q)r]\r\na1=3\r\n");
 }
 
 TEST(ProjectFile, AbsurdFilesLoadWithoutHarm) {
@@ -299,7 +312,7 @@ TEST(ProjectFile, OnDiskAFailedSaveLeavesTheOldFile) {
     SaveProjectToFile(path.string(), Load(ExampleFile).list(), ',');
     EXPECT_EQ(LoadProjectFromFile(path.string(), {}).list.Count(), 3);
     SignalList list;
-    list.Append("B]", tSignal()); // a name no section header can hold
+    list.Append("B\r", tSignal()); // a name no section header can hold
     for (const fs::path& target : {path, folder / "ordner.wwp"})
         EXPECT_EQ(ErrorOf([&] { SaveProjectToFile(target.string(), list, ','); }),
                   "In " + target.string() + " kann nicht geschrieben werden");
