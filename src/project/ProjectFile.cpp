@@ -1,7 +1,6 @@
 #include "project/ProjectFile.h"
 
 #include "editors/FourierAnalysis.h"
-#include "formula/Mathe.h"
 #include "project/SignalNames.h"
 #include "text/NumberText.h"
 #include "text/Windows1252.h"
@@ -107,19 +106,8 @@ float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view
     return *value;
 }
 
-// A formula may give amplitudes no readout can show. Like an evaluation error at the first
-// such entry, the series keeps the harmonics before it and the rest become 0.
-std::optional<FormulaError> RefuseHugeAmplitudes(tSignal& signal, const std::string& name) {
-    int first = 0;
-    while (first < HarmonicCount && IsAllowedAmplitude(signal.Amplitude[first])) ++first;
-    if (first == HarmonicCount) return std::nullopt;
-    for (int n = first; n < HarmonicCount; ++n) signal.Amplitude[n] = signal.Phase[n] = 0.0f;
-    const std::string what =
-        first == 0 ? "der Gleichanteil" : "die Amplitude der Harmonischen " + std::to_string(first);
-    return FormulaError{first == 0 ? FormulaField::A0 : FormulaField::An, Mathe::Overflow,
-                        "Überlauf im Signal \"" + name + "\": " + what + " ist größer als 1E15."};
-}
-
+// A formula signal whose formulas fail (an amplitude beyond MaxAmplitude among them) keeps
+// the series as far as the evaluation got, unless the hook repairs it.
 void ComputeSeries(tSignal& signal, std::string& name, const FormulaFailureHook& onFailure,
                    bool& changed) {
     if (signal.Kind == Waveform) {
@@ -127,13 +115,8 @@ void ComputeSeries(tSignal& signal, std::string& name, const FormulaFailureHook&
         return;
     }
     if (signal.Kind != Formulas) return;
-    std::optional<FormulaError> error = GenerateFromFormulas(signal);
-    if (!error) error = RefuseHugeAmplitudes(signal, name);
-    if (!error || !onFailure) return;
-    if (onFailure(signal, name, *error)) {
-        changed = true;
-        RefuseHugeAmplitudes(signal, name); // whatever the repair left
-    }
+    const std::optional<FormulaError> error = GenerateFromFormulas(signal);
+    if (error && onFailure && onFailure(signal, name, *error)) changed = true;
 }
 
 } // namespace
