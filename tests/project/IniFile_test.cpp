@@ -20,22 +20,21 @@ TEST(IniFile, ParseAndSerialiseGiveBackTheSameBytes) {
             "]\r\na1=100\r\np1=-90,5\r\n",
         "; comment\r\nloose=1\r\n  [ x ]  trailing\r\n\ta = 1 \t\r\nno equals\r\n=empty key\r\n"
         "[open\r\n[x]\r\na=2\r\n\r\n\r\n",
-        "[s]\r\nk=v", // no line end at the end
-        "[s]",        // a header as the last line without line end
+        "[s]\r\nk=v",          // no line end at the end
+        "[s]",                 // a header as the last line without line end
+        "[s]\r\nk=ab\r\n\r\n", // CR LF is one line end, not two
         "[s]\r\nk=\0\x81\x8D\x8F\x90\x9D\xFF\r\n"s,
     };
     for (const std::string& bytes : files)
         EXPECT_EQ(IniFile::Parse(bytes).Serialise(), bytes) << bytes;
 }
 
-TEST(IniFile, CrLfLfAndLoneCrEachEndALineAndAreWrittenAsCrLf) {
-    for (auto [bytes, written] :
-         {std::pair{"[s]\nk=v\n\n[t]\r\nm=1", "[s]\r\nk=v\r\n\r\n[t]\r\nm=1"},
-          {"[s]\rk=v\r[t]\rm=1\r", "[s]\r\nk=v\r\n[t]\r\nm=1\r\n"},
-          {"[s]\r\nk=v\r\r\n[t]\n\rm=1", "[s]\r\nk=v\r\n\r\n[t]\r\n\r\nm=1"}}) {
+TEST(IniFile, LfAndLoneCrLineEndsAreReadAndWrittenAsCrLf) {
+    for (const char* bytes :
+         {"[s]\nk=v\n\n[t]\r\nm=1", "[s]\rk=v\r\r[t]\rm=1", "[s]\r\nk=v\r\r\n[t]\nm=1"}) {
         const IniFile ini = IniFile::Parse(bytes);
         EXPECT_EQ(ini.Read("s", "k", "") + ini.Read("t", "m", ""), "v1") << bytes;
-        EXPECT_EQ(ini.Serialise(), written);
+        EXPECT_EQ(ini.Serialise(), "[s]\r\nk=v\r\n\r\n[t]\r\nm=1");
     }
 }
 
@@ -43,8 +42,7 @@ TEST(IniFile, Lookups) {
     const IniFile ini = IniFile::Parse("k=before any section\r\n[Signals]\r\n0=S\xE4gezahn\r\n"
                                        "  [ S\xE4GEZAHN ]  \r\nA1 = 100 \r\n\tp1\t=\t-90\r\n"
                                        "a1=200\r\n;a2=5\r\nempty=\r\nnoequals\r\n"
-                                       "[s\xC4gezahn]\r\na3=1\r\n[Y]]\r\n1=Y\r\n[A[1]] ; x\r\n"
-                                       "1=A\r\n[[Z]]\r\n1=Z\r\n");
+                                       "[s\xC4gezahn]\r\na3=1\r\n");
     struct Case {
         std::string section, key;
         const char* value; // nullptr: missing
@@ -60,10 +58,6 @@ TEST(IniFile, Lookups) {
         {Saegezahn, "a3", nullptr}, // only in the second copy of the section
         {"", "k", nullptr},         // before the first section
         {"Saegezahn", "a1", nullptr},
-        {"Y]", "1", "Y"}, // a header's name runs to the last "]" of its line
-        {"A[1]", "1", "A"},
-        {"[Z]", "1", "Z"},
-        {"Z", "1", nullptr},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ini.HasKey(c.section, c.key), c.value != nullptr) << c.section << c.key;
@@ -117,8 +111,8 @@ TEST(IniFile, EraseRemovesEveryCopyOfTheSectionAndKeepsTheRest) {
 
 TEST(IniFile, WritesThatALineCannotHoldAreRefused) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"a\rb", "k", "v"}, {"a\nb", "k", "v"}, {"s", "", "v"},   {"s", "  ", "v"},
-        {"s", "k=1", "v"},  {"s", "[k", "v"},   {"s", ";k", "v"}, {"s", "k", "v\r\nx=1"},
+        {"a\r", "k", "v"}, {"a\nb", "k", "v"}, {"s", "", "v"},   {"s", "  ", "v"},
+        {"s", "k=1", "v"}, {"s", "[k", "v"},   {"s", ";k", "v"}, {"s", "k", "v\r\nx=1"},
     };
     IniFile ini;
     for (const auto& [section, key, value] : cases)
