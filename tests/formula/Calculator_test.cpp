@@ -71,9 +71,8 @@ TEST(Calculator, Functions) {
         SINH 1 = 1.1752012 | TANH 1 = 0.76159416 | COTH 1 = 1.3130353 | RAD 180 = 3.1415925
         DEG PI = 180 | PI = 3.1415927 | E = 2.7182817 | TAN(PI/4) = 1 | COT(PI/4) = 1
         ARSINH -1000 = -7.6009027 | ARSINH -4096 = -9.0109134 | ARSINH 1E20 = 46.744849
-        ARCOSH 1E20 = 46.744849 | ARTANH 1E-6 = 1E-6 | ARTANH 1E-9 = 1E-9 | ARCOTH 1E8 = 1E-8
-        SINH 1E-15 = 1E-15 | TANH 100 = 1 | COTH 100 = 1 | COTH -90 = -1 | COTH 1E-25 = 1E25
-        COS 9E18 = 0.3185001 | SIN 1E11 = 0.99810876)");
+        ARTANH 1E-6 = 1E-6 | ARTANH 1E-9 = 1E-9 | ARCOTH 1E8 = 1E-8 | SINH 1E-15 = 1E-15
+        TANH 100 = 1 | COTH -90 = -1 | COTH 1E-25 = 1E25 | COS 9E18 = 0.3185001)");
 }
 
 TEST(Calculator, RoundingsOfIntermediateResults) {

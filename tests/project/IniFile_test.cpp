@@ -31,11 +31,8 @@ TEST(IniFile, ParseAndSerialiseGiveBackTheSameBytes) {
 
 TEST(IniFile, LfAndLoneCrLineEndsAreReadAndWrittenAsCrLf) {
     for (const char* bytes :
-         {"[s]\nk=v\n\n[t]\r\nm=1", "[s]\rk=v\r\r[t]\rm=1", "[s]\r\nk=v\r\r\n[t]\nm=1"}) {
-        const IniFile ini = IniFile::Parse(bytes);
-        EXPECT_EQ(ini.Read("s", "k", "") + ini.Read("t", "m", ""), "v1") << bytes;
-        EXPECT_EQ(ini.Serialise(), "[s]\r\nk=v\r\n\r\n[t]\r\nm=1");
-    }
+         {"[s]\nk=v\n\n[t]\r\nm=1", "[s]\rk=v\r\r[t]\rm=1", "[s]\r\nk=v\r\r\n[t]\nm=1"})
+        EXPECT_EQ(IniFile::Parse(bytes).Serialise(), "[s]\r\nk=v\r\n\r\n[t]\r\nm=1") << bytes;
 }
 
 TEST(IniFile, Lookups) {
