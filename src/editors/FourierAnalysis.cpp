@@ -11,6 +11,11 @@ namespace {
 
 constexpr int AnalysedHarmonics = 64;
 
+// Support points are 32-bit integers, and each coefficient is a sum of N of them divided by
+// N/2: no amplitude reaches 2^32 (with room for the roundings), so the analysis never gives
+// one that an editor would refuse.
+static_assert(1.01L * 0x1p32L < MaxAmplitude);
+
 // cos and sin of n*pi*s/M for n = 1..M and s = 0..N-1, in extended precision. They depend
 // only on the point count, so each table is computed once with the exact library functions
 // and every analysis multiplies the very same values it would get from calling them.

@@ -91,7 +91,11 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
             if (fault) return fault;
             const float b = read(n, SecondValueColumn, true);
             if (fault) return fault;
-            const PolarLine line = PolarFromCoefficients(a, b);
+            PolarLine line = PolarFromCoefficients(a, b);
+            // The coefficients shown for an amplitude at the limit come back rounded and may
+            // give the float just above it: that is the limit itself, not a larger value.
+            if (line.amplitude == std::nextafter(MaxAmplitude, HUGE_VALF))
+                line.amplitude = MaxAmplitude;
             if (!IsAllowedAmplitude(line.amplitude)) {
                 // Both coefficients are allowed, together they are not: blame the larger.
                 const int column =

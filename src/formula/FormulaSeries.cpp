@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
 
 namespace {
 
@@ -39,6 +41,25 @@ FormulaError ErrorIn(FormulaField field) {
     return {field, Mathe::ErrorCode, TCalculator().ErrorText()};
 }
 
+// An amplitude beyond MaxAmplitude, which no editor would take: a series made from formulas
+// keeps the same limit as one typed into the table.
+FormulaError TooLarge(FormulaField field, int n) {
+    if (field == FormulaField::A0)
+        return {field, Mathe::Overflow,
+                "Wert zu groß bei a0: der Gleichanteil 100 · a0 ist größer als 1E15."};
+    return {field, Mathe::Overflow,
+            std::string("Wert zu groß bei ") + (field == FormulaField::An ? "an" : "bn") +
+                " für n = " + std::to_string(n) +
+                ": die Amplitude 100 · √(an² + bn²) ist größer als 1E15."};
+}
+
+// The float an amplitude is stored as, or nothing when that is beyond MaxAmplitude.
+std::optional<float> Stored(long double amplitude) {
+    if (!(std::fabs(amplitude) <= std::numeric_limits<float>::max())) return std::nullopt;
+    const auto stored = static_cast<float>(amplitude);
+    return IsAllowedAmplitude(stored) ? std::optional(stored) : std::nullopt;
+}
+
 bool TakesPart(const tSignal& signal, int n) {
     return n % 2 == 1 ? signal.SeriesMode != 2 : signal.SeriesMode != 1;
 }
@@ -61,10 +82,9 @@ std::optional<FormulaError> GenerateFromFormulas(tSignal& signal) {
 
     const float a0 = Formula::Once(signal.FormulaA0, k, l, m);
     if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::A0);
-    // 100 times a coefficient near the float limit leaves the range: an overflow too.
-    const float amplitude0 = Mathe::ToFloat(100.0L * a0);
-    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::A0);
-    signal.Amplitude[0] = amplitude0;
+    const std::optional<float> amplitude0 = Stored(100.0L * a0);
+    if (!amplitude0) return TooLarge(FormulaField::A0, 0);
+    signal.Amplitude[0] = *amplitude0;
 
     Formula anFormula(signal.FormulaAn, k, l, m);
     Formula bnFormula(signal.FormulaBn, k, l, m);
@@ -81,10 +101,14 @@ std::optional<FormulaError> GenerateFromFormulas(tSignal& signal) {
         }
         const long double an2 = static_cast<long double>(an) * an;
         const long double bn2 = static_cast<long double>(bn) * bn;
-        const float squares = Mathe::ToFloat(an2 + bn2);
-        if (Mathe::ErrorCode != 0) return ErrorIn(bn2 > an2 ? FormulaField::Bn : FormulaField::An);
-        signal.Amplitude[n] =
-            static_cast<float>(100.0L * std::sqrt(static_cast<long double>(squares)));
+        const long double squares = an2 + bn2; // rounded to float before the root
+        const std::optional<float> amplitude =
+            squares <= std::numeric_limits<float>::max()
+                ? Stored(100.0L * std::sqrt(static_cast<long double>(static_cast<float>(squares))))
+                : std::nullopt;
+        // The text with the larger coefficient is the one that makes the amplitude too large.
+        if (!amplitude) return TooLarge(bn2 > an2 ? FormulaField::Bn : FormulaField::An, n);
+        signal.Amplitude[n] = *amplitude;
         signal.Phase[n] = CoefficientPhase(an, bn);
     }
     return std::nullopt;

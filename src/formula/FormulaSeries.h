@@ -20,5 +20,7 @@ struct FormulaError {
 // form A0 + sum An cos(nx + PHIn), a coefficient 1 giving the amplitude 100. Returns
 // nullopt on success. When a constant fails the arrays are left unchanged; when a0 or a
 // harmonic fails, the harmonics before it are generated and the rest are 0. A result that
-// leaves the float range fails with the overflow code like any other error.
+// leaves the float range fails with the overflow code like any other error, and so does an
+// amplitude beyond MaxAmplitude, the limit of every editor: it is reported on a0, or on an
+// or bn, whichever coefficient is the larger, with a message that says so.
 std::optional<FormulaError> GenerateFromFormulas(tSignal& signal);

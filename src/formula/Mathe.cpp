@@ -171,33 +171,26 @@ float Cot(float x) {
     return ToFloat(CosExtended(x) / s);
 }
 
+// The hyperbolic functions and their inverses use the library's extended functions rather
+// than the textbook forms with exponentials and logarithms: those cancel for small arguments
+// (SINH 1E-15, ARTANH 1E-9, ARSINH -1000) and overflow on the way to a finite result
+// (TANH 100, COTH 100, ARSINH 1E20). Results outside the float range still overflow.
+
 float Sinh(float x) {
-    return ToFloat(
-        (std::exp(static_cast<long double>(x)) - std::exp(-static_cast<long double>(x))) / 2);
+    return ToFloat(sinhl(x));
 }
 
 float Cosh(float x) {
-    return ToFloat(
-        (std::exp(static_cast<long double>(x)) + std::exp(-static_cast<long double>(x))) / 2);
+    return ToFloat(coshl(x));
 }
 
 float Tanh(float x) {
-    const float s = Sinh(x);
-    if (ErrorCode != 0) return 0;
-    const float c = Cosh(x);
-    if (ErrorCode != 0) return 0;
-    return ToFloat(static_cast<long double>(s) / c);
+    return ToFloat(tanhl(x));
 }
 
 float Coth(float x) {
     if (x == 0) return Failed(CothZero);
-    const float s = Sinh(x);
-    if (ErrorCode != 0) return 0;
-    const float c = Cosh(x);
-    if (ErrorCode != 0) return 0;
-    // Below about 1e-19 the extended exponentials cancel and SINH gives 0.
-    if (s == 0) return Failed(Overflow);
-    return ToFloat(static_cast<long double>(c) / s);
+    return ToFloat(1.0L / tanhl(x)); // overflows only for the tiniest subnormal arguments
 }
 
 float ArcSin(float x) {
@@ -221,28 +214,24 @@ float ArcCot(float x) {
 }
 
 float ArSinh(float x) {
-    const float square = ToFloat(static_cast<long double>(x) * x);
-    if (ErrorCode != 0) return 0;
-    const float root = Sqrt(ToFloat(square + 1.0L));
-    return Ln(ToFloat(x + static_cast<long double>(root)));
+    return ToFloat(asinhl(x));
 }
 
 float ArCosh(float x) {
     if (-1 < x && x < 1) return Failed(ArcoshDomain);
-    const float square = ToFloat(static_cast<long double>(x) * x);
-    if (ErrorCode != 0) return 0;
-    const float root = Sqrt(ToFloat(square - 1.0L));
-    return Ln(ToFloat(x + static_cast<long double>(root)));
+    // ln(x + sqrt(x^2 - 1)) takes the logarithm of a number <= 0 here.
+    if (x <= -1) return Failed(LogDomain);
+    return ToFloat(acoshl(x));
 }
 
 float ArTanh(float x) {
     if (!(-1 < x && x < 1)) return Failed(ArtanhDomain);
-    return ToFloat(0.5L * Ln(ToFloat((1.0L + x) / (1.0L - x))));
+    return ToFloat(atanhl(x));
 }
 
 float ArCoth(float x) {
     if (-1 <= x && x <= 1) return Failed(ArcothDomain);
-    return ToFloat(0.5L * Ln(ToFloat((x + 1.0L) / (x - 1.0L))));
+    return ToFloat(atanhl(1.0L / x)); // arcoth x = artanh(1/x)
 }
 
 float Rad(float x) {

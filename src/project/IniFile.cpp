@@ -20,12 +20,13 @@ std::size_t SkipBlanks(std::string_view s, std::size_t i) {
     return i;
 }
 
-// The section name of a header line "[name]"; text after the "]" does not count.
+// The section name of a header line "[name]": from the first "[" to the last "]", so that a
+// name holding "]" itself ("Y]", "A[1]") reads back as written; text after it does not count.
 std::optional<std::string_view> HeaderName(std::string_view text) {
     const std::size_t open = SkipBlanks(text, 0);
     if (open == text.size() || text[open] != '[') return std::nullopt;
-    const std::size_t close = text.find(']', open + 1);
-    if (close == std::string_view::npos) return std::nullopt;
+    const std::size_t close = text.rfind(']');
+    if (close == std::string_view::npos || close < open) return std::nullopt;
     return TrimBlanks(text.substr(open + 1, close - open - 1));
 }
 
@@ -58,9 +59,10 @@ bool HasLineBreak(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; });
 }
 
-// What a line cannot hold; only names that are going to be written are checked.
+// What a line cannot hold; only names that are going to be written are checked. A header's
+// name runs to the last "]" of its line, so brackets inside a section name do no harm.
 void CheckSection(std::string_view section) {
-    if (HasLineBreak(section) || section.find(']') != std::string_view::npos)
+    if (HasLineBreak(section))
         throw std::invalid_argument("Ungültiger Abschnittsname für eine Projektdatei: " +
                                     Windows1252ToUtf8(section));
 }
@@ -167,12 +169,12 @@ IniFile IniFile::Parse(std::string_view bytes) {
     ini.text_.reserve(bytes.size() + bytes.size() / 4);
     ini.blocks_.emplace_back();
     for (std::size_t pos = 0; pos < bytes.size();) {
-        const std::size_t newline = bytes.find('\n', pos);
-        const bool lineEnd = newline != std::string_view::npos;
-        std::size_t end = lineEnd ? newline : bytes.size();
-        if (lineEnd && end > pos && bytes[end - 1] == '\r') --end;
+        // CR LF, LF and a lone CR each end a line: files from old Mac editors use CR alone,
+        // and a file pieced together from others may mix all three.
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        const bool lineEnd = end < bytes.size();
         const std::string_view text = bytes.substr(pos, end - pos);
-        pos = lineEnd ? newline + 1 : bytes.size();
+        pos = end + (bytes.substr(end, 2) == "\r\n" ? 2 : lineEnd ? 1 : 0);
 
         Line line = ini.AppendLine(text);
         line.lineEnd = lineEnd;

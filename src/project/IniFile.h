@@ -12,23 +12,25 @@
 // own bytes (Windows-1252); converting to and from UTF-8 is the caller's business.
 //
 // Reading:
-// - A line "[name]" opens a section, a line "key=value" gives a value in it. Blanks (space,
-//   tab) around section names, keys and values do not count, so "a1 = 100" is key "a1" with
-//   value "100". Lines starting with ";" (after blanks) are comments; lines that are neither header
-//   nor key line (text without "=", an empty key, "[" without "]") are kept but not read, and so
-//   are key lines before the first section.
+// - A line "[name]" opens a section, a line "key=value" gives a value in it. The name runs
+//   from the first "[" to the last "]" of the line, so it may hold brackets itself. Blanks
+//   (space, tab) around section names, keys and values do not count, so "a1 = 100" is key
+//   "a1" with value "100". Lines starting with ";" (after blanks) are comments; lines that are
+//   neither header nor key line (text without "=", an empty key, "[" without "]") are kept but
+//   not read, and so are key lines before the first section.
 // - Section names and keys are compared without regard to letter case, the accented letters
 //   of the code page included. Where a section or a key stands twice, the first counts.
+// - CR LF, LF and a lone CR each end a line.
 // Updating keeps every line it does not change byte for byte: parsing a file with CR LF line
-// ends and serialising it again gives the same bytes. New lines end with CR LF; a file read
-// with LF line ends is written with CR LF.
+// ends and serialising it again gives the same bytes. Every line is written with CR LF, so a
+// file read with LF or lone CR line ends is written with CR LF throughout.
 class IniFile {
 public:
     // The longest value Read gives; longer values are cut.
     static constexpr std::size_t MaxValueLength = 2047;
 
-    // Lines end with LF or CR LF; the last line may have no line end (and keeps having none
-    // as long as it stays the last line). Refuses files of 4 GiB and more (runtime_error).
+    // Lines end with CR LF, LF or CR; the last line may have no line end (and keeps having
+    // none as long as it stays the last line). Refuses files of 4 GiB and more (runtime_error).
     static IniFile Parse(std::string_view bytes);
     std::string Serialise() const;
 
@@ -56,8 +58,8 @@ public:
     // separate it from the next section), or right after the header of a section without
     // keys; a new section is added at the end of the file as "[section]" and the key line.
     // Blanks around the value are written but do not count when it is read back.
-    // Throws std::invalid_argument for what a line cannot hold: a line break anywhere, "]"
-    // in the section name, "=" in the key, or a key that is empty or starts with "[" or ";".
+    // Throws std::invalid_argument for what a line cannot hold: a line break anywhere, "="
+    // in the key, or a key that is empty or starts with "[" or ";".
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the header and every line up to the next section header, for every occurrence

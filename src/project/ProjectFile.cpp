@@ -1,7 +1,6 @@
 #include "project/ProjectFile.h"
 
 #include "editors/FourierAnalysis.h"
-#include "formula/Mathe.h"
 #include "project/SignalNames.h"
 #include "text/NumberText.h"
 #include "text/Windows1252.h"
@@ -49,8 +48,7 @@ int SupportKeyCount(int pointsIndex) {
     }
 }
 
-// A lone CR stays part of its line in a file, but no line written can hold one; the
-// evaluator reads line breaks as blanks anyway.
+// No line of the file can hold a line break; the evaluator reads them as blanks anyway.
 std::string SingleLine(std::string text) {
     for (char& c : text)
         if (c == '\r' || c == '\n') c = ' ';
@@ -108,19 +106,8 @@ float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view
     return *value;
 }
 
-// A formula may give amplitudes no readout can show. Like an evaluation error at the first
-// such entry, the series keeps the harmonics before it and the rest become 0.
-std::optional<FormulaError> RefuseHugeAmplitudes(tSignal& signal, const std::string& name) {
-    int first = 0;
-    while (first < HarmonicCount && IsAllowedAmplitude(signal.Amplitude[first])) ++first;
-    if (first == HarmonicCount) return std::nullopt;
-    for (int n = first; n < HarmonicCount; ++n) signal.Amplitude[n] = signal.Phase[n] = 0.0f;
-    const std::string what =
-        first == 0 ? "der Gleichanteil" : "die Amplitude der Harmonischen " + std::to_string(first);
-    return FormulaError{first == 0 ? FormulaField::A0 : FormulaField::An, Mathe::Overflow,
-                        "Überlauf im Signal \"" + name + "\": " + what + " ist größer als 1E15."};
-}
-
+// A formula signal whose formulas fail (an amplitude beyond MaxAmplitude among them) keeps
+// the series as far as the evaluation got, unless the hook repairs it.
 void ComputeSeries(tSignal& signal, std::string& name, const FormulaFailureHook& onFailure,
                    bool& changed) {
     if (signal.Kind == Waveform) {
@@ -128,13 +115,8 @@ void ComputeSeries(tSignal& signal, std::string& name, const FormulaFailureHook&
         return;
     }
     if (signal.Kind != Formulas) return;
-    std::optional<FormulaError> error = GenerateFromFormulas(signal);
-    if (!error) error = RefuseHugeAmplitudes(signal, name);
-    if (!error || !onFailure) return;
-    if (onFailure(signal, name, *error)) {
-        changed = true;
-        RefuseHugeAmplitudes(signal, name); // whatever the repair left
-    }
+    const std::optional<FormulaError> error = GenerateFromFormulas(signal);
+    if (error && onFailure && onFailure(signal, name, *error)) changed = true;
 }
 
 } // namespace
@@ -196,7 +178,7 @@ void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section) 
     }
     case Formulas:
         for (const TextKey& t : TextKeys)
-            signal.*t.field = Windows1252ToUtf8(SingleLine(CutShort(ini.Read(section, t.key, {}))));
+            signal.*t.field = Windows1252ToUtf8(CutShort(ini.Read(section, t.key, {})));
         signal.SeriesMode = ReadInteger(ini, section, "fn", 0);
         signal.MaxHarmonic = ReadInteger(ini, section, "max", 32);
         break;
@@ -206,9 +188,14 @@ void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section) 
 }
 
 void SaveProjectFile(IniFile& ini, const SignalList& list, char decimalSeparator) {
-    for (const std::string& key : ini.Keys(ListSection))
-        ini.EraseSection(CutShort(ini.Read(ListSection, key, {})));
-    ini.EraseSection(ListSection);
+    // An old list without entries stays where it is, with whatever comments it holds, and
+    // takes the new entries; a list that names signals goes with their sections.
+    const std::vector<std::string> oldKeys = ini.Keys(ListSection);
+    if (!oldKeys.empty()) {
+        for (const std::string& key : oldKeys)
+            ini.EraseSection(CutShort(ini.Read(ListSection, key, {})));
+        ini.EraseSection(ListSection);
+    }
     for (int i = 0; i < list.Count(); ++i) {
         const std::string name = Utf8ToWindows1252(list.Name(i));
         ini.Write(ListSection, std::to_string(i), name);

@@ -29,7 +29,8 @@ void SaveToIni(const tSignal& signal, IniFile& ini, std::string_view section,
 void LoadFromIni(tSignal& signal, const IniFile& ini, std::string_view section);
 
 // Writes the whole project into `ini`: the sections the old list named and the list itself
-// are erased, every other section is kept; nothing more for an empty project.
+// are erased, every other section is kept; nothing more for an empty project. An old list
+// without entries is kept in place and filled.
 void SaveProjectFile(IniFile& ini, const SignalList& list, char decimalSeparator);
 
 // Asked when a formula signal's formulas fail after loading (or give an amplitude beyond

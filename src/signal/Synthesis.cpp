@@ -15,7 +15,7 @@ namespace {
 
 long double HarmonicTerm(const tSignal& signal, int n, int x, float angleStep) {
     const long double arg = static_cast<long double>(x * n) * angleStep + DegToRad(signal.Phase[n]);
-    return signal.Amplitude[n] * CosExtended(arg);
+    return signal.Amplitude[n] * CosExtendedFast(arg);
 }
 
 // The phases in radians of the signal evaluated last. A curve evaluates one signal at
@@ -65,7 +65,7 @@ float SignalValue(const tSignal& signal, int x, float angleStep) {
         const float a = signal.Amplitude[n];
         if (a > 0.0f) {
             const long double arg = static_cast<long double>(x * n) * step + radians[n];
-            s = static_cast<float>(s + a * CosExtended(arg));
+            s = static_cast<float>(s + a * CosExtendedFast(arg));
         }
     }
     return s;

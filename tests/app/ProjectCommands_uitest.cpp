@@ -148,7 +148,7 @@ TEST_F(ProjectCommandsTest, SaveAsWritesWithTheUsersSeparatorThenSaveNeedsNoDial
 
 TEST_F(ProjectCommandsTest, FailuresLeaveFileProjectAndCaption) {
     Open(example);
-    AddSignal("Klammer]", tSignal()); // a name the file cannot hold
+    AddSignal("Zeile\r", tSignal()); // a name the file cannot hold
     prompts.ExpectError();
     Btn("SaveProjectBtn")->click();
     EXPECT_EQ(Bytes(example), Example);

@@ -97,6 +97,10 @@ TEST(HarmonicsTableRules, StoredLines) {
         EXPECT_EQ(s.amplitude[1], c.amplitude) << c.mode << " " << c.first << " " << c.second;
         EXPECT_NEAR(s.phase[1], c.phase, 1e-4) << c.mode << " " << c.first << " " << c.second;
     }
+    for (float phase = 0; phase < 360; ++phase) { // the limit, shown as coefficients, reads back
+        Series s{{0, MaxAmplitude}, {0, phase}};
+        ASSERT_FALSE(ReadTable(Filled(s, 1), 1, s.amplitude, s.phase)) << phase;
+    }
     for (int mode = 0; mode < 3; ++mode) { // the constant term keeps its sign, Phase[0] stays
         Series s;
         s.phase[0] = 42;

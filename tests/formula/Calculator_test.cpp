@@ -69,7 +69,10 @@ TEST(Calculator, Functions) {
         ARCSIN 1 = 1.5707964 | ARCSIN -1 = -1.5707964 | ARCCOT 0 = 1.5707964
         ARSINH 1 = 0.88137359 | ARCOSH 1 = 0 | ARTANH 0.5 = 0.54930614 | ARCOTH 2 = 0.54930614
         SINH 1 = 1.1752012 | TANH 1 = 0.76159416 | COTH 1 = 1.3130353 | RAD 180 = 3.1415925
-        DEG PI = 180 | PI = 3.1415927 | E = 2.7182817 | TAN(PI/4) = 1 | COT(PI/4) = 1)");
+        DEG PI = 180 | PI = 3.1415927 | E = 2.7182817 | TAN(PI/4) = 1 | COT(PI/4) = 1
+        ARSINH -1000 = -7.6009027 | ARSINH -4096 = -9.0109134 | ARSINH 1E20 = 46.744849
+        ARTANH 1E-6 = 1E-6 | ARTANH 1E-9 = 1E-9 | ARCOTH 1E8 = 1E-8 | SINH 1E-15 = 1E-15
+        TANH 100 = 1 | COTH -90 = -1 | COTH 1E-25 = 1E25 | COS 9E18 = 0.3185001)");
 }
 
 TEST(Calculator, RoundingsOfIntermediateResults) {
@@ -103,7 +106,7 @@ TEST(Calculator, FunctionsApplyToTheFollowingSignedFactor) {
 TEST(Calculator, Errors) {
     ExpectTable(R"(
         FAK -1 = #1 | LN 0 = #2 | LG 0 = #2 | LD -1 = #2 | LOG[8;1] = #2 | LOG[0;2] = #2
-        ARSINH -1E4 = #2 | ARCOSH -1 = #2 | 0^0 = #3 | (-8)^(1/3) = #4 | COTH 0 = #5
+        ARCOSH -1E9 = #2 | ARCOSH -1 = #2 | 0^0 = #3 | (-8)^(1/3) = #4 | COTH 0 = #5
         ARCOSH 0.5 = #6 | ARTANH 1 = #7 | ARTANH -1 = #7 | ARCOTH 1 = #8 | ARCOTH -0.5 = #8
         COT 0 = #10 | ARCSIN 2 = #11 | ARCCOS 2 = #12 | SQRT -1 = #13 | 1E = #22 | 1E+ = #22
         2EXP 1 = #22 | .5 = #24 | SINX = #24 | X = #24 | SINN = #24 | SINH(1)2 = #24
@@ -117,9 +120,9 @@ TEST(Calculator, Errors) {
 TEST(Calculator, ResultsBeyondTheFloatRangeAreOverflowErrors) {
     ExpectTable(R"(
         EXP 100 = #23 | FAK 35 = #23 | FAK 1E10 = #23 | 10^39 = #23 | (-10)^39 = #23
-        SINH 100 = #23 | SINH -100 = #23 | COSH 100 = #23 | TANH 100 = #23 | COTH 100 = #23
-        COTH 1E-25 = #23 | 1E39 = #23 | 3E38*10 = #23 | 1E38 DIV 1E-38 = #23 | DEG 1E37 = #23
-        3E38+3E38 = #23 | ARSINH 1E20 = #23 | 100000000000000000000000000000000000000000 = #23)");
+        SINH 100 = #23 | SINH -100 = #23 | COSH 100 = #23 | COSH -90 = #23 | EXP 88.8 = #23
+        COTH 1E-45 = #23 | 1E39 = #23 | 3E38*10 = #23 | 1E38 DIV 1E-38 = #23 | DEG 1E37 = #23
+        3E38+3E38 = #23 | SINH -89.5 = #23 | 100000000000000000000000000000000000000000 = #23)");
 }
 
 TEST(Calculator, FirstErrorFromTheLeftWins) {

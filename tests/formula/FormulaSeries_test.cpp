@@ -32,7 +32,8 @@ TEST(GenerateFromFormulas, EmptyTextsGiveSinePhasesUpToMax) {
 }
 
 TEST(GenerateFromFormulas, ConstantTermKeepsItsSign) {
-    for (auto [text, expected] : {std::pair{"1", 100.0f}, {"-0,5", -50.0f}, {"", 0.0f}}) {
+    for (auto [text, expected] :
+         {std::pair{"1", 100.0f}, {"-0,5", -50.0f}, {"", 0.0f}, {"-1E13", -MaxAmplitude}}) {
         tSignal s = FormulaSignal(text, "", "");
         ASSERT_FALSE(GenerateFromFormulas(s));
         EXPECT_FLOAT_EQ(s.Amplitude[0], expected) << text;
@@ -127,9 +128,14 @@ TEST(GenerateFromFormulas, TheFirstFailingTextIsReported) {
         {"", "3E38", "", "", A0, 23}, // 100 times a0
         {"", "", "EXP 100", "", An, 23},
         {"", "", "", "FAK (30+N)", Bn, 23},
-        {"", "", "1", "TANH (100*N)", Bn, 23},
+        {"", "", "1", "COSH (100*N)", Bn, 23},
         {"", "", "2E19", "1", An, 23}, // the sum of squares
         {"", "", "1", "-2E19", Bn, 23},
+        // Amplitudes beyond the editors' limit of 1E15, on the text of the larger coefficient.
+        {"", "-1.1E13", "1/0", "", A0, 23},
+        {"", "", "1E14", "", An, 23},
+        {"", "", "7E12", "7.2E12", Bn, 23},
+        {"", "", "3E11*N", "1", An, 23},
     };
     for (const auto& c : cases) {
         tSignal s = FormulaSignal(c.a0, c.an, c.bn, 0, 128, c.k);
@@ -139,7 +145,7 @@ TEST(GenerateFromFormulas, TheFirstFailingTextIsReported) {
         EXPECT_EQ(error->code, c.code) << c.k << c.a0 << c.an << c.bn;
         EXPECT_FALSE(error->text.empty());
         for (int n = 0; n < HarmonicCount; ++n)
-            EXPECT_TRUE(std::isfinite(s.Amplitude[n]) && std::isfinite(s.Phase[n]));
+            EXPECT_TRUE(IsAllowedAmplitude(s.Amplitude[n]) && std::isfinite(s.Phase[n]));
     }
 }
 

@@ -167,6 +167,10 @@ TEST(ProjectFile, SavingOverAnOldProjectKeepsOnlyForeignSections) {
     EXPECT_EQ(Save(list, '.', old), "; notes\r\n[fremd]\r\nk=v\r\n[signals]\r\n0=Neu\r\n1=B\r\n"
                                     "[Neu]\r\ns=0\r\na2=0.25\r\n[B]\r\ns=0\r\na2=0.25\r\n");
     EXPECT_EQ(Save(SignalList(), '.', old), "; notes\r\n[fremd]\r\nk=v\r\n");
+    // An old list without entries stays in place with its comment.
+    EXPECT_EQ(Save(list, '.', "[signals]\r\n; Liste\r\n[fremd]\r\n"),
+              "[signals]\r\n0=Neu\r\n1=B\r\n; Liste\r\n[fremd]\r\n[Neu]\r\ns=0\r\na2=0.25\r\n"
+              "[B]\r\ns=0\r\na2=0.25\r\n");
 }
 
 TEST(ProjectFile, AWindows1252FileComesBackByteForByte) {
@@ -221,8 +225,8 @@ TEST(ProjectFile, FailedFormulasGoToTheHook) {
     const Loaded kept = Load(file); // cancelled: the series as far as the evaluation got
     EXPECT_EQ(kept.failures, (std::vector<std::pair<std::string, std::string>>{
                                  {"Pol", "Division durch Null"},
-                                 {"Riese", "Überlauf im Signal \"Riese\": die Amplitude der "
-                                           "Harmonischen 3 ist größer als 1E15."}}));
+                                 {"Riese", "Wert zu groß bei an für n = 3: die Amplitude 100 · "
+                                           "√(an² + bn²) ist größer als 1E15."}}));
     EXPECT_FALSE(kept.project.changedWhileLoading);
     const tSignal &pole = kept.list().Signal(0), &giant = kept.list().Signal(1);
     EXPECT_EQ(std::make_tuple(pole.Amplitude[1], pole.Amplitude[2], pole.Amplitude[3]),
@@ -260,6 +264,10 @@ TEST(ProjectFile, RefusedNamesAreRepairedSoThatTheNextSaveKeepsEverySignal) {
     ASSERT_EQ(Names(again.list()), Names(edited));
     for (int i = 0; i < edited.Count(); ++i)
         EXPECT_EQ(again.list().Signal(i).Amplitude[1], i + 1.0f);
+    // Names with brackets keep their data under the repaired name; the old sections go.
+    const std::string brackets = "[signals]\r\n0=Y]\r\n1=[Z]\r\n[Y]]\r\na1=1\r\n[[Z]]\r\na1=2\r\n";
+    EXPECT_EQ(Save(Load(brackets).list(), ',', brackets),
+              "[signals]\r\n0=Y)\r\n1=(Z)\r\n[Y)]\r\na1=1\r\n[(Z)]\r\na1=2\r\n");
 }
 
 TEST(ProjectFile, AbsurdFilesLoadWithoutHarm) {
@@ -298,7 +306,7 @@ TEST(ProjectFile, OnDiskAFailedSaveLeavesTheOldFile) {
     SaveProjectToFile(path.string(), Load(ExampleFile).list(), ',');
     EXPECT_EQ(LoadProjectFromFile(path.string(), {}).list.Count(), 3);
     SignalList list;
-    list.Append("B]", tSignal()); // a name no section header can hold
+    list.Append("B\r", tSignal()); // a name no section header can hold
     for (const fs::path& target : {path, folder / "ordner.wwp"})
         EXPECT_EQ(ErrorOf([&] { SaveProjectToFile(target.string(), list, ','); }),
                   "In " + target.string() + " kann nicht geschrieben werden");

@@ -1,3 +1,4 @@
+#include "signal/NumberFormat.h"
 #include "signal/Phase.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,8 @@ TEST(Phase, PolarFormRoundTripsThroughTheCoefficients) {
         EXPECT_NEAR(back.b, c[1], 1e-4) << c[0] << ", " << c[1];
     }
     EXPECT_EQ(PolarFromCoefficients(0, 0).phase, -90);
+    EXPECT_EQ(FormatDecimal(CoefficientsOf(1e12f, 90).a, 10), "-0,0000000251"); // exact cos
+    EXPECT_EQ(FormatDecimal(CoefficientsOf(1e15f, 270).a, 10), "0,0001836686");
 }
 
 } // namespace
