@@ -28,7 +28,7 @@ for ((i = 0; i < rounds; i++)); do
 done
 echo "$rounds saves killed; files in the folder: $(ls -A "$work/folder" | wc -l) (p.wwp alone is 1)"
 # A kill between linking the finished file under its temporary name and renaming it over the
-# target leaves that name behind: Linux has no link that replaces a file.
+# target leaves that name behind (Linux has no link that replaces a file) until the next save.
 for file in "$work/folder"/.??* "$work/folder"/*; do
     [[ -e $file ]] || continue
     cmp -s "$work/expected.wwp" "$file" && echo "  ${file##*/}: whole" || echo "  ${file##*/}: BROKEN"

@@ -1,6 +1,7 @@
 #include "project/FileReplace.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -8,17 +9,39 @@
 
 namespace fs = std::filesystem;
 
+// Temporary names are short whatever the target is called, hidden in file lists, drawn anew for
+// every file so that two saves never meet, and marked with their target, so that a later save
+// of the same file can remove what a save killed at the wrong instant left behind.
+std::string TemporaryPrefix(const fs::path& target) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : target.filename().string())
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    static constexpr char hex[] = "0123456789abcdef";
+    std::string prefix = ".wwp-";
+    for (int shift = 28; shift >= 0; shift -= 4) prefix += hex[(hash >> shift) & 15];
+    return prefix + "-";
+}
+
 namespace {
 
-// A name for a temporary file: short whatever the target's name, hidden in file lists, and
-// drawn anew for every file, so that two saves at the same time never meet.
-std::string RandomName() {
+std::string RandomName(const std::string& prefix) {
     static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    std::string name = ".wwp-";
-    for (int i = 0; i < 10; ++i) name += letters[pick(random)];
+    std::string name = prefix;
+    for (int i = 0; i < 8; ++i) name += letters[pick(random)];
     return name;
+}
+
+// Temporary files of earlier saves of the same target that never took its place.
+void RemoveLeftovers(const fs::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + 8 && name.compare(0, prefix.size(), prefix) == 0 &&
+            it->is_regular_file(error) && !it->is_symlink(error))
+            fs::remove(it->path(), error);
+    }
 }
 
 // The file a save writes: for a symbolic link the end of its chain, which need not exist yet.
@@ -102,14 +125,15 @@ void SyncFolder(const fs::path& folder) {
 // A named temporary file is removed unless moved.
 class Temporary {
 public:
-    explicit Temporary(const fs::path& folder) : folder_(folder) {
+    Temporary(const fs::path& folder, std::string prefix)
+        : folder_(folder), prefix_(std::move(prefix)) {
 #ifdef O_TMPFILE
         file_ = Descriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
         if (file_ || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return;
 #endif
         // As mkstemp, but with the usual mode, so that a new file gets the umask's permissions.
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const fs::path name = folder / RandomName();
+            const fs::path name = folder / RandomName(prefix_);
             const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) {
                 file_ = Descriptor(fd);
@@ -137,7 +161,7 @@ public:
         if (name_.empty()) {
             if (!replace) return LinkAs(target);
             for (int attempt = 0; attempt < 100 && name_.empty(); ++attempt) {
-                const fs::path name = folder_ / RandomName();
+                const fs::path name = folder_ / RandomName(prefix_);
                 if (LinkAs(name))
                     name_ = name;
                 else if (errno != EEXIST)
@@ -166,6 +190,7 @@ private:
 
     Descriptor file_;
     fs::path folder_, name_; // name_ is empty while the file has none
+    std::string prefix_;
 };
 
 enum class Outcome { Written, Failed, InPlace };
@@ -174,7 +199,9 @@ enum class Outcome { Written, Failed, InPlace };
 // file there, nullptr if there is none. InPlace where the new file would differ from the old
 // one in more than its content, or the folder takes no new file.
 Outcome ReplaceByNewFile(const fs::path& target, const struct stat* old, std::string_view bytes) {
-    Temporary temporary(FolderOf(target));
+    const std::string prefix = TemporaryPrefix(target);
+    RemoveLeftovers(FolderOf(target), prefix);
+    Temporary temporary(FolderOf(target), prefix);
     if (!temporary) return old ? Outcome::InPlace : Outcome::Failed;
     const int fd = temporary.fd();
     if (old) {
@@ -263,8 +290,10 @@ bool WriteFileContent(const std::string& path, std::string_view bytes) {
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (exists && (!fs::is_regular_file(old) || (old.permissions() & writable) == fs::perms::none))
         return false;
+    const std::string prefix = TemporaryPrefix(*target);
+    RemoveLeftovers(FolderOf(*target), prefix);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path name = FolderOf(*target) / RandomName();
+        const fs::path name = FolderOf(*target) / RandomName(prefix);
         std::FILE* file = std::fopen(name.string().c_str(), "wbx");
         if (!file && errno == EEXIST) continue;
         if (!file) return false;

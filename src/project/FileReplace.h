@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,10 @@
 //
 // Returns false when the file could not be written; the old file then keeps its content and no
 // temporary file is left behind. On Linux the new file has no name until it takes its place,
-// so that a save that is killed leaves nothing either, short of the instant it gets a name.
+// so that a save that is killed leaves nothing either, short of the instant it gets a name;
+// what such a save left is removed by the next save of the same file.
 bool WriteFileContent(const std::string& path, std::string_view bytes);
+
+// The start of the names of the temporary files beside `target`: ".wwp-", eight hex digits
+// standing for the target's file name, and "-"; eight random letters follow.
+std::string TemporaryPrefix(const std::filesystem::path& target);

@@ -1,3 +1,4 @@
+#include "project/FileReplace.h"
 #include "project/IniFile.h"
 #include "support/CoreTestSupport.h"
 
@@ -69,6 +70,15 @@ TEST_F(IniFileStorage, TheLongestFileNameSavesAsNewAndAsOldFile) {
     for (int save = 0; save < 2; ++save) ini.SaveFileAtomically(path.string());
     EXPECT_EQ(FileBytes(path), content);
     EXPECT_EQ(Entries(), std::set<fs::path>{path});
+}
+
+TEST_F(IniFileStorage, ASaveRemovesWhatAKilledSaveOfTheSameFileLeft) {
+    const fs::path path = folder / "p.wwp", other = folder / "q.wwp";
+    const fs::path left = folder / (TemporaryPrefix(path) + "k1ll3d00");
+    const fs::path foreign = folder / (TemporaryPrefix(other) + "k1ll3d00");
+    for (const fs::path& file : {path, left, foreign}) std::ofstream(file) << "old";
+    ini.SaveFileAtomically(path.string());
+    EXPECT_EQ(Entries(), (std::set<fs::path>{path, foreign}));
 }
 
 TEST_F(IniFileStorage, FailedSavesLeaveTheOldStateAndNoTemporaryFile) {
