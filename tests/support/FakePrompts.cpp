@@ -17,6 +17,9 @@ void FakePrompts::ExpectConfirm(bool yes) {
 void FakePrompts::ExpectAskSave(SaveAnswer answer) {
     queue_.push_back({QStringLiteral("asksave"), {}, false, answer, {}, {}});
 }
+void FakePrompts::ExpectAskYesNo(SaveAnswer answer) {
+    queue_.push_back({QStringLiteral("askyesno"), {}, false, answer, {}, {}});
+}
 void FakePrompts::ExpectError() {
     queue_.push_back({QStringLiteral("error"), {}, false, {}, {}, {}});
 }
@@ -49,7 +52,7 @@ void FakePrompts::Clear() {
 }
 
 const FakePrompts::Answer* FakePrompts::Next(const QString& kind, const QString& shownText) {
-    shown.push_back({kind, shownText});
+    shown.push_back({kind, shownText, {}});
     if (queue_.empty() || queue_.front().kind != kind ||
         (!queue_.front().objectName.isEmpty() && queue_.front().objectName != shownText)) {
         ADD_FAILURE() << "unexpected " << kind.toStdString() << ": " << shownText.toStdString()
@@ -81,20 +84,29 @@ Prompts::SaveAnswer FakePrompts::AskSave(QWidget*, const QString& text) {
     return a ? a->save : SaveAnswer::Cancel;
 }
 
-QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&) {
+Prompts::SaveAnswer FakePrompts::AskYesNo(QWidget*, const QString& text) {
+    const Answer* a = Next(QStringLiteral("askyesno"), text);
+    return a ? a->save : SaveAnswer::Cancel;
+}
+
+QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&,
+                                  const QString& start) {
     const Answer* a = Next(QStringLiteral("open"), title);
+    shown.back().start = start;
     return a ? a->path : QString();
 }
 
-QString FakePrompts::SaveFileName(QWidget*, const QString& title, const QString&, const QString&) {
+QString FakePrompts::SaveFileName(QWidget*, const QString& title, const QString&, const QString&,
+                                  const QString& start) {
     const Answer* a = Next(QStringLiteral("save"), title);
+    shown.back().start = start;
     return a ? a->path : QString();
 }
 
 int FakePrompts::Exec(QDialog& dialog) {
     for (const auto& [name, result] : always_) {
         if (name == dialog.objectName()) {
-            shown.push_back({QStringLiteral("dialog"), name});
+            shown.push_back({QStringLiteral("dialog"), name, {}});
             return result;
         }
     }

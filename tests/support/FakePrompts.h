@@ -11,8 +11,10 @@
 class FakePrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "error", "inform", "confirm", "asksave", "open", "save", "dialog"
-        QString text; // message text, dialog title or object name
+        QString kind;  // "error", "inform", "confirm", "asksave", "askyesno", "open", "save",
+                       // "dialog"
+        QString text;  // message text, dialog title or object name
+        QString start; // where a file dialog opens
     };
 
     FakePrompts();
@@ -20,6 +22,8 @@ public:
 
     void ExpectConfirm(bool yes);
     void ExpectAskSave(SaveAnswer answer);
+    // Cancel stands for a dismissed box.
+    void ExpectAskYesNo(SaveAnswer answer);
     void ExpectError();
     void ExpectInform();
     void ExpectOpenFile(const QString& path);
@@ -40,9 +44,11 @@ public:
     void Inform(QWidget*, const QString& text) override;
     bool Confirm(QWidget*, const QString& text) override;
     SaveAnswer AskSave(QWidget*, const QString& text) override;
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
+    SaveAnswer AskYesNo(QWidget*, const QString& text) override;
+    QString OpenFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override;
     QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString& suffix) override;
+                         const QString& suffix, const QString& start) override;
     int Exec(QDialog& dialog) override;
 
 private:
