@@ -1,13 +1,10 @@
 #include "support/FakePrompts.h"
 #include "ui/CommandGuard.h"
-#include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -41,19 +38,6 @@ TEST(Translations, StandardButtonsSpeakGerman) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Ja");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Nein");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
-}
-
-TEST(HelpWindow, UsableOverAModalDialog) {
-    HelpSystem help;
-    QDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
-    help.ShowContext(3);
-    EXPECT_EQ(help.Window()->windowModality(), Qt::ApplicationModal);
-    dialog.hide();
-    help.ShowContext(1);
-    EXPECT_EQ(help.Window()->windowModality(), Qt::NonModal);
-    help.CloseAll();
 }
 
 } // namespace
