@@ -177,10 +177,13 @@ TEST_F(SignalOptionsDlgTest, RefusedCellIsShownAndMadeCurrent) {
 
 TEST_F(SignalOptionsDlgTest, FactorButton) {
     Open(0, 2, 50, 30);
-    auto multiply = [&](const QString& factor) {
+    auto multiply = [&](const QString& factor, bool byReturn = false) {
         dlg.MultEdit->selectAll();
         QTest::keyClicks(dlg.MultEdit, factor);
-        QTest::mouseClick(dlg.MultBtn, Qt::LeftButton);
+        if (byReturn)
+            QTest::keyClick(dlg.MultEdit, Qt::Key_Return);
+        else
+            QTest::mouseClick(dlg.MultBtn, Qt::LeftButton);
     };
     multiply("2");
     EXPECT_EQ(QStringList({Cell(0, 2), Cell(1, 2), Cell(1, 3)}), QStringList({"4", "100", "30"}));
@@ -191,8 +194,9 @@ TEST_F(SignalOptionsDlgTest, FactorButton) {
     EXPECT_EQ(prompts.Texts("error"),
               QStringList({"Fehler bei Multiplikator", "Fehler bei Multiplikator"}));
     EXPECT_EQ(Cell(1, 2), "100");
-    multiply("-1");
+    multiply("-1", true); // Return in the field applies the factor and keeps the dialog
     EXPECT_EQ(Cell(1, 2), "-100");
+    EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(Work().Amplitude[1], 50) << "the signal changes only on OK";
     PressOK();
     EXPECT_EQ(Work().Amplitude[0], -4);
@@ -212,6 +216,39 @@ TEST_F(SignalOptionsDlgTest, FixedColumnsResizeRowsAndNeverBecomeCurrent) {
     EXPECT_EQ(Grid().rowHeight(0), 36);
     QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, CellCentre(5, 1));
     EXPECT_EQ(QPoint(Grid().currentRow(), Grid().currentColumn()), QPoint(2, 3));
+}
+
+TEST_F(SignalOptionsDlgTest, TabLeavesTheGridAtItsEnds) {
+    Open(0);
+    TypeInto(128, 3, "5");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.MultEdit);
+    EXPECT_EQ(Cell(128, 3), "5");
+    TypeInto(0, 2, "1");
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), dlg.visbox);
+}
+
+TEST_F(SignalOptionsDlgTest, ReturnAndEscapeFinishACellThenTheDialog) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* cell; // after the first key
+        int result;       // after the second
+    } cases[] = {{Qt::Key_Return, {}, "7", QDialog::Accepted},
+                 {Qt::Key_Enter, Qt::KeypadModifier, "7", QDialog::Accepted},
+                 {Qt::Key_Escape, {}, "0", QDialog::Rejected}};
+    for (const auto& c : cases) {
+        Open(0);
+        TypeInto(1, 2, "7");
+        for (int press = 0; press < 2; ++press) {
+            EXPECT_TRUE(dlg.isVisible()) << c.key << " press " << press;
+            QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+            QApplication::processEvents(); // the cell editor commits when control returns
+        }
+        EXPECT_EQ(Cell(1, 2), c.cell) << c.key;
+        EXPECT_EQ(dlg.result(), c.result) << c.key;
+    }
 }
 
 TEST_F(SignalOptionsDlgTest, HelpShowsTheSpectrumPage) {
