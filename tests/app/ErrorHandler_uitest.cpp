@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -38,6 +40,20 @@ TEST(Translations, StandardButtonsSpeakGerman) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Ja");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Nein");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
+}
+
+TEST(Prompts, AYesNoQuestionDismissedIsNeitherYesNorNo) {
+    using A = Prompts::SaveAnswer;
+    const std::pair<std::function<void(QMessageBox*)>, A> cases[] = {
+        {[](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); }, A::Yes},
+        {[](QMessageBox* b) { b->button(QMessageBox::No)->click(); }, A::No},
+        {[](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, A::Cancel},
+        {[](QMessageBox* b) { b->close(); }, A::Cancel}}; // the close box
+    for (const auto& [act, expected] : cases) {
+        QTimer::singleShot(
+            0, [&] { act(qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); });
+        EXPECT_EQ(prompts().AskYesNo(nullptr, "?"), expected);
+    }
 }
 
 } // namespace

@@ -64,9 +64,9 @@ protected:
         Btn("OpenProjectBtn")->click();
     }
     // Closes with Yes to the exit question; the info dialog follows once the window closes.
-    bool Close(std::optional<Answer> closePromptAnswer) {
+    bool Close(std::optional<bool> closePromptAnswer) {
         prompts.ExpectConfirm(true);
-        if (closePromptAnswer) prompts.ExpectAskYesNo(*closePromptAnswer);
+        if (closePromptAnswer) prompts.ExpectConfirm(*closePromptAnswer);
         prompts.ExpectDialog("InfoDlg", [](QDialog&) { return QDialog::Accepted; });
         return form->close();
     }
@@ -209,12 +209,11 @@ TEST_F(ProjectCommandsTest, ExitOnAnUntitledProjectOffersTheSaveDialogThenTheClo
     AddUntitled();
     prompts.ExpectSaveFile(QString());
     prompts.ExpectConfirm(true);
-    prompts.ExpectAskYesNo(Answer::No);
+    prompts.ExpectConfirm(false);
     prompts.ExpectDialog("InfoDlg", [](QDialog&) { return QDialog::Accepted; });
     Item("ExitItem")->trigger();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(prompts.Texts("confirm"), QStringList{Quit});
-    EXPECT_EQ(prompts.Texts("askyesno"), QStringList{ClosePrompt("")});
+    EXPECT_EQ(prompts.Texts("confirm"), (QStringList{Quit, ClosePrompt("")}));
 }
 
 TEST_F(ProjectCommandsTest, ExitGoesOnToCloseWhenTheSaveFails) {
@@ -226,47 +225,35 @@ TEST_F(ProjectCommandsTest, ExitGoesOnToCloseWhenTheSaveFails) {
     EXPECT_EQ(prompts.Texts("confirm"), QStringList{Quit});
 }
 
-TEST_F(ProjectCommandsTest, YesToTheClosePromptSavesOrKeepsTheWindowOpen) {
+TEST_F(ProjectCommandsTest, YesToTheClosePromptSavesDismissingOrNoSaveKeepsTheWindowOpen) {
     AddUntitled();
     prompts.ExpectConfirm(true);
-    prompts.ExpectAskYesNo(Answer::Yes);
+    prompts.ExpectDismissed(); // Escape or the box's close button
+    EXPECT_FALSE(form->close());
+    prompts.ExpectConfirm(true);
+    prompts.ExpectConfirm(true);
     prompts.ExpectSaveFile(QString());
     EXPECT_FALSE(form->close()) << "nothing saved";
     prompts.ExpectConfirm(true);
-    prompts.ExpectAskYesNo(Answer::Yes);
+    prompts.ExpectConfirm(true);
     prompts.ExpectSaveFile(example);
     prompts.ExpectDialog("InfoDlg", [](QDialog&) { return QDialog::Accepted; });
     EXPECT_TRUE(form->close());
     EXPECT_EQ(Bytes(example), "[signals]\r\n0=Welle\r\n[Welle]\r\na1=0.5\r\n");
 }
 
-TEST_F(ProjectCommandsTest, ADismissedClosePromptKeepsTheProgramAndTheProject) {
-    AddUntitled();
-    EXPECT_FALSE(Close(Answer::Cancel)); // Escape or the box's close button
-    EXPECT_TRUE(form->isVisible() && project().Modified() && project().Count() == 1);
-    prompts.Clear();
-    EXPECT_TRUE(Close(Answer::No)) << "No ends the program without saving";
-}
-
 TEST_F(ProjectCommandsTest, FileDialogsStartAtTheProjectElseTheLastFolderElseTheExamples) {
     const QString examples = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                              "/wellenwerk/examples";
-    ASSERT_TRUE(QDir().mkpath(examples) && QDir(dir.path()).mkdir("sub"));
-    const QString other = Path("sub/b.wwp");
-    Write(other, Example);
+    ASSERT_TRUE(QDir().mkpath(examples));
     Open(QString()); // cancelled: no folder used yet
     Open(example);
-    form->LoadProjectFile(other); // not through the dialog
-    Open(QString());
-    prompts.ExpectSaveFile(QString());
-    Item("SaveProjectAsItem")->trigger(); // proposes the project's own file
+    prompts.ExpectSaveFile(QString()); // proposes the project's own file
+    Item("SaveProjectAsItem")->trigger();
     prompts.ExpectAskSave(Answer::No);
     Btn("NewProjectBtn")->click();
     Open(QString());
-    QStringList starts;
-    for (const auto& shown : prompts.shown)
-        if (shown.kind == "open" || shown.kind == "save") starts << shown.start;
-    EXPECT_EQ(starts, (QStringList{examples, examples, Path("sub"), other, dir.path()}));
+    EXPECT_EQ(prompts.starts, (QStringList{examples, examples, example, dir.path()}));
 }
 
 TEST_F(ProjectCommandsTest, NoClosePromptAfterSavingOrForAnEmptyProject) {

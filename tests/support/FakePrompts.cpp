@@ -14,11 +14,11 @@ FakePrompts::~FakePrompts() {
 void FakePrompts::ExpectConfirm(bool yes) {
     queue_.push_back({QStringLiteral("confirm"), {}, yes, {}, {}, {}});
 }
+void FakePrompts::ExpectDismissed() {
+    queue_.push_back({QStringLiteral("confirm"), {}, false, SaveAnswer::Cancel, {}, {}});
+}
 void FakePrompts::ExpectAskSave(SaveAnswer answer) {
     queue_.push_back({QStringLiteral("asksave"), {}, false, answer, {}, {}});
-}
-void FakePrompts::ExpectAskYesNo(SaveAnswer answer) {
-    queue_.push_back({QStringLiteral("askyesno"), {}, false, answer, {}, {}});
 }
 void FakePrompts::ExpectError() {
     queue_.push_back({QStringLiteral("error"), {}, false, {}, {}, {}});
@@ -52,7 +52,7 @@ void FakePrompts::Clear() {
 }
 
 const FakePrompts::Answer* FakePrompts::Next(const QString& kind, const QString& shownText) {
-    shown.push_back({kind, shownText, {}});
+    shown.push_back({kind, shownText});
     if (queue_.empty() || queue_.front().kind != kind ||
         (!queue_.front().objectName.isEmpty() && queue_.front().objectName != shownText)) {
         ADD_FAILURE() << "unexpected " << kind.toStdString() << ": " << shownText.toStdString()
@@ -85,28 +85,29 @@ Prompts::SaveAnswer FakePrompts::AskSave(QWidget*, const QString& text) {
 }
 
 Prompts::SaveAnswer FakePrompts::AskYesNo(QWidget*, const QString& text) {
-    const Answer* a = Next(QStringLiteral("askyesno"), text);
-    return a ? a->save : SaveAnswer::Cancel;
+    const Answer* a = Next(QStringLiteral("confirm"), text);
+    if (!a || a->save == SaveAnswer::Cancel) return SaveAnswer::Cancel;
+    return a->yes ? SaveAnswer::Yes : SaveAnswer::No;
 }
 
 QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&,
                                   const QString& start) {
+    starts << start;
     const Answer* a = Next(QStringLiteral("open"), title);
-    shown.back().start = start;
     return a ? a->path : QString();
 }
 
 QString FakePrompts::SaveFileName(QWidget*, const QString& title, const QString&, const QString&,
                                   const QString& start) {
+    starts << start;
     const Answer* a = Next(QStringLiteral("save"), title);
-    shown.back().start = start;
     return a ? a->path : QString();
 }
 
 int FakePrompts::Exec(QDialog& dialog) {
     for (const auto& [name, result] : always_) {
         if (name == dialog.objectName()) {
-            shown.push_back({QStringLiteral("dialog"), name, {}});
+            shown.push_back({QStringLiteral("dialog"), name});
             return result;
         }
     }

@@ -11,19 +11,16 @@
 class FakePrompts : public Prompts {
 public:
     struct Shown {
-        QString kind;  // "error", "inform", "confirm", "asksave", "askyesno", "open", "save",
-                       // "dialog"
-        QString text;  // message text, dialog title or object name
-        QString start; // where a file dialog opens
+        QString kind; // "error", "inform", "confirm", "asksave", "open", "save", "dialog"
+        QString text; // message text, dialog title or object name
     };
 
     FakePrompts();
     ~FakePrompts() override;
 
     void ExpectConfirm(bool yes);
+    void ExpectDismissed(); // a Yes/No question (else answered as a confirmation) closed
     void ExpectAskSave(SaveAnswer answer);
-    // Cancel stands for a dismissed box.
-    void ExpectAskYesNo(SaveAnswer answer);
     void ExpectError();
     void ExpectInform();
     void ExpectOpenFile(const QString& path);
@@ -45,10 +42,10 @@ public:
     bool Confirm(QWidget*, const QString& text) override;
     SaveAnswer AskSave(QWidget*, const QString& text) override;
     SaveAnswer AskYesNo(QWidget*, const QString& text) override;
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter,
+    QString OpenFileName(QWidget*, const QString& title, const QString&, const QString&) override;
+    QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&,
                          const QString& start) override;
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString& suffix, const QString& start) override;
+    QStringList starts; // where each file dialog opened
     int Exec(QDialog& dialog) override;
 
 private:
