@@ -84,10 +84,10 @@ Prompts::SaveAnswer FakePrompts::AskSave(QWidget*, const QString& text) {
     return a ? a->save : SaveAnswer::Cancel;
 }
 
-Prompts::SaveAnswer FakePrompts::AskYesNo(QWidget*, const QString& text) {
-    const Answer* a = Next(QStringLiteral("confirm"), text);
-    if (!a || a->save == SaveAnswer::Cancel) return SaveAnswer::Cancel;
-    return a->yes ? SaveAnswer::Yes : SaveAnswer::No;
+Prompts::SaveAnswer FakePrompts::AskYesNo(QWidget* parent, const QString& text) {
+    const bool yes = Confirm(parent, text);
+    if (current_.save == SaveAnswer::Cancel) return SaveAnswer::Cancel; // dismissed
+    return yes ? SaveAnswer::Yes : SaveAnswer::No;
 }
 
 QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&,

@@ -19,7 +19,7 @@ public:
     ~FakePrompts() override;
 
     void ExpectConfirm(bool yes);
-    void ExpectDismissed(); // a Yes/No question (else answered as a confirmation) closed
+    void ExpectDismissed(); // a Yes/No question closed unanswered (else ExpectConfirm)
     void ExpectAskSave(SaveAnswer answer);
     void ExpectError();
     void ExpectInform();
