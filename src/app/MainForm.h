@@ -122,6 +122,9 @@ private:
     bool SaveProject();
     bool SaveProjectAs();
     void WriteProjectFile(const QString& path);
+    // Where the open and save dialogs start; remembers the folder of the file chosen in them.
+    QString ProjectDialogStart() const;
+    void RememberProjectFolder(const QString& chosenPath);
     // The prompt before new and load replace a project with signals; false to stop.
     bool QuerySaveBeforeReplacing();
     // Shows why a loaded formula signal failed and opens the formula editor on it.
@@ -160,6 +163,7 @@ private:
     Project project_;
     bool FirstActivation = true;
     int ExportHarmonicCount = 32; // harmonics of the last spectra picture
+    QString lastProjectFolder_;   // of the last file chosen in a project dialog this run
 
     // --- controls ------------------------------------------------------------------------
     QGroupBox* GroupBox2;

@@ -1,6 +1,7 @@
 // The project commands: new, load, save, save as and exit, the save prompts and the caption
 // that names the project file. Reading and writing the file is the core's ProjectFile.
 #include "app/MainForm.h"
+#include "app/ProjectFolders.h"
 #include "formula/FormulaDlg.h"
 #include "project/ProjectFile.h"
 #include "ui/CommandGuard.h"
@@ -42,8 +43,9 @@ void TMainForm::NewProjectBtnClick() {
 }
 
 void TMainForm::LoadProjectItemClick() {
-    const QString path =
-        prompts().OpenFileName(this, QStringLiteral("Projekt laden"), ProjectFilter);
+    const QString path = prompts().OpenFileName(this, QStringLiteral("Projekt laden"),
+                                                ProjectFilter, ProjectDialogStart());
+    RememberProjectFolder(path);
     if (path.isEmpty() || !QuerySaveBeforeReplacing()) return;
     LoadProjectFile(path);
 }
@@ -96,8 +98,12 @@ bool TMainForm::SaveProject() {
 
 bool TMainForm::SaveProjectAs() {
     if (project_.Count() == 0) return false;
-    const QString path = prompts().SaveFileName(this, QStringLiteral("Projekt speichern"),
-                                                ProjectFilter, QStringLiteral("wwp"));
+    // A titled project proposes its own file.
+    const QString file = QString::fromStdString(project_.FileName());
+    const QString path =
+        prompts().SaveFileName(this, QStringLiteral("Projekt speichern"), ProjectFilter,
+                               QStringLiteral("wwp"), file.isEmpty() ? ProjectDialogStart() : file);
+    RememberProjectFolder(path);
     if (path.isEmpty()) return false;
     // The project takes the new name only once it has been written there.
     WriteProjectFile(path);
@@ -109,6 +115,14 @@ bool TMainForm::SaveProjectAs() {
 void TMainForm::WriteProjectFile(const QString& path) {
     SaveProjectToFile(FileSystemName(path), project_.Signals(), DecimalSeparator());
     project_.MarkSaved();
+}
+
+QString TMainForm::ProjectDialogStart() const {
+    return ProjectDialogFolder(QString::fromStdString(project_.FileName()), lastProjectFolder_);
+}
+
+void TMainForm::RememberProjectFolder(const QString& chosenPath) {
+    if (!chosenPath.isEmpty()) lastProjectFolder_ = QFileInfo(chosenPath).absolutePath();
 }
 
 bool TMainForm::QuerySaveBeforeReplacing() {
@@ -133,6 +147,14 @@ bool TMainForm::QueryProjectSaved() {
     const QString question = QStringLiteral("Projekt \"") +
                              QString::fromStdString(project_.FileName()) +
                              QStringLiteral("\" wurde verändert. Jetzt speichern?");
-    // Yes and then no save (the file dialog cancelled) keeps the program running.
-    return !prompts().Confirm(this, question) || SaveProject();
+    switch (prompts().AskYesNo(this, question)) {
+    case Prompts::SaveAnswer::Yes:
+        // Yes and then no save (the file dialog cancelled) keeps the program running.
+        return SaveProject();
+    case Prompts::SaveAnswer::No:
+        return true;
+    case Prompts::SaveAnswer::Cancel: // the box dismissed: the user has not decided
+        break;
+    }
+    return false;
 }

@@ -1,6 +1,8 @@
 #include "editors/HarmonicsGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,6 +133,55 @@ void THarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdit
     QTableWidget::closeEditor(editor, hint);
     closingEditor_ = false;
     if (hasFocus()) OpenEditor();
+}
+
+bool THarmonicsGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool editing = QTableWidget::edit(index, trigger, event);
+    // Installed after the delegate's filter, so it sees the editor's keys first.
+    if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
+    return editing;
+}
+
+bool THarmonicsGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(watched);
+    if (editor && event->type() == QEvent::KeyPress &&
+        EditorKey(*editor, static_cast<QKeyEvent&>(*event)))
+        return true;
+    return QTableWidget::eventFilter(watched, event);
+}
+
+bool THarmonicsGrid::EditorKey(QLineEdit& editor, QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool forward = key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier);
+        if (moveCursor(forward ? MoveNext : MovePrevious, key.modifiers()) != currentIndex())
+            return false; // the delegate moves on to the next cell
+        CommitEditor();
+        LeaveGrid(forward);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: {
+        // Something typed: the delegate commits it (Return) or undoes it (Escape).
+        if (editor.isModified()) return false;
+        QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text());
+        QApplication::sendEvent(window(), &copy);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void THarmonicsGrid::LeaveGrid(bool forward) {
+    QWidget* next = this;
+    do {
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    } while (next != this && (isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) ||
+                              !next->isVisibleTo(window()) || !next->isEnabled()));
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void THarmonicsGrid::focusInEvent(QFocusEvent* event) {

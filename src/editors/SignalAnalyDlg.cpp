@@ -103,6 +103,7 @@ void TSignalAnalyDlg::CreateCurveGroup() {
 
 void TSignalAnalyDlg::FormActivate() {
     FocusName(nameedit);
+    koords->clear(); // the pointer has not been over this drawing yet
     editing_.Load(WorkSignal());
     ShowColourChoice(WorkSignal().ColorIndex);
     visbox->setChecked(WorkSignal().Visible);

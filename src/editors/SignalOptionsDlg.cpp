@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,6 +70,7 @@ void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
     MultEdit = new QLineEdit(QStringLiteral("1"), group);
     MultEdit->setObjectName(QStringLiteral("MultEdit"));
     MultEdit->setGeometry(right, GridBounds.top() + 18, 48, 21);
+    MultEdit->installEventFilter(this);
     MultBtn = new QToolButton(group);
     MultBtn->setObjectName(QStringLiteral("MultBtn"));
     MultBtn->setText(QStringLiteral("\u00d7"));
@@ -162,6 +164,15 @@ void TSignalOptionsDlg::MultBtnClick() {
         return;
     }
     FillTable();
+}
+
+bool TSignalOptionsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != MultEdit || event->type() != QEvent::KeyPress)
+        return TSignalEditorDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    RunCommand([this] { MultBtnClick(); });
+    return true;
 }
 
 void TSignalOptionsDlg::HelpBtnClick() {

@@ -44,6 +44,8 @@ protected:
     void FormActivate() override;
     bool OKBtnClick() override;
     void HelpBtnClick() override;
+    // Return in the factor field applies the factor instead of closing the dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void AddHarmonicsGroup(const QRect& bounds);

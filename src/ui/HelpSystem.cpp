@@ -1,8 +1,10 @@
 #include "ui/HelpSystem.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 
 // The help pages are compiled into the ui library, whose resources must be registered
 // explicitly because it is a static library.
@@ -59,15 +61,22 @@ void HelpSystem::Show(const QString& page) {
         window_->setWindowTitle(QStringLiteral("Wellenwerk – Hilfe"));
         window_->setOpenLinks(true);
         window_->resize(640, 520);
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            QObject::connect(new QShortcut(keys, window_), &QShortcut::activated, window_,
+                             &QWidget::close);
     }
-    // Help asked for from a modal dialog must be usable while that dialog waits: then the
-    // help window is modal itself and returns to the dialog when it closes.
+    // The help window is never modal: it is read beside the window that asked for it. A
+    // modal dialog that asks would block it, unless the help window belongs to that dialog:
+    // then both take input, and the dialog can be used while its help is read.
     QWidget* modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted =
-        modal && modal != window_ ? Qt::ApplicationModal : Qt::NonModal;
-    if (window_->windowModality() != wanted) {
+    window_->winId(); // the window handle exists from here on
+    QWindow* owner = modal && modal != window_ ? modal->windowHandle() : nullptr;
+    QWindow* help = window_->windowHandle();
+    if (help->transientParent() != owner) {
+        // The window system learns of the new owner when the window is shown again.
         window_->hide();
-        window_->setWindowModality(wanted);
+        help->setTransientParent(owner);
     }
     window_->setSource(QUrl(page.isEmpty() ? PageForContext(1) : page));
     window_->show();

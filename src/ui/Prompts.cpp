@@ -1,12 +1,36 @@
 #include "ui/Prompts.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <memory>
 
 namespace {
+
+// A message box that tells a dismissal from a click: QMessageBox counts Escape and the close
+// box as its No button.
+class DismissableBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool dismissed = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!event->matches(QKeySequence::Cancel)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        dismissed = true;
+        reject();
+    }
+    void closeEvent(QCloseEvent* event) override {
+        dismissed = true;
+        QDialog::closeEvent(event);
+    }
+};
 
 int Show(QMessageBox::Icon icon, const QString& title, const QString& text,
          QMessageBox::StandardButtons buttons, QWidget* parent) {
@@ -42,8 +66,18 @@ public:
         }
     }
 
-    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        QFileDialog dialog(parent, title, QString(), filter);
+    SaveAnswer AskYesNo(QWidget* parent, const QString& text) override {
+        DismissableBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+                           QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
+        const int result = box.exec();
+        if (box.dismissed) return SaveAnswer::Cancel;
+        return result == QMessageBox::Yes ? SaveAnswer::Yes : SaveAnswer::No;
+    }
+
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& start) override {
+        QFileDialog dialog(parent, title, start, filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setDefaultSuffix(QStringLiteral("wwp"));
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -51,8 +85,8 @@ public:
     }
 
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                         const QString& defaultSuffix) override {
-        QFileDialog dialog(parent, title, QString(), filter);
+                         const QString& defaultSuffix, const QString& start) override {
+        QFileDialog dialog(parent, title, start, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);

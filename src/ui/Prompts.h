@@ -21,10 +21,15 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // A question with Yes, No and Cancel.
     virtual SaveAnswer AskSave(QWidget* parent, const QString& text) = 0;
-    // File dialogs; an empty result means the user cancelled.
-    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A question with Yes and No only; Cancel when the user dismisses the box instead
+    // (Escape, the close box), which must not count as No.
+    virtual SaveAnswer AskYesNo(QWidget* parent, const QString& text) = 0;
+    // File dialogs; an empty result means the user cancelled. They open in the folder
+    // `start`; where `start` names a file, in its folder with that file proposed.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& defaultSuffix, const QString& start) = 0;
     // Shows one of the program's own dialogs modally; returns QDialog::Accepted or Rejected.
     virtual int Exec(QDialog& dialog) = 0;
 };

@@ -1,13 +1,12 @@
 #include "support/FakePrompts.h"
 #include "ui/CommandGuard.h"
-#include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -43,17 +42,12 @@ TEST(Translations, StandardButtonsSpeakGerman) {
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
 }
 
-TEST(HelpWindow, UsableOverAModalDialog) {
-    HelpSystem help;
-    QDialog dialog;
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
-    help.ShowContext(3);
-    EXPECT_EQ(help.Window()->windowModality(), Qt::ApplicationModal);
-    dialog.hide();
-    help.ShowContext(1);
-    EXPECT_EQ(help.Window()->windowModality(), Qt::NonModal);
-    help.CloseAll();
+TEST(Prompts, AYesNoQuestionDismissedByEscapeOrTheCloseBoxIsNeitherYesNorNo) {
+    for (auto dismiss : {+[](QWidget* b) { QTest::keyClick(b, Qt::Key_Escape); },
+                         +[](QWidget* b) { b->close(); }}) {
+        QTimer::singleShot(0, [dismiss] { dismiss(qApp->activeModalWidget()); });
+        EXPECT_EQ(prompts().AskYesNo(nullptr, "?"), Prompts::SaveAnswer::Cancel);
+    }
 }
 
 } // namespace

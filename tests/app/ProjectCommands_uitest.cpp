@@ -3,8 +3,10 @@
 #include "support/FakeEditor.h"
 #include "support/MainFormFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <system_error>
@@ -226,6 +228,9 @@ TEST_F(ProjectCommandsTest, ExitGoesOnToCloseWhenTheSaveFails) {
 TEST_F(ProjectCommandsTest, YesToTheClosePromptSavesOrKeepsTheWindowOpen) {
     AddUntitled();
     prompts.ExpectConfirm(true);
+    prompts.ExpectDismissed(); // Escape or the box's close button
+    EXPECT_FALSE(form->close());
+    prompts.ExpectConfirm(true);
     prompts.ExpectConfirm(true);
     prompts.ExpectSaveFile(QString());
     EXPECT_FALSE(form->close()) << "nothing saved";
@@ -235,6 +240,19 @@ TEST_F(ProjectCommandsTest, YesToTheClosePromptSavesOrKeepsTheWindowOpen) {
     prompts.ExpectDialog("InfoDlg", [](QDialog&) { return QDialog::Accepted; });
     EXPECT_TRUE(form->close());
     EXPECT_EQ(Bytes(example), "[signals]\r\n0=Welle\r\n[Welle]\r\na1=0.5\r\n");
+}
+
+TEST_F(ProjectCommandsTest, FileDialogsStartAtTheProjectElseTheLastFolderElseTheExamples) {
+    const QString examples = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                             "/wellenwerk/examples";
+    ASSERT_TRUE(QDir().mkpath(examples));
+    Open(example);
+    prompts.ExpectSaveFile(QString()); // proposes the project's own file
+    Item("SaveProjectAsItem")->trigger();
+    prompts.ExpectAskSave(Answer::No);
+    Btn("NewProjectBtn")->click();
+    Open(QString());
+    EXPECT_EQ(prompts.starts, (QStringList{examples, example, dir.path()}));
 }
 
 TEST_F(ProjectCommandsTest, NoClosePromptAfterSavingOrForAnEmptyProject) {

@@ -89,6 +89,9 @@ TEST_F(SignalAnalyDlgTest, DraggingPaintsTheCurveUntilRelease) {
     Move(dlg.box, At8(3, 90), Qt::NoButton);
     EXPECT_EQ(dlg.Editing().Values(), (std::vector<int32_t>{-20, 30, 40, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Pixel(25, 133), Red) << "point 0 moved with the closing point";
+    dlg.hide();
+    Open(tSignal());
+    EXPECT_EQ(dlg.koords->text(), "") << "nothing of the last drawing's pointer";
 }
 
 TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {

@@ -191,8 +191,9 @@ TEST_F(SignalOptionsDlgTest, FactorButton) {
     EXPECT_EQ(prompts.Texts("error"),
               QStringList({"Fehler bei Multiplikator", "Fehler bei Multiplikator"}));
     EXPECT_EQ(Cell(1, 2), "100");
-    multiply("-1");
-    EXPECT_EQ(Cell(1, 2), "-100");
+    dlg.MultEdit->setText("-1");
+    QTest::keyClick(dlg.MultEdit, Qt::Key_Return); // as the button, and the dialog stays
+    EXPECT_TRUE(dlg.isVisible() && Cell(1, 2) == "-100");
     EXPECT_EQ(Work().Amplitude[1], 50) << "the signal changes only on OK";
     PressOK();
     EXPECT_EQ(Work().Amplitude[0], -4);
@@ -214,11 +215,41 @@ TEST_F(SignalOptionsDlgTest, FixedColumnsResizeRowsAndNeverBecomeCurrent) {
     EXPECT_EQ(QPoint(Grid().currentRow(), Grid().currentColumn()), QPoint(2, 3));
 }
 
-TEST_F(SignalOptionsDlgTest, HelpShowsTheSpectrumPage) {
+TEST_F(SignalOptionsDlgTest, KeysLeaveTheGridAtItsEndsAndFinishACellThenTheDialog) {
     Open(0);
-    QTest::mouseClick(dlg.HelpBtn, Qt::LeftButton);
-    ASSERT_NE(help.Window(), nullptr);
-    EXPECT_EQ(help.Window()->source().toString(), HelpSystem::PageForKeyword("Spectrum"));
+    TypeInto(128, 3, "5");
+    Key(Qt::Key_Tab);
+    EXPECT_TRUE(dlg.MultEdit->hasFocus() && Cell(128, 3) == "5");
+    TypeInto(0, 2, "1");
+    Key(Qt::Key_Backtab);
+    EXPECT_TRUE(dlg.visbox->hasFocus());
+    for (const QKeyCombination key :
+         {Qt::Key_Return | Qt::NoModifier, Qt::Key_Enter | Qt::KeypadModifier,
+          Qt::Key_Escape | Qt::NoModifier}) {
+        const bool ok = key.key() != Qt::Key_Escape; // Return commits the cell, Escape undoes it
+        Open(0);
+        TypeInto(1, 2, "7");
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        QApplication::processEvents(); // the cell editor commits when control returns
+        EXPECT_TRUE(dlg.isVisible() && Cell(1, 2) == (ok ? "7" : "0")) << key.key();
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(dlg.result(), ok ? QDialog::Accepted : QDialog::Rejected) << key.key();
+    }
+}
+
+TEST_F(SignalOptionsDlgTest, HelpShowsTheSpectrumPageAndLeavesTheDialogUsable) {
+    dlg.setWindowModality(Qt::ApplicationModal);
+    Open(0);
+    for (const QKeyCombination keys : {Qt::Key_Escape | Qt::NoModifier, Qt::CTRL | Qt::Key_W}) {
+        dlg.HelpBtn->click(); // the name field keeps the focus
+        ASSERT_TRUE(help.Window() && help.Window()->isVisible());
+        EXPECT_EQ(help.Window()->source().toString(), HelpSystem::PageForKeyword("Spectrum"));
+        // Keys through the window system, which holds them back from a blocked window.
+        QTest::keyClick(dlg.windowHandle(), 'x');
+        QTest::keyClick(help.Window()->windowHandle(), keys.key(), keys.keyboardModifiers());
+        EXPECT_FALSE(help.Window() && help.Window()->isVisible()) << "closed by its keys";
+    }
+    EXPECT_EQ(dlg.nameedit->text(), "xx");
 }
 
 class TableEditorInMainFormTest : public MainFormTest {

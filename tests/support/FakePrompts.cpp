@@ -14,6 +14,9 @@ FakePrompts::~FakePrompts() {
 void FakePrompts::ExpectConfirm(bool yes) {
     queue_.push_back({QStringLiteral("confirm"), {}, yes, {}, {}, {}});
 }
+void FakePrompts::ExpectDismissed() {
+    queue_.push_back({QStringLiteral("confirm"), {}, false, SaveAnswer::Cancel, {}, {}});
+}
 void FakePrompts::ExpectAskSave(SaveAnswer answer) {
     queue_.push_back({QStringLiteral("asksave"), {}, false, answer, {}, {}});
 }
@@ -81,12 +84,22 @@ Prompts::SaveAnswer FakePrompts::AskSave(QWidget*, const QString& text) {
     return a ? a->save : SaveAnswer::Cancel;
 }
 
-QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&) {
+Prompts::SaveAnswer FakePrompts::AskYesNo(QWidget* parent, const QString& text) {
+    const bool yes = Confirm(parent, text);
+    if (current_.save == SaveAnswer::Cancel) return SaveAnswer::Cancel; // dismissed
+    return yes ? SaveAnswer::Yes : SaveAnswer::No;
+}
+
+QString FakePrompts::OpenFileName(QWidget*, const QString& title, const QString&,
+                                  const QString& start) {
+    starts << start;
     const Answer* a = Next(QStringLiteral("open"), title);
     return a ? a->path : QString();
 }
 
-QString FakePrompts::SaveFileName(QWidget*, const QString& title, const QString&, const QString&) {
+QString FakePrompts::SaveFileName(QWidget*, const QString& title, const QString&, const QString&,
+                                  const QString& start) {
+    starts << start;
     const Answer* a = Next(QStringLiteral("save"), title);
     return a ? a->path : QString();
 }

@@ -19,6 +19,7 @@ public:
     ~FakePrompts() override;
 
     void ExpectConfirm(bool yes);
+    void ExpectDismissed(); // a Yes/No question closed unanswered (else ExpectConfirm)
     void ExpectAskSave(SaveAnswer answer);
     void ExpectError();
     void ExpectInform();
@@ -40,9 +41,11 @@ public:
     void Inform(QWidget*, const QString& text) override;
     bool Confirm(QWidget*, const QString& text) override;
     SaveAnswer AskSave(QWidget*, const QString& text) override;
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter,
-                         const QString& suffix) override;
+    SaveAnswer AskYesNo(QWidget*, const QString& text) override;
+    QString OpenFileName(QWidget*, const QString& title, const QString&, const QString&) override;
+    QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&,
+                         const QString& start) override;
+    QStringList starts; // where each file dialog opened
     int Exec(QDialog& dialog) override;
 
 private:
