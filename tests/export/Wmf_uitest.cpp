@@ -22,17 +22,20 @@ using Attributes = QMap<QString, QString>;
 TWMF Recorded(const Picture& picture) {
     TWMF wmf;
     wmf.SetSize(picture.width, picture.height);
+    wmf.SetTitle(QString::fromStdString(picture.title),
+                 QString::fromStdString(picture.description));
     wmf.Record([picture](QPainter& p) { PaintPicture(p, picture); });
     return wmf;
 }
 
-// The root's attributes, then each drawn element ("name" and its text added) with the
-// attributes it inherits from its groups.
+// The root's attributes (with the document's "title" and "desc"), then each drawn element ("name"
+// and its text added) with the attributes it inherits from its groups.
 std::vector<Attributes> ParseSvg(const QByteArray& svg) {
     std::vector<Attributes> elements, groups{{}};
     QXmlStreamReader xml(svg);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (xml.isEndElement() && xml.name() == QLatin1String("g")) groups.pop_back();
+        if (xml.isStartElement() && xml.name() == QLatin1String("defs")) xml.skipCurrentElement();
         if (!xml.isStartElement()) continue;
         Attributes a = groups.back();
         for (const QXmlStreamAttribute& attribute : xml.attributes())
@@ -41,6 +44,7 @@ std::vector<Attributes> ParseSvg(const QByteArray& svg) {
         a.insert("name", name);
         if (name == "g") groups.push_back(a);
         if (name == "text") a.insert("text", xml.readElementText());
+        if (name == "title" || name == "desc") elements.front().insert(name, xml.readElementText());
         if (name == "svg" || name == "polyline" || name == "rect" || name == "text")
             elements.push_back(a);
     }
@@ -49,7 +53,7 @@ std::vector<Attributes> ParseSvg(const QByteArray& svg) {
 }
 
 Picture SmallPicture() {
-    Picture p{200, 100, {}};
+    Picture p{200, 100, {}, {}, {}};
     p.items.emplace_back(PictureLine{{10, 36}, {110, 36}, PictureBlack, 1});
     p.items.emplace_back(PictureRect{30, 40, 37, 60, {0, 128, 0}});
     p.items.emplace_back(PicturePolyline{{{10, 80}, {60, 80}, {60, 90}}, {255, 0, 0}, 3});
@@ -150,23 +154,38 @@ double MatchedShare(const QImage& image, const QImage& other, bool imageIsFull) 
     return ink == 0 ? 0.0 : static_cast<double>(matched) / ink;
 }
 
-void ExpectRendererAgrees(const TWMF& wmf) {
+// What rsvg-convert draws of `svg` (a frame of `size` units) at one pixel per unit (254 dots
+// per inch), on a page with `margin` units of white around it. With a margin the document's
+// own viewport clip is switched off, so the margin shows what it draws beyond its frame.
+void RenderWithRsvg(QByteArray svg, QSize size, int margin, QImage& rendered) {
     const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
     ASSERT_FALSE(rsvg.isEmpty())
         << "rsvg-convert is missing: install librsvg2-bin (scripts/install-deps.sh)";
+    QStringList arguments{"-d", "254", "-p", "254", "-b", "white"};
+    if (margin > 0) {
+        svg.replace("<svg ", "<svg overflow=\"visible\" ");
+        const QSize page = size + QSize(2 * margin, 2 * margin);
+        const auto mm = [](int units) { return QString::number(units / 10.0) + "mm"; };
+        arguments << "--left" << mm(margin) << "--top" << mm(margin) << "--page-width"
+                  << mm(page.width()) << "--page-height" << mm(page.height());
+    }
     QTemporaryDir dir;
-    QFile svg(dir.filePath("picture.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(wmf.Svg());
-    svg.close();
-    // At 254 dots per inch the physical size gives one pixel per unit.
+    QFile file(dir.filePath("picture.svg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(svg);
+    file.close();
     const QString png = dir.filePath("picture.png");
     QProcess process;
-    process.start(rsvg, {"-d", "254", "-p", "254", "-b", "white", "-o", png, svg.fileName()});
+    process.start(rsvg, arguments << "-o" << png << file.fileName());
     ASSERT_TRUE(process.waitForFinished(30000));
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    const QImage rendered = QImage(png).convertToFormat(QImage::Format_RGB32);
+    rendered = QImage(png).convertToFormat(QImage::Format_RGB32);
+}
+
+void ExpectRendererAgrees(const TWMF& wmf) {
     const QImage own = wmf.Image();
+    QImage rendered;
+    ASSERT_NO_FATAL_FAILURE(RenderWithRsvg(wmf.Svg(), own.size(), 0, rendered));
     ASSERT_EQ(rendered.size(), own.size());
     // The renderer antialiases lines and glyphs, so edges may fall a pixel apart.
     EXPECT_GT(MatchedShare(own, rendered, true), 0.97);
@@ -205,8 +224,40 @@ TEST(TWMF, ExportedPicturesAsTheRendererSeesThem) {
     EXPECT_EQ(diagramRoot["viewBox"], "0 0 1201 601");
     EXPECT_EQ(spectraRoot["width"] + spectraRoot["height"], "120.1mm80.1mm");
     EXPECT_EQ(spectraRoot["viewBox"], "0 0 1201 801");
+    EXPECT_EQ(diagramRoot["title"] + " / " + diagramRoot["desc"], "Liniendiagramm / Rechteck");
+    EXPECT_EQ(spectraRoot["title"] + " / " + spectraRoot["desc"],
+              "Spektren / Betragsspektrum (Cosinus) und Winkelspektrum, 64 Harmonische");
     ExpectRendererAgrees(diagram);
     ExpectRendererAgrees(spectra);
+}
+
+TEST(TWMF, NothingIsDrawnBeyondTheFrame) {
+    // A curve ten times the amplitude range, a title three times as wide as the picture and
+    // labels that overhang its left edge ("-2500"); the name also needs escaping in XML.
+    AppSettings settings;
+    settings.dyr = 6;
+    SignalList list;
+    tSignal loud;
+    loud.Amplitude[1] = 25000;
+    list.Append(std::string(120, 'W') + " R&D <1>", loud);
+    const TWMF wmf = Recorded(*LineDiagramPicture(list, 0, settings));
+    const QByteArray svg = wmf.Svg();
+    EXPECT_EQ(ParseSvg(svg)[0]["desc"], QString(120, 'W') + " R&D <1>");
+    const int margin = 100;
+    QImage page;
+    ASSERT_NO_FATAL_FAILURE(RenderWithRsvg(svg, {1201, 601}, margin, page));
+    const QRect frame(margin, margin, 1201, 601);
+    int outside = 0, topEdge = 0, rightEdge = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const bool ink = qGray(page.pixel(x, y)) < 200;
+            outside += ink && !frame.contains(x, y);
+            topEdge += ink && y == frame.top();
+            rightEdge += ink && x == frame.right();
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(topEdge, 0) << "the curve runs up to the top edge";
+    EXPECT_GT(rightEdge, 0) << "the title runs up to the right edge";
 }
 
 } // namespace
