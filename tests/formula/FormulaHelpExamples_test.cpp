@@ -56,8 +56,7 @@ const std::map<std::string, std::function<Coefficients(int)>> Known = {
 };
 
 std::vector<std::vector<std::string>> ExampleRows() {
-    const auto page =
-        std::filesystem::path(__FILE__).parent_path() / "../../resources/help/formeln.html";
+    const auto page = std::filesystem::path(WELLENWERK_SOURCE_DIR) / "resources/help/formeln.html";
     std::stringstream html;
     html << std::ifstream(page).rdbuf();
     const std::string text = html.str();

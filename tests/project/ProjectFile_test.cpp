@@ -281,8 +281,7 @@ TEST(ProjectFile, AbsurdFilesLoadWithoutHarm) {
 
 TEST(ProjectFile, TheExampleProjectsLoadAndAreWrittenAsTheProgramWritesThem) {
     int count = 0;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(__FILE__).parent_path() / "../../examples")) {
+    for (const auto& entry : fs::directory_iterator(fs::path(WELLENWERK_SOURCE_DIR) / "examples")) {
         const std::string bytes = FileBytes(entry.path());
         const Loaded l = Load(bytes);
         EXPECT_TRUE(l.failures.empty() && !l.project.changedWhileLoading) << entry.path();
