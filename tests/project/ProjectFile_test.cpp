@@ -1,10 +1,13 @@
+#include "display/LineDiagramGeometry.h"
 #include "project/ProjectFile.h"
+#include "signal/Synthesis.h"
 #include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -286,6 +289,13 @@ TEST(ProjectFile, TheExampleProjectsLoadAndAreWrittenAsTheProgramWritesThem) {
         const Loaded l = Load(bytes);
         EXPECT_TRUE(l.failures.empty() && !l.project.changedWhileLoading) << entry.path();
         EXPECT_EQ(Save(l.list(), ',', bytes), bytes) << entry.path();
+        // Every curve fits the line diagram as it opens on a first start.
+        for (int i = 0; i < l.list().Count(); ++i)
+            for (int x = 0; x < DiagramSampleCount; ++x)
+                ASSERT_LE(std::fabs(SignalValue(l.list().Signal(i), x,
+                                                DiagramAngleStep(AppSettings().dxr))),
+                          AmplitudeFor(AppSettings().dyr).range)
+                    << l.list().Name(i);
         count += entry.path().extension() == ".wwp";
     }
     EXPECT_EQ(count, 3);

@@ -133,9 +133,10 @@ TEST_F(SavewavDlgTest, TheOpenFolderStaysInViewWhileTheTreeIsRead) {
 TEST_F(SavewavDlgTest, ChoosingAVolumeMovesTheTreeToItsRoot) {
     ShowWith(dir.path());
     const int root = dlg.DriveComboBox->findData(QDir::rootPath());
-    ASSERT_GE(root, 0) << "listed whatever the mount table holds";
-    // Each volume, also one inside another: the tree moves to its root, and it is shown.
-    for (int item = 0; item < dlg.DriveComboBox->count(); ++item) {
+    ASSERT_GE(root, 0);
+    // The last volume (one inside another, where there are any), then the root: the tree
+    // moves to its root, and the volume of the open folder is shown.
+    for (const int item : {dlg.DriveComboBox->count() - 1, root}) {
         dlg.DriveComboBox->activated(item);
         EXPECT_EQ(dlg.CurrentFolder(), dlg.DriveComboBox->itemData(item).toString());
         EXPECT_EQ(dlg.DriveComboBox->currentIndex(), item);
