@@ -165,14 +165,13 @@ void ExpectRendererAgrees(const TWMF& wmf) {
     svg.write(wmf.Svg().replace("<svg ", "<svg overflow=\"visible\" "));
     svg.close();
     const QImage own = wmf.Image();
-    // At 254 dots per inch the physical size gives one pixel per unit; 10 mm of margin around
-    // the picture, its viewport clip off as above, must stay white.
-    const auto mm = [](int units) { return QString::number(units / 10.0) + "mm"; };
+    // At 254 dots per inch one pixel per unit; 10 mm of margin, the clip off, must stay white.
     const QString png = dir.filePath("picture.png");
     QProcess process;
-    process.start(rsvg, {"-d", "254", "-p", "254", "-b", "white", "--left", "10mm", "--top", "10mm",
-                         "--page-width", mm(own.width() + 200), "--page-height",
-                         mm(own.height() + 200), "-o", png, svg.fileName()});
+    process.start(rsvg,
+                  {"-d", "254", "-p", "254", "-b", "white", "--left", "10mm", "--top", "10mm",
+                   "--page-width", QString("%1mm").arg(own.width() / 10.0 + 20), "--page-height",
+                   QString("%1mm").arg(own.height() / 10.0 + 20), "-o", png, svg.fileName()});
     ASSERT_TRUE(process.waitForFinished(30000));
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     QImage page = QImage(png).convertToFormat(QImage::Format_RGB32);

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -289,8 +288,7 @@ TEST(ProjectFile, TheExampleProjectsLoadAndAreWrittenAsTheProgramWritesThem) {
         const Loaded l = Load(bytes);
         EXPECT_TRUE(l.failures.empty() && !l.project.changedWhileLoading) << entry.path();
         EXPECT_EQ(Save(l.list(), ',', bytes), bytes) << entry.path();
-        // Every curve fits the line diagram as it opens on a first start.
-        for (int i = 0; i < l.list().Count(); ++i)
+        for (int i = 0; i < l.list().Count(); ++i) // each curve fits the default view
             for (int x = 0; x < DiagramSampleCount; ++x)
                 ASSERT_LE(std::fabs(SignalValue(l.list().Signal(i), x,
                                                 DiagramAngleStep(AppSettings().dxr))),

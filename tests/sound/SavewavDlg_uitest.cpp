@@ -134,8 +134,7 @@ TEST_F(SavewavDlgTest, ChoosingAVolumeMovesTheTreeToItsRoot) {
     ShowWith(dir.path());
     const int root = dlg.DriveComboBox->findData(QDir::rootPath());
     ASSERT_GE(root, 0);
-    // The last volume (one inside another, where there are any), then the root: the tree
-    // moves to its root, and the volume of the open folder is shown.
+    // The last volume (maybe one inside another), the root: the tree goes there, it is shown.
     for (const int item : {dlg.DriveComboBox->count() - 1, root}) {
         dlg.DriveComboBox->activated(item);
         EXPECT_EQ(dlg.CurrentFolder(), dlg.DriveComboBox->itemData(item).toString());
