@@ -19,6 +19,8 @@ namespace {
 void CopyPicture(const Picture& picture) {
     TWMF wmf;
     wmf.SetSize(picture.width, picture.height);
+    wmf.SetTitle(QString::fromStdString(picture.title),
+                 QString::fromStdString(picture.description));
     wmf.Record([&picture](QPainter& p) { PaintPicture(p, picture); });
     wmf.CopyToClipboard();
 }

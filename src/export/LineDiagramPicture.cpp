@@ -121,7 +121,11 @@ private:
 std::optional<Picture> LineDiagramPicture(const SignalList& signalList, int selectedIndex,
                                           const AppSettings& settings) {
     if (!signalList.IsValidIndex(selectedIndex)) return std::nullopt;
-    Picture picture{LineDiagramPictureWidth, LineDiagramPictureHeight, {}};
+    Picture picture{LineDiagramPictureWidth,
+                    LineDiagramPictureHeight,
+                    {},
+                    "Liniendiagramm",
+                    signalList.Name(selectedIndex)};
     Builder builder(picture, settings);
     builder.Grid();
     builder.Curves(signalList, selectedIndex);

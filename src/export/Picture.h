@@ -8,7 +8,8 @@
 
 // A picture for other documents as a list of drawing steps in logical units (0.1 mm each,
 // origin top left), painted in list order. It says what is drawn, not how: a painter turns
-// it into a vector document or pixels.
+// it into a vector document or pixels. Like the screen's box, the frame (width x height)
+// cuts off whatever runs beyond it; the items keep their full coordinates.
 
 struct PicturePoint {
     int x, y;
@@ -56,6 +57,9 @@ struct Picture {
     int width = 100;
     int height = 100;
     std::vector<PictureItem> items;
+    // The document's name, as the menu calls the export, and a line on what it shows (UTF-8).
+    std::string title;
+    std::string description;
 };
 
 inline constexpr Rgb PictureBlack{0, 0, 0};

@@ -167,13 +167,19 @@ private:
 } // namespace
 
 Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
-    Picture picture{SpectraPictureWidth, SpectraPictureHeight, {}};
+    const int g = HarmonicsPerColumn(harmonicCount);
+    Picture picture{SpectraPictureWidth,
+                    SpectraPictureHeight,
+                    {},
+                    "Spektren",
+                    std::to_string(32 * g) + " Harmonische"};
     const int mode = settings.mode;
     if (mode < 0 || mode >= DisplayModeCount) return picture; // no such pair of spectra
-    Builder builder(picture, settings, HarmonicsPerColumn(harmonicCount));
+    Builder builder(picture, settings, g);
     builder.Spectrum(SpectrumViewFor(mode, 0), 372, selected);
     builder.Spectrum(SpectrumViewFor(mode, 1), 772, selected);
     const SpectrumTitles titles = SpectrumTitlesFor(mode);
+    picture.description = titles.upper + " und " + titles.lower + ", " + picture.description;
     builder.Title(titles.upper, 0);
     builder.Title(titles.lower, 400);
     return picture;

@@ -14,11 +14,34 @@ namespace {
 constexpr int UnitsPerInch = 254;
 constexpr int UnitsPerMetre = 10000;
 
+// Qt's SVG generator writes no clipping (it drops a painter's clip rectangle), so the drawing
+// is wrapped in a clip path of the frame: programs that take the document apart cut a curve
+// beyond the amplitude range or an overhanging label there, as renderers and the PNG do.
+QByteArray ClippedToFrame(QByteArray svg, int width, int height) {
+    const QByteArray defsEnd = "</defs>";
+    const qsizetype defs = svg.indexOf(defsEnd);
+    const qsizetype end = svg.lastIndexOf("</svg>");
+    if (defs < 0 || end < defs) return svg; // not the generator's layout: left as it is
+    const QString frame = QStringLiteral("<clipPath id=\"frame\"><rect x=\"0\" y=\"0\" "
+                                         "width=\"%1\" height=\"%2\"/></clipPath>\n")
+                              .arg(width)
+                              .arg(height);
+    svg.insert(end, "</g>\n");
+    svg.insert(defs + defsEnd.size(), "\n<g clip-path=\"url(#frame)\">");
+    svg.insert(defs, frame.toUtf8());
+    return svg;
+}
+
 } // namespace
 
 void TWMF::SetSize(int width, int height) {
     width_ = width;
     height_ = height;
+}
+
+void TWMF::SetTitle(const QString& title, const QString& description) {
+    title_ = title;
+    description_ = description;
 }
 
 void TWMF::Record(Drawing drawing) {
@@ -40,10 +63,13 @@ QByteArray TWMF::Svg() const {
     generator.setSize(QSize(width_, height_));
     generator.setViewBox(QRect(0, 0, width_, height_));
     generator.setResolution(UnitsPerInch);
+    // The generator writes both as they are, so a signal name such as "R&D" is escaped here.
+    generator.setTitle(title_.toHtmlEscaped());
+    generator.setDescription(description_.toHtmlEscaped());
     QPainter p(&generator);
     Replay(p);
     p.end();
-    return svg;
+    return ClippedToFrame(svg, width_, height_);
 }
 
 QImage TWMF::Image() const {

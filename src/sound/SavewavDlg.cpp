@@ -38,6 +38,24 @@ QString StartFolder(const std::string& path) {
     return QDir::cleanPath(stored.absoluteFilePath());
 }
 
+// The entry of the volume list that holds `folder`: the nearest root above it. QStorageInfo
+// is not asked for the folder's volume, as it knows none where the mount table lists no "/"
+// (containers, chroots), while the list always offers the root.
+int VolumeItem(const QComboBox& volumes, const QString& folder) {
+    const QString path = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+    int nearest = -1;
+    qsizetype nearestLength = -1;
+    for (int item = 0; item < volumes.count(); ++item) {
+        QString root = volumes.itemData(item).toString();
+        if (!root.endsWith(QLatin1Char('/'))) root += QLatin1Char('/');
+        if (path.startsWith(root) && root.size() > nearestLength) {
+            nearest = item;
+            nearestLength = root.size();
+        }
+    }
+    return nearest;
+}
+
 } // namespace
 
 TSavewavDlg::TSavewavDlg(QWidget* mainWindow, AppSettings& settings)
@@ -173,7 +191,7 @@ void TSavewavDlg::DirectoryListBoxChange() {
     if (!current.isValid()) return;
     folder_ = folders_->filePath(current);
     FileListBox->setRootIndex(files_->setRootPath(folder_));
-    const int drive = DriveComboBox->findData(QStorageInfo(folder_).rootPath());
+    const int drive = VolumeItem(*DriveComboBox, folder_);
     if (drive >= 0) DriveComboBox->setCurrentIndex(drive);
 }
 

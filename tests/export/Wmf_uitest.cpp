@@ -22,6 +22,8 @@ using Attributes = QMap<QString, QString>;
 TWMF Recorded(const Picture& picture) {
     TWMF wmf;
     wmf.SetSize(picture.width, picture.height);
+    wmf.SetTitle(QString::fromStdString(picture.title),
+                 QString::fromStdString(picture.description));
     wmf.Record([picture](QPainter& p) { PaintPicture(p, picture); });
     return wmf;
 }
@@ -33,6 +35,7 @@ std::vector<Attributes> ParseSvg(const QByteArray& svg) {
     QXmlStreamReader xml(svg);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (xml.isEndElement() && xml.name() == QLatin1String("g")) groups.pop_back();
+        if (xml.isStartElement() && xml.name() == QLatin1String("defs")) xml.skipCurrentElement();
         if (!xml.isStartElement()) continue;
         Attributes a = groups.back();
         for (const QXmlStreamAttribute& attribute : xml.attributes())
@@ -41,6 +44,7 @@ std::vector<Attributes> ParseSvg(const QByteArray& svg) {
         a.insert("name", name);
         if (name == "g") groups.push_back(a);
         if (name == "text") a.insert("text", xml.readElementText());
+        if (name == "title") elements.front().insert(name, xml.readElementText());
         if (name == "svg" || name == "polyline" || name == "rect" || name == "text")
             elements.push_back(a);
     }
@@ -49,7 +53,7 @@ std::vector<Attributes> ParseSvg(const QByteArray& svg) {
 }
 
 Picture SmallPicture() {
-    Picture p{200, 100, {}};
+    Picture p{200, 100, {}, "R&D <1>", {}};
     p.items.emplace_back(PictureLine{{10, 36}, {110, 36}, PictureBlack, 1});
     p.items.emplace_back(PictureRect{30, 40, 37, 60, {0, 128, 0}});
     p.items.emplace_back(PicturePolyline{{{10, 80}, {60, 80}, {60, 90}}, {255, 0, 0}, 3});
@@ -65,6 +69,7 @@ TEST(TWMF, SvgOfASmallPicture) {
     EXPECT_EQ(e[0]["width"], "20mm");
     EXPECT_EQ(e[0]["height"], "10mm");
     EXPECT_EQ(e[0]["viewBox"], "0 0 200 100");
+    EXPECT_EQ(e[0]["title"], "R&D <1>");
     EXPECT_EQ(e[1]["points"].trimmed(), "10,36 110,36");
     EXPECT_EQ(e[1]["stroke"] + e[1]["stroke-width"] + e[1]["stroke-linecap"], "#0000001butt");
     EXPECT_EQ(e[2]["name"], "rect");
@@ -157,17 +162,22 @@ void ExpectRendererAgrees(const TWMF& wmf) {
     QTemporaryDir dir;
     QFile svg(dir.filePath("picture.svg"));
     ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(wmf.Svg());
+    svg.write(wmf.Svg().replace("<svg ", "<svg overflow=\"visible\" "));
     svg.close();
-    // At 254 dots per inch the physical size gives one pixel per unit.
+    const QImage own = wmf.Image();
+    // At 254 dots per inch one pixel per unit; 10 mm of margin, the clip off, must stay white.
     const QString png = dir.filePath("picture.png");
     QProcess process;
-    process.start(rsvg, {"-d", "254", "-p", "254", "-b", "white", "-o", png, svg.fileName()});
+    process.start(rsvg,
+                  {"-d", "254", "-p", "254", "-b", "white", "--left", "10mm", "--top", "10mm",
+                   "--page-width", QString("%1mm").arg(own.width() / 10.0 + 20), "--page-height",
+                   QString("%1mm").arg(own.height() / 10.0 + 20), "-o", png, svg.fileName()});
     ASSERT_TRUE(process.waitForFinished(30000));
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    const QImage rendered = QImage(png).convertToFormat(QImage::Format_RGB32);
-    const QImage own = wmf.Image();
-    ASSERT_EQ(rendered.size(), own.size());
+    QImage page = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const QImage rendered = page.copy(100, 100, own.width(), own.height());
+    QPainter(&page).fillRect(100, 100, own.width(), own.height(), Qt::white);
+    EXPECT_EQ(page.convertToFormat(QImage::Format_Indexed8).colorCount(), 1) << "ink beyond";
     // The renderer antialiases lines and glyphs, so edges may fall a pixel apart.
     EXPECT_GT(MatchedShare(own, rendered, true), 0.97);
     EXPECT_GT(MatchedShare(rendered, own, false), 0.97);
@@ -207,6 +217,8 @@ TEST(TWMF, ExportedPicturesAsTheRendererSeesThem) {
     EXPECT_EQ(spectraRoot["viewBox"], "0 0 1201 801");
     ExpectRendererAgrees(diagram);
     ExpectRendererAgrees(spectra);
+    settings.dyr = 0; // curves four times the range
+    ExpectRendererAgrees(Recorded(*LineDiagramPicture(list, 0, settings)));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "display/LineDiagramGeometry.h"
 #include "project/ProjectFile.h"
+#include "signal/Synthesis.h"
 #include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -294,6 +296,12 @@ TEST(ProjectFile, TheExampleProjectsLoadAndAreWrittenAsTheProgramWritesThem) {
         const Loaded l = Load(bytes);
         EXPECT_TRUE(l.failures.empty() && !l.project.changedWhileLoading) << entry.path();
         EXPECT_EQ(Save(l.list(), ',', bytes), bytes) << entry.path();
+        for (int i = 0; i < l.list().Count(); ++i) // each curve fits the default view
+            for (int x = 0; x < DiagramSampleCount; ++x)
+                ASSERT_LE(std::fabs(SignalValue(l.list().Signal(i), x,
+                                                DiagramAngleStep(AppSettings().dxr))),
+                          AmplitudeFor(AppSettings().dyr).range)
+                    << l.list().Name(i);
         count += entry.path().extension() == ".wwp";
     }
     EXPECT_EQ(count, 3);
