@@ -1,4 +1,4 @@
-#include "editors/FourierAnalysis.h"
+#include "signal/FourierAnalysis.h"
 #include "sound/SoundImage.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 #include "display/CurveCache.h"
 #include "display/CurveRaster.h"
 #include "display/LineDiagramGeometry.h"
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"

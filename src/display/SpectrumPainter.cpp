@@ -1,7 +1,7 @@
 #include "display/SpectrumPainter.h"
 
 #include "display/ColourScheme.h"
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QPainter>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "editors/WaveformEditing.h"
 
-#include "editors/FourierAnalysis.h"
+#include "signal/FourierAnalysis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "editors/WaveformPainter.h"
 
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QPainter>
 #include <QPolygon>

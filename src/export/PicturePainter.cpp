@@ -1,6 +1,6 @@
 #include "export/PicturePainter.h"
 
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QFontMetrics>
 #include <QPainter>

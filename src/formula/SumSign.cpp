@@ -1,6 +1,6 @@
 #include "formula/SumSign.h"
 
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 #include "ui/PaintBox.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "project/ProjectFile.h"
 
-#include "editors/FourierAnalysis.h"
+#include "signal/FourierAnalysis.h"
 #include "project/SignalNames.h"
 #include "text/NumberText.h"
 #include "text/Windows1252.h"

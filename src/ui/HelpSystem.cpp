@@ -6,19 +6,7 @@
 #include <QUrl>
 #include <QWindow>
 
-// The help pages are compiled into the ui library, whose resources must be registered
-// explicitly because it is a static library.
-static void RegisterHelpResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)registered;
-}
-
-HelpSystem::HelpSystem() {
-    RegisterHelpResources();
-}
+HelpSystem::HelpSystem() = default;
 
 HelpSystem::~HelpSystem() {
     CloseAll();

@@ -1,7 +1,7 @@
 #include "display/CurveCache.h"
 #include "display/LineDiagramGeometry.h"
 #include "display/LineDiagramPainter.h"
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"

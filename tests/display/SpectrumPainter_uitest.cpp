@@ -1,5 +1,5 @@
 #include "display/ColourScheme.h"
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 #include "display/SpectrumPainter.h"
 #include "support/UiTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "editors/FourierAnalysis.h"
+#include "signal/FourierAnalysis.h"
 
 #include "signal/ExtendedTrig.h"
 #include "signal/Phase.h"

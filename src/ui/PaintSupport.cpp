@@ -1,4 +1,4 @@
-#include "display/PaintSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QApplication>
 #include <QFontMetrics>
