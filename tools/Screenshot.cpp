@@ -1,10 +1,13 @@
 // Renders the main window with a few example signals to a PNG file, for the README.
 // Usage: wellenwerk_screenshot OUTPUT.png [mode]
 #include "app/Application.h"
-#include "support/MainFormAccess.h"
+#include "app/MainForm.h"
+#include "display/SpectrumEditing.h"
+#include "ui/Prompts.h"
 
 #include <QDir>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -52,25 +55,32 @@ int main(int argc, char** argv) {
     WellenwerkApplication app(argc, argv);
     app.LoadGermanTranslations();
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shot.png");
+    // Nobody is there to answer the info dialog of the first activation.
+    DeclineAllPrompts noAnswers;
+    SetPrompts(&noAnswers);
     TMainForm form;
-    MainFormAccess access(form);
-    access.FirstActivation() = false;
-    if (argc > 2) access.Settings().mode = QString::fromLocal8Bit(argv[2]).toInt();
-    access.Settings().sh[3] = true;
-    access.Settings().sh[0] = true;
-    access.project().Append("Rechteck", Square(3, true));
-    access.project().Append("Sägezahn", Sawtooth(1, true));
-    access.project().Append("Schwebung (verborgen)", Beat(2, false));
-    access.Select(0);
-    access.Spectra().SetSelection(3, 0);
-    access.Spectra().UpdateEditControls();
-    access.FormPaint();
+    AppSettings values = form.settings().Values();
+    if (argc > 2) values.mode = QString::fromLocal8Bit(argv[2]).toInt();
+    values.sh[3] = values.sh[0] = true;
+    form.settings().Replace(values);
+    form.project().Append("Rechteck", Square(3, true));
+    form.project().Append("Sägezahn", Sawtooth(1, true));
+    form.project().Append("Schwebung (verborgen)", Beat(2, false));
+    form.findChild<QListWidget*>(QStringLiteral("SignalListBox"))->setCurrentRow(0);
+    // The harmonic 3 picked in the upper view, as a click there would.
+    QWidget* spectrum = form.findChild<QWidget*>(QStringLiteral("specbox0"));
+    int x = 0;
+    while (PickColumn(x) != 3) ++x;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, 40),
+                      spectrum->mapToGlobal(QPointF(x, 40)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(spectrum, &press);
     form.show();
     QTimer::singleShot(500, [&] {
         form.grab().save(output);
         QCoreApplication::exit(0); // quit() would ask the window to close
     });
     const int result = app.exec();
-    access.project().MarkSaved();
+    form.project().MarkSaved();
     return result;
 }

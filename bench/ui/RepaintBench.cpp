@@ -1,4 +1,7 @@
-#include "support/MainFormAccess.h"
+#include "app/MainForm.h"
+#include "display/SpectrumEditing.h"
+
+#include <QMouseEvent>
 
 #include <QApplication>
 #include <QImage>
@@ -9,11 +12,14 @@
 
 namespace {
 
+// A control of the window by its object name.
+template <typename T> T* Control(TMainForm& form, const char* name) {
+    return form.findChild<T*>(QLatin1String(name));
+}
+
 // A main window with 20 visible signals of 128 non-zero harmonics each, the last selected.
 std::unique_ptr<TMainForm> BusyWindow() {
     auto form = std::make_unique<TMainForm>();
-    MainFormAccess access(*form);
-    access.FirstActivation() = false;
     for (int i = 0; i < 20; ++i) {
         tSignal s;
         s.Visible = true;
@@ -22,18 +28,26 @@ std::unique_ptr<TMainForm> BusyWindow() {
             s.Amplitude[n] = (60.0f + i) / n;
             s.Phase[n] = 11.0f * n + i;
         }
-        access.project().Append("Signal " + std::to_string(i + 1), s);
+        form->project().Append("Signal " + std::to_string(i + 1), s);
     }
-    access.Select(19);
+    Control<QListWidget>(*form, "SignalListBox")->setCurrentRow(19);
     form->show();
-    access.FormPaint();
     return form;
 }
 
 // Paints the whole window synchronously, as an expose after a refresh would.
 void PaintWindow(TMainForm& form, QImage& target) {
-    MainFormAccess(form).FormPaint();
     form.render(&target);
+}
+
+// Selects a column of the upper spectrum view as a click on it would.
+void PickSpectrumColumn(TMainForm& form, int column) {
+    QWidget* box = Control<QWidget>(form, "specbox0");
+    int x = 0;
+    while (PickColumn(x) != column) ++x;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, 40), box->mapToGlobal(QPointF(x, 40)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &press);
 }
 
 void BM_RepaintAfterEdit(benchmark::State& state) {
@@ -43,14 +57,14 @@ void BM_RepaintAfterEdit(benchmark::State& state) {
     float delta = 1.0f;
     for (auto _ : state) {
         // A change of the selected signal's series, as an edit in the spectrum views makes it.
-        MainFormAccess(*form).project().EditSeries(19, [&](tSignal& s) {
+        form->project().EditSeries(19, [&](tSignal& s) {
             s.Amplitude[3] += delta;
             return true;
         });
         delta = -delta;
         PaintWindow(*form, target);
     }
-    MainFormAccess(*form).project().MarkSaved();
+    form->project().MarkSaved();
 }
 BENCHMARK(BM_RepaintAfterEdit)->Unit(benchmark::kMillisecond);
 
@@ -62,7 +76,7 @@ void BM_RepaintNoChange(benchmark::State& state) {
     for (auto _ : state) {
         // A selection change: the same data, drawn with another signal on top.
         row = row == 19 ? 18 : 19;
-        MainFormAccess(*form).Control<QListWidget>("SignalListBox")->setCurrentRow(row);
+        Control<QListWidget>(*form, "SignalListBox")->setCurrentRow(row);
         PaintWindow(*form, target);
     }
 }
@@ -71,12 +85,10 @@ BENCHMARK(BM_RepaintNoChange)->Unit(benchmark::kMillisecond);
 void BM_StepButton(benchmark::State& state) {
     auto form = BusyWindow();
     QImage target(form->size(), QImage::Format_RGB32);
-    MainFormAccess access(*form);
-    access.Spectra().SetSelection(3, 0);
-    access.Spectra().UpdateEditControls();
+    PickSpectrumColumn(*form, 3);
     PaintWindow(*form, target);
-    QToolButton* plus = access.Control<QToolButton>("Plus2Btn");
-    QToolButton* minus = access.Control<QToolButton>("Minus2Btn");
+    QToolButton* plus = Control<QToolButton>(*form, "Plus2Btn");
+    QToolButton* minus = Control<QToolButton>(*form, "Minus2Btn");
     bool up = true;
     for (auto _ : state) {
         (up ? plus : minus)->click();
@@ -93,7 +105,7 @@ namespace {
 // The line diagram alone, with every curve cached: what drawing 21 polylines costs.
 void BM_LineDiagramPaintCached(benchmark::State& state) {
     auto form = BusyWindow();
-    QWidget* diagbox = MainFormAccess(*form).Control("diagbox");
+    QWidget* diagbox = Control<QWidget>(*form, "diagbox");
     QImage target(diagbox->size(), QImage::Format_RGB32);
     diagbox->render(&target);
     for (auto _ : state) diagbox->render(&target);

@@ -1,12 +1,15 @@
-// The main window's life: creation, first activation, closing, destruction.
+// The main window's life: creation, first activation, closing, destruction, and the dialogs
+// it makes when they are first needed.
 #include "app/MainForm.h"
 
-#include "app/Glyphs.h"
 #include "app/InfoDlg.h"
+#include "app/MainCommands.h"
 #include "app/NewSignalDlg.h"
 #include "app/OptionsDlg.h"
 #include "app/SettingsStore.h"
+#include "app/SignalListView.h"
 #include "display/LineDiagramView.h"
+#include "display/MeasureReadouts.h"
 #include "display/SpectrumViews.h"
 #include "editors/SignalAnalyDlg.h"
 #include "editors/SignalOptionsDlg.h"
@@ -15,6 +18,7 @@
 #include "sound/TonePlayer.h"
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
+#include "ui/FixedDialog.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
@@ -24,7 +28,6 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 
@@ -32,15 +35,23 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      store_(std::make_unique<SettingsStore>()), help_(std::make_unique<HelpSystem>()),
-      tone_(std::make_unique<TonePlayer>()) {
+      store_(std::make_unique<SettingsStore>()) {
     setObjectName(QStringLiteral("MainForm"));
     setFont(ArialPixels(11));
-    CreateControls();
-    CreateMenu();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(633, 493);
+    setCentralWidget(client);
+
+    auto selected = [this] { return SelectedIndex(); };
+    commands_ = std::make_unique<MainCommands>(*this, client);
+    list_ = new SignalListView(client, project_);
+    diagram_ = new LineDiagramView(client, project_, settings_, selected);
+    spectra_ = new SpectrumViews(client, project_, settings_.Values(), selected);
+    readouts_ = std::make_unique<MeasureReadouts>(client);
     setFixedSize(633, menuBar()->sizeHint().height() + 493);
+
     FormCreate();
-    CreateDialogs();
     ConnectCommands();
     FormPaint();
 }
@@ -53,61 +64,141 @@ void TMainForm::FormCreate() {
     ProgramDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!ProgramDir.endsWith(QDir::separator())) ProgramDir += QDir::separator();
 
-    ListIcons = PaintListIcons();
-
-    Settings = store_->Load(ProgramDir);
-    move(Settings.left, Settings.top);
+    settings_.Replace(store_->Load(ProgramDir));
+    move(settings_.Values().left, settings_.Values().top);
     ApplyPlacement();
-
-    StepGlyphs = PaintStepGlyphs();
-    for (int i = 0; i < static_cast<int>(StepGlyphIcons.size()); ++i)
-        StepGlyphIcons[i] = StepGlyphIcon(StepGlyphs, i);
-    Plus1Btn->setIcon(StepGlyphIcons[2]);
-    ZeroBtn->setIcon(StepGlyphIcons[3]);
-    Minus1Btn->setIcon(StepGlyphIcons[4]);
-
-    auto selected = [this] { return SelectedIndex(); };
-    spectra_ = std::make_unique<SpectrumViews>(
-        SpectrumControls{specgroup0, specgroup1, specbox0, specbox1, SpecEdit, StepButtons()},
-        project_, Settings, selected, StepGlyphIcons);
-    diagram_ = std::make_unique<LineDiagramView>(
-        LineDiagramControls{diagbox, PlusBtn, MinusBtn, RangeUpBtn, RangeDownBtn}, project_,
-        Settings, selected);
     diagram_->UpdateZoomButtons();
-
     ShowCaption();
-    Settings.tongue = 1;
     FirstActivation = true;
-    hBar->setRange(0, MaxSpectrumScroll);
-    hBar->setValue(0);
+
     project_.SetListener(
         [this](ProjectChange change, int index) { ProjectChanged(change, index); });
+    settings_.SetListener([this](SettingsChange change) { SettingsChanged(change); });
 }
 
-void TMainForm::CreateDialogs() {
-    auto check = [this](QWidget* dialog, const QString& name) {
-        return CheckNewName(dialog, name);
+void TMainForm::ConnectCommands() {
+    // Every command runs guarded: an error it raises is shown, and the program goes on.
+    const std::pair<Command, void (TMainForm::*)()> handlers[] = {
+        {Command::NewProject, &TMainForm::NewProjectBtnClick},
+        {Command::LoadProject, &TMainForm::LoadProjectItemClick},
+        {Command::SaveProject, &TMainForm::SaveProjectItemClick},
+        {Command::SaveProjectAs, &TMainForm::SaveProjectAsItemClick},
+        {Command::Exit, &TMainForm::ExitItemClick},
+        {Command::NewSignal, &TMainForm::NewSignalBtnClick},
+        {Command::DeleteSignal, &TMainForm::DeleteSignalBtnClick},
+        {Command::CopySignal, &TMainForm::CopySignalBtnClick},
+        {Command::PasteSignal, &TMainForm::PasteSignalBtnClick},
+        {Command::EditSignal, &TMainForm::SignalOptionsBtnClick},
+        {Command::Convert, &TMainForm::ConvertItemClick},
+        {Command::ExportSpectra32, &TMainForm::N32Harmonische1Click},
+        {Command::ExportSpectra64, &TMainForm::N64Harmonische1Click},
+        {Command::ExportSpectra128, &TMainForm::N128Harmonische1Click},
+        {Command::ExportDiagram, &TMainForm::ExportDiagItemClick},
+        {Command::ExportTable, &TMainForm::ExportTabItemClick},
+        {Command::SaveSound, &TMainForm::SaveSoundClick},
+        {Command::Options, &TMainForm::OptionsItemClick},
+        {Command::Contents, &TMainForm::Inhalt1Click},
+        {Command::Theory, &TMainForm::TheoryItemClick},
+        {Command::General, &TMainForm::ContentsItemClick},
+        {Command::Info, &TMainForm::InfoItemClick},
     };
-    SavewavDlg = new TSavewavDlg(this, Settings);
-    SetEditor(Waveform, new TSignalAnalyDlg(this, *help_));
-    NewSignalNameDlg = new TNewSignalNameDlg(this, check);
-    SignalFormulaDlg = new TSignalFormulaDlg(this, *help_);
-    SetEditor(Formulas, SignalFormulaDlg);
-    SetEditor(SpectralLines, new TSignalOptionsDlg(this, Settings, *help_));
-    NewSignalDlg = new TNewSignalDlg(this, check);
-    InfoDlg = new TInfoDlg(this);
-    OptionsDlg = new Toptionsdlg(this, Settings, *help_);
+    for (const auto& [command, handler] : handlers)
+        commands_->Connect(command, this, [this, handler = handler] { (this->*handler)(); });
+
+    auto on = [this](auto* sender, auto signal, void (TMainForm::*handler)()) {
+        connect(sender, signal, this, Guarded([this, handler] { (this->*handler)(); }));
+    };
+    on(list_, &SignalListView::SelectionChanged, &TMainForm::SignalListBoxClick);
+    on(list_, &SignalListView::RightButtonPressed, &TMainForm::SignalListBoxMouseDown);
+    on(list_, &SignalListView::DoubleClicked, &TMainForm::SignalOptionsBtnClick);
+    on(spectra_, &SpectrumViews::SpecModeBtnClicked, &TMainForm::SpecModeBtnClick);
+    on(diagram_, &LineDiagramView::PlusBtnClicked, &TMainForm::PlusBtnClick);
+    on(diagram_, &LineDiagramView::MinusBtnClicked, &TMainForm::MinusBtnClick);
+    on(diagram_, &LineDiagramView::RangeUpBtnClicked, &TMainForm::RangeUpBtnClick);
+    on(diagram_, &LineDiagramView::RangeDownBtnClicked, &TMainForm::RangeDownBtnClick);
+    // The tone sounds while any mouse button holds the sound button down.
+    commands_->Button(Command::Sound)->installEventFilter(this);
+}
+
+// --- dialogs ---------------------------------------------------------------------------------
+
+TSavewavDlg& TMainForm::SavewavDialog() {
+    if (!savewavDlg_) savewavDlg_ = new TSavewavDlg(this, settings_);
+    return *savewavDlg_;
+}
+
+TInfoDlg& TMainForm::InfoDialog() {
+    if (!infoDlg_) infoDlg_ = new TInfoDlg(this);
+    return *infoDlg_;
+}
+
+TNewSignalDlg& TMainForm::NewSignalDialog() {
+    if (!newSignalDlg_)
+        newSignalDlg_ = new TNewSignalDlg(this, [this](QWidget* dialog, const QString& name) {
+            return CheckNewName(dialog, name);
+        });
+    return *newSignalDlg_;
+}
+
+TNewSignalNameDlg& TMainForm::NewSignalNameDialog() {
+    if (!newSignalNameDlg_)
+        newSignalNameDlg_ =
+            new TNewSignalNameDlg(this, [this](QWidget* dialog, const QString& name) {
+                return CheckNewName(dialog, name);
+            });
+    return *newSignalNameDlg_;
+}
+
+TSignalFormulaDlg& TMainForm::FormulaDialog() {
+    if (!formulaDlg_) formulaDlg_ = new TSignalFormulaDlg(this, Help());
+    return *formulaDlg_;
+}
+
+Toptionsdlg& TMainForm::OptionsDialog() {
+    if (!optionsDlg_) optionsDlg_ = new Toptionsdlg(this, settings_, Help());
+    return *optionsDlg_;
+}
+
+HelpSystem& TMainForm::Help() {
+    if (!help_) help_ = std::make_unique<HelpSystem>();
+    return *help_;
+}
+
+TonePlayer& TMainForm::Tone() {
+    if (!tone_) tone_ = std::make_unique<TonePlayer>();
+    return *tone_;
 }
 
 void TMainForm::SetEditor(int kind, SignalEditor* editor) {
-    if (!IsKnownKind(kind)) return;
-    Editors[kind] = editor;
+    if (IsKnownKind(kind)) installedEditors_[kind] = editor;
+}
+
+SignalEditor* TMainForm::EditorFor(int kind) {
+    if (!IsKnownKind(kind)) return nullptr;
+    SignalEditor* editor = installedEditors_[kind].value_or(ownEditors_[kind]);
+    if (!editor && !installedEditors_[kind]) {
+        switch (kind) {
+        case SpectralLines:
+            editor = new TSignalOptionsDlg(this, settings_.Values(), Help());
+            break;
+        case Waveform:
+            editor = new TSignalAnalyDlg(this, Help());
+            break;
+        default:
+            editor = &FormulaDialog();
+            break;
+        }
+        ownEditors_[kind] = editor;
+    }
     // A rename in the editor must not clash with another signal's name either.
     if (editor)
         editor->SetNameCheck([this](QWidget* dialog, const QString& name) {
             return editingIndex_ == NameNotChecked || CheckNewName(dialog, name, editingIndex_);
         });
+    return editor;
 }
+
+// --- placement, activation and closing ------------------------------------------------------
 
 namespace {
 
@@ -146,6 +237,17 @@ bool TMainForm::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == commands_->Button(Command::Sound)) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            RunCommand([this] { SoundBtnMouseDown(); });
+        else if (type == QEvent::MouseButtonRelease)
+            RunCommand([this] { SoundBtnMouseUp(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::FormActivate() {
     spectra_->UpdateEditControls();
     InfoItemClick();
@@ -157,7 +259,7 @@ bool TMainForm::FormCloseQuery() {
 
 void TMainForm::FormClose() {
     InfoItemClick();
-    help_->CloseAll();
+    if (help_) help_->CloseAll();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -172,7 +274,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
-    tone_->StopTone();
+    if (tone_) tone_->StopTone();
     // The placement keeps the frame's rectangle; a minimised window knows only the client
     // rectangle of its normal state, so add the frame around it.
     const QRect frame = frameGeometry(), client = geometry();
@@ -182,8 +284,7 @@ void TMainForm::FormDestroy() {
                                                                    frame.bottom() - client.bottom())
                                        : frame;
     store_->WritePlacement(FormatPlacement(normal, isMinimized()));
-    Settings.left = pos().x();
-    Settings.top = pos().y();
-    store_->Save(Settings);
-    help_->CloseAll();
+    settings_.SetWindowPosition(pos().x(), pos().y());
+    store_->Save(settings_.Values());
+    if (help_) help_->CloseAll();
 }

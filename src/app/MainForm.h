@@ -1,28 +1,20 @@
 #pragma once
 
 #include "project/Project.h"
-#include "settings/AppSettings.h"
+#include "settings/Settings.h"
 
-#include <QIcon>
 #include <QMainWindow>
-#include <QPixmap>
 #include <array>
 #include <memory>
+#include <optional>
 
-class QAction;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QScrollBar;
-class QToolButton;
 class HelpSystem;
 class LineDiagramView;
-class PaintBox;
+class MainCommands;
+class MeasureReadouts;
 class SettingsStore;
 class SignalEditor;
+class SignalListView;
 class SpectrumViews;
 class TInfoDlg;
 class TNewSignalDlg;
@@ -31,20 +23,27 @@ class TSavewavDlg;
 class TonePlayer;
 class TSignalFormulaDlg;
 class Toptionsdlg;
+enum class Command;
 struct FormulaError;
 
-// The main window: signal list, spectrum views, line diagram and their commands. It
-// assembles the subsystems: each handler is a short call into the object that does the
-// work. The project (signals, copy buffer, file name, modified flag) is a core object whose
-// change notifications the window answers with one refresh.
+// The main window: signal list, spectrum views, line diagram and their commands. It only
+// assembles: each view creates, places and wires its own controls; the project and the
+// settings are core objects whose change notifications the window answers with one
+// refresh; each handler is a short call into the object that does the work. Dialogs are
+// made when first used and live until the end.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Installs the editor for signals of a kind (the window does not own it). Kinds
-    // without an editor behave as if the user cancelled it.
+    // The open project and the settings: every change through their operations shows at once.
+    Project& project() { return project_; }
+    Settings& settings() { return settings_; }
+
+    // Installs the editor for signals of a kind in place of the program's own (the window
+    // does not own it); nullptr leaves the kind without an editor, which behaves as if the
+    // user cancelled it.
     void SetEditor(int kind, SignalEditor* editor);
 
     // Replaces the project by the one in a file, as "Laden" does once a file is chosen (also
@@ -58,11 +57,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class MainFormAccess; // tests and tools reach the inside through it
+    friend class MainFormAccess; // tests reach the inside through it
 
     // --- life cycle (MainForm.cpp) ---------------------------------------------------------
     void FormCreate();
-    void CreateDialogs();
+    void ConnectCommands();
     void ApplyPlacement();
     // Centres the window's frame on the desktop (the first start, without a placement).
     void CentreOnDesktop();
@@ -75,21 +74,24 @@ private:
     // The close prompt for unsaved changes; false when the window must stay open.
     bool QueryProjectSaved();
 
-    // --- layout (MainFormLayout.cpp) -----------------------------------------------------
-    void CreateControls();
-    void CreateMenu();
-    void ConnectCommands();
+    // --- dialogs, each made when first used (MainForm.cpp) -------------------------------
+    TSavewavDlg& SavewavDialog();
+    TInfoDlg& InfoDialog();
+    TNewSignalDlg& NewSignalDialog();
+    TNewSignalNameDlg& NewSignalNameDialog();
+    TSignalFormulaDlg& FormulaDialog();
+    Toptionsdlg& OptionsDialog();
+    // The editor of a kind: the one installed, else the program's own; nullptr for none.
+    SignalEditor* EditorFor(int kind);
+    HelpSystem& Help();
+    TonePlayer& Tone();
 
     // --- refreshing (MainFormRefresh.cpp) ------------------------------------------------
     void FormPaint(); // titles and spectra, commands, line diagram
     void ProjectChanged(ProjectChange change, int index);
+    void SettingsChanged(SettingsChange change);
     void UpdateCommands();
     void DrawLineDiagram();
-    void UpdateMeasures();
-    // Sets the list items again from the project and selects `index` (none when out of
-    // range).
-    void SetListItems(int index);
-    // Index of the list's current entry when it is a valid entry, else -1.
     int SelectedIndex() const;
     const tSignal* SelectedSignal() const;
 
@@ -130,95 +132,60 @@ private:
     // Shows why a loaded formula signal failed and opens the formula editor on it.
     bool EditFailedFormula(tSignal& signal, std::string& name, const FormulaError& error);
 
-    // --- views, zoom, settings and help (MainFormCommands.cpp) --------------------------
+    // --- views, zoom, settings, help, exports and sound (MainFormCommands.cpp) -----------
     void OptionsItemClick();
     void SpecModeBtnClick();
     void PlusBtnClick();
     void MinusBtnClick();
     void RangeUpBtnClick();
     void RangeDownBtnClick();
-    void Zoomed(bool changed);
-    // Plus3Btn .. Minus3Btn, from top to bottom.
-    std::array<QToolButton*, 7> StepButtons() const;
     void InfoItemClick();
     void Inhalt1Click();
-    // --- clipboard exports (MainFormCommands.cpp) ----------------------------------------
+    void TheoryItemClick();
+    void ContentsItemClick();
     void ExportDiagItemClick();
     void N32Harmonische1Click();
     void N64Harmonische1Click();
     void N128Harmonische1Click();
     void ExportSpectra(int harmonicCount);
     void ExportTabItemClick();
-    void TheoryItemClick();
-    void ContentsItemClick();
-
-    // --- sound (MainFormCommands.cpp) ----------------------------------------------------
     void SoundBtnMouseDown();
     void SoundBtnMouseUp();
     void SaveSoundClick();
 
     // --- program-wide state ----------------------------------------------------------------
     QString ProgramDir; // with a trailing separator
-    AppSettings Settings;
-    Project project_;
     bool FirstActivation = true;
     int ExportHarmonicCount = 32; // harmonics of the last spectra picture
-    QString lastProjectFolder_;   // of the last file chosen in a project dialog this run
-
-    // --- controls ------------------------------------------------------------------------
-    QGroupBox* GroupBox2;
-    QListWidget* SignalListBox;
-    QToolButton *NewProjectBtn, *OpenProjectBtn, *SaveProjectBtn;
-    QToolButton *NewSignalBtn, *DeleteSignalBtn, *SignalOptionsBtn, *CopySignalBtn, *PasteSignalBtn;
-    QGroupBox *specgroup0, *specgroup1;
-    PaintBox *specbox0, *specbox1;
-    QFrame* Panel1;
-    QLineEdit* SpecEdit;
-    QFrame *Effektivwertpanel, *Klirrfaktorpanel;
-    QLabel *Effektivwertlabel, *KlirrLabel;
-    QScrollBar* hBar;
-    QGroupBox* GroupBox1;
-    PaintBox* diagbox;
-    QToolButton* SpecModeBtn;
-    QToolButton *Plus3Btn, *Plus2Btn, *Plus1Btn, *ZeroBtn, *Minus1Btn, *Minus2Btn, *Minus3Btn;
-    QToolButton *SoundBtn, *OptionsBtn;
-    QToolButton *PlusBtn, *MinusBtn, *RangeUpBtn, *RangeDownBtn;
-
-    QAction *NewProjectItem, *OpenProjectItem, *SaveProjectItem, *SaveProjectAsItem, *ExitItem;
-    QAction *NewSignalItem, *DeleteSignalItem, *CopySignalItem, *PasteSignalItem, *EditSignalItem;
-    QAction *ConvertItem, *ExportItem, *ExportSpecItem, *N32Harmonische1, *N64Harmonische1,
-        *N128Harmonische1, *ExportDiagItem, *ExportTabItem, *SaveSoundItem;
-    QAction* OptionsItem;
-    QAction *Inhalt1, *TheoryItem, *ContentsItem, *InfoItem;
-    QMenu* ExportMenu;
-
-    // The small images painted at start: list icons and step-button glyphs, the latter cut
-    // into their fourteen glyphs once.
-    QPixmap ListIcons;
-    QPixmap StepGlyphs;
-    std::array<QIcon, 14> StepGlyphIcons;
-
-    // --- dialogs, created once -------------------------------------------------------------
-    TSavewavDlg* SavewavDlg = nullptr;
-    TInfoDlg* InfoDlg = nullptr;
-    TNewSignalDlg* NewSignalDlg = nullptr;
-    TNewSignalNameDlg* NewSignalNameDlg = nullptr;
-    TSignalFormulaDlg* SignalFormulaDlg = nullptr;
-    Toptionsdlg* OptionsDlg = nullptr;
-    std::array<SignalEditor*, SignalKindCount> Editors{};
+    Project project_;
+    Settings settings_;
+    QString lastProjectFolder_; // of the last file chosen in a project dialog this run
     // The entry open in an editor (-1 for none), or NameNotChecked for a signal that is not
     // in the project yet.
     int editingIndex_ = -1;
     static constexpr int NameNotChecked = -2;
-
-    // --- the subsystems the window assembles --------------------------------------------
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<HelpSystem> help_;
-    std::unique_ptr<SpectrumViews> spectra_;
-    std::unique_ptr<LineDiagramView> diagram_;
-    std::unique_ptr<TonePlayer> tone_;
     bool closing_ = false;
     // The frame's size is known only once the window system has framed the window; the
     // first centring is repeated then.
     bool centreWhenFramed_ = false;
+
+    // --- what the window assembles -------------------------------------------------------
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<HelpSystem> help_;
+    std::unique_ptr<TonePlayer> tone_;
+    std::unique_ptr<MainCommands> commands_;
+    SignalListView* list_;
+    LineDiagramView* diagram_;
+    SpectrumViews* spectra_;
+    std::unique_ptr<MeasureReadouts> readouts_;
+
+    TSavewavDlg* savewavDlg_ = nullptr;
+    TInfoDlg* infoDlg_ = nullptr;
+    TNewSignalDlg* newSignalDlg_ = nullptr;
+    TNewSignalNameDlg* newSignalNameDlg_ = nullptr;
+    TSignalFormulaDlg* formulaDlg_ = nullptr;
+    Toptionsdlg* optionsDlg_ = nullptr;
+    // The program's own editors once made, and those installed in their place.
+    std::array<SignalEditor*, SignalKindCount> ownEditors_{};
+    std::array<std::optional<SignalEditor*>, SignalKindCount> installedEditors_{};
 };

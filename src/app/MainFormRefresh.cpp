@@ -1,36 +1,14 @@
-// Refreshing the main window after changes: list items, command states, views and readouts.
+// Refreshing the main window after changes of the project or the settings: list items,
+// command states, views and readouts.
+#include "app/MainCommands.h"
 #include "app/MainForm.h"
-
+#include "app/SignalListView.h"
 #include "display/LineDiagramView.h"
+#include "display/MeasureReadouts.h"
 #include "display/SpectrumViews.h"
-#include "signal/NumberFormat.h"
-#include "signal/Synthesis.h"
-
-#include <QAction>
-#include <QFontMetrics>
-#include <QFrame>
-#include <QLabel>
-#include <QListWidget>
-#include <QToolButton>
-
-namespace {
-
-// Shows a measure in its readout. A value too wide for the label in the window's font is
-// shown in a smaller one rather than cut.
-void ShowReadout(QLabel* label, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    QFont font = label->parentWidget()->font();
-    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(value) > label->width())
-        font.setPixelSize(font.pixelSize() - 1);
-    label->setFont(font);
-    label->setText(value);
-}
-
-} // namespace
 
 int TMainForm::SelectedIndex() const {
-    const int row = SignalListBox->currentRow();
-    return project_.IsValidIndex(row) ? row : -1;
+    return list_->SelectedIndex();
 }
 
 const tSignal* TMainForm::SelectedSignal() const {
@@ -39,8 +17,11 @@ const tSignal* TMainForm::SelectedSignal() const {
 
 void TMainForm::ProjectChanged(ProjectChange change, int index) {
     switch (change) {
+    case ProjectChange::Replaced:
+        ShowCaption();
+        [[fallthrough]];
     case ProjectChange::Signals:
-        SetListItems(index);
+        list_->SetItems(index);
         FormPaint();
         break;
     case ProjectChange::Series:
@@ -49,22 +30,35 @@ void TMainForm::ProjectChanged(ProjectChange change, int index) {
         DrawLineDiagram();
         break;
     case ProjectChange::Visibility:
-        SetListItems(SelectedIndex());
+        list_->SetItems(SelectedIndex());
         DrawLineDiagram();
         break;
     case ProjectChange::CopyBuffer:
         UpdateCommands();
         break;
+    case ProjectChange::FileName:
+        ShowCaption();
+        break;
     }
 }
 
-void TMainForm::SetListItems(int index) {
-    const QSignalBlocker block(SignalListBox);
-    SignalListBox->clear();
-    for (int i = 0; i < project_.Count(); ++i)
-        SignalListBox->addItem(QString::fromStdString(project_.Name(i)));
-    SignalListBox->setCurrentRow(project_.IsValidIndex(index) ? index : -1);
-    SignalListBox->viewport()->update();
+void TMainForm::SettingsChanged(SettingsChange change) {
+    switch (change) {
+    case SettingsChange::Zoom:
+        DrawLineDiagram();
+        diagram_->UpdateZoomButtons();
+        break;
+    case SettingsChange::Mode:
+        spectra_->ShowSpectrumTitles();
+        spectra_->UpdateEditControls();
+        break;
+    case SettingsChange::Options:
+        diagram_->UpdateZoomButtons();
+        FormPaint();
+        break;
+    case SettingsChange::SoundPath:
+        break;
+    }
 }
 
 void TMainForm::FormPaint() {
@@ -79,28 +73,16 @@ void TMainForm::FormPaint() {
 void TMainForm::UpdateCommands() {
     const bool hasSignals = project_.Count() > 0;
     const tSignal* selected = SelectedSignal();
-    SaveProjectBtn->setEnabled(hasSignals);
-    SaveProjectItem->setEnabled(hasSignals);
-    SaveProjectAsItem->setEnabled(hasSignals);
-    for (QToolButton* b : {CopySignalBtn, SignalOptionsBtn, DeleteSignalBtn, SoundBtn})
-        b->setEnabled(selected != nullptr);
-    for (QAction* a : {CopySignalItem, EditSignalItem, DeleteSignalItem, ExportItem})
-        a->setEnabled(selected != nullptr);
-    ConvertItem->setEnabled(selected && selected->Kind > SpectralLines);
-    const bool copied = project_.CopyBuffer() != nullptr;
-    PasteSignalBtn->setEnabled(copied);
-    PasteSignalItem->setEnabled(copied);
+    for (Command c : {Command::SaveProject, Command::SaveProjectAs})
+        commands_->SetEnabled(c, hasSignals);
+    for (Command c : {Command::CopySignal, Command::EditSignal, Command::DeleteSignal,
+                      Command::Sound, Command::Export})
+        commands_->SetEnabled(c, selected != nullptr);
+    commands_->SetEnabled(Command::Convert, selected && selected->Kind > SpectralLines);
+    commands_->SetEnabled(Command::PasteSignal, project_.CopyBuffer() != nullptr);
 }
 
 void TMainForm::DrawLineDiagram() {
     diagram_->Redraw();
-    UpdateMeasures();
-}
-
-void TMainForm::UpdateMeasures() {
-    const tSignal* s = SelectedSignal();
-    // Without a selected signal the readouts are empty: they never describe a signal that
-    // is gone.
-    ShowReadout(KlirrLabel, s ? FormatDecimal(DistortionFactor(*s), 4) : std::string());
-    ShowReadout(Effektivwertlabel, s ? FormatDecimal(RmsValue(*s), 4) : std::string());
+    readouts_->Show(SelectedSignal());
 }

@@ -1,7 +1,7 @@
 #include "app/OptionsDlg.h"
 
-#include "settings/AppSettings.h"
 #include "settings/FrequencyText.h"
+#include "settings/Settings.h"
 #include "ui/HelpSystem.h"
 
 #include <QButtonGroup>
@@ -63,7 +63,7 @@ void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
 
 // --- the dialog ------------------------------------------------------------------------
 
-Toptionsdlg::Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help)
+Toptionsdlg::Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help)
     : TFixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
                    {ClientWidth, ClientHeight}),
       settings_(settings), help_(help) {
@@ -161,14 +161,15 @@ void Toptionsdlg::CreateTabs() {
 }
 
 void Toptionsdlg::FormActivate() {
-    Lgrp->SetItemIndex(settings_.lanz);
-    Sgrp->SetItemIndex(settings_.sanz);
-    bgrp->SetItemIndex(settings_.banz);
-    sfreqgrp->SetItemIndex(settings_.sfreq);
-    fedit->setText(QString::fromStdString(FormatFrequencyField(settings_.freq)));
+    const AppSettings& s = settings_.Values();
+    Lgrp->SetItemIndex(s.lanz);
+    Sgrp->SetItemIndex(s.sanz);
+    bgrp->SetItemIndex(s.banz);
+    sfreqgrp->SetItemIndex(s.sfreq);
+    fedit->setText(QString::fromStdString(FormatFrequencyField(s.freq)));
     // Harmonics without a check box (33..128) keep their flags untouched.
     for (int n = 0; n < HarmonicCount; ++n)
-        if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(settings_.sh[n]);
+        if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(s.sh[n]);
 }
 
 void Toptionsdlg::TabSetClick(int index) {
@@ -176,21 +177,18 @@ void Toptionsdlg::TabSetClick(int index) {
 }
 
 bool Toptionsdlg::OKBtnClick() {
+    DisplayOptions options = settings_.Options();
     // The field shows fo with three decimals; an untouched field must not round fo to them.
-    if (fedit->text().toStdString() != FormatFrequencyField(settings_.freq))
-        settings_.freq = ReadFrequencyField(fedit->text().toStdString(), settings_.freq);
-    // A group with nothing checked (only possible after a stored value outside its items)
-    // leaves its setting as it was rather than storing -1.
-    auto take = [](const RadioGroup* group, int& setting) {
-        if (const int index = group->ItemIndex(); index >= 0) setting = index;
-    };
-    take(Lgrp, settings_.lanz);
-    take(Sgrp, settings_.sanz);
-    take(bgrp, settings_.banz);
-    take(sfreqgrp, settings_.sfreq);
+    if (fedit->text().toStdString() != FormatFrequencyField(options.freq))
+        options.freq = ReadFrequencyField(fedit->text().toStdString(), options.freq);
+    options.lanz = Lgrp->ItemIndex();
+    options.sanz = Sgrp->ItemIndex();
+    options.banz = bgrp->ItemIndex();
+    options.sfreq = sfreqgrp->ItemIndex();
     for (int n = 0; n < HarmonicCount; ++n)
         if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))
-            settings_.sh[n] = box->isChecked();
+            options.sh[n] = box->isChecked();
+    settings_.ApplyOptions(options);
     return true;
 }
 

@@ -11,11 +11,11 @@ class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 class HelpSystem;
-struct AppSettings;
+class Settings;
 
 // The settings dialog: partial waves drawn in the line diagram, axis kinds, background
 // colour, fo and the sample rate of the sound. It keeps no copy of the settings: every
-// showing loads the controls from them, and OK writes the controls back.
+// showing loads the controls from them, and OK hands the controls' values back.
 class Toptionsdlg : public TFixedDialog {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
         QButtonGroup* buttons_;
     };
 
-    Toptionsdlg(QWidget* mainWindow, AppSettings& settings, HelpSystem& help);
+    Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help);
 
     // --- controls (public so that tests reach them) -------------------------------------
     QFrame* ButtonPanel;
@@ -57,6 +57,6 @@ private:
     void CreateButtons();
     void CreateTabs();
 
-    AppSettings& settings_;
+    Settings& settings_;
     HelpSystem& help_;
 };

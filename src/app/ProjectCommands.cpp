@@ -39,7 +39,6 @@ void TMainForm::ShowCaption() {
 void TMainForm::NewProjectBtnClick() {
     if (!QuerySaveBeforeReplacing()) return;
     project_.Clear();
-    ShowCaption();
 }
 
 void TMainForm::LoadProjectItemClick() {
@@ -59,16 +58,12 @@ void TMainForm::LoadProjectFile(const QString& path) {
                                 return EditFailedFormula(signal, name, error);
                             });
     project_.ReplaceAll(std::move(loaded.list), fullPath.toStdString(), loaded.changedWhileLoading);
-    ShowCaption();
 }
 
 bool TMainForm::EditFailedFormula(tSignal& signal, std::string& name, const FormulaError& error) {
     // The formula editor shows the message and opens with the failing field active.
-    if (SignalFormulaDlg)
-        SignalFormulaDlg->ReportFailure(error);
-    else
-        prompts().Error(this, QString::fromStdString(error.text));
-    SignalEditor* editor = Editors[Formulas];
+    FormulaDialog().ReportFailure(error);
+    SignalEditor* editor = EditorFor(Formulas);
     // The signals being loaded are not in the project yet, so a new name is compared with
     // nothing here; loading makes the names unique afterwards.
     return editor && RunEditor(*editor, signal, name, NameNotChecked);
@@ -108,7 +103,6 @@ bool TMainForm::SaveProjectAs() {
     // The project takes the new name only once it has been written there.
     WriteProjectFile(path);
     project_.SetFileName(path.toStdString());
-    ShowCaption();
     return true;
 }
 

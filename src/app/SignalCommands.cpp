@@ -2,8 +2,6 @@
 // The rules live in the project; the handlers ask the user and hand over.
 #include "app/MainForm.h"
 #include "app/NewSignalDlg.h"
-#include "display/LineDiagramView.h"
-#include "display/SpectrumViews.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
 
@@ -28,12 +26,13 @@ void TMainForm::SignalListBoxMouseDown() {
 }
 
 void TMainForm::NewSignalBtnClick() {
-    if (prompts().Exec(*NewSignalDlg) != QDialog::Accepted) return;
+    TNewSignalDlg& dialog = NewSignalDialog();
+    if (prompts().Exec(dialog) != QDialog::Accepted) return;
     tSignal signal;
-    signal.Kind = NewSignalDlg->Kind();
+    signal.Kind = dialog.Kind();
     // The editor of the new signal's kind opens at once; cancelling it keeps the signal
     // with its defaults.
-    EditSignal(project_.Append(NewSignalDlg->nameedit->text().toStdString(), signal));
+    EditSignal(project_.Append(dialog.nameedit->text().toStdString(), signal));
 }
 
 void TMainForm::DeleteSignalBtnClick() {
@@ -51,8 +50,9 @@ void TMainForm::CopySignalBtnClick() {
 
 void TMainForm::PasteSignalBtnClick() {
     if (!project_.CopyBuffer()) return;
-    if (prompts().Exec(*NewSignalNameDlg) != QDialog::Accepted) return;
-    project_.Paste(NewSignalNameDlg->nameedit->text().toStdString());
+    TNewSignalNameDlg& dialog = NewSignalNameDialog();
+    if (prompts().Exec(dialog) != QDialog::Accepted) return;
+    project_.Paste(dialog.nameedit->text().toStdString());
 }
 
 int TMainForm::EditSignal(int index) {
@@ -63,16 +63,16 @@ int TMainForm::EditSignal(int index) {
         project_.Touch(index);
         return QDialog::Accepted;
     }
-    SignalEditor* editor = Editors[signal.Kind];
+    SignalEditor* editor = EditorFor(signal.Kind);
     // A kind whose editor is not available behaves as if the user cancelled it.
     if (!editor) return QDialog::Rejected;
     const bool spectral = signal.Kind == SpectralLines;
-    if (spectral) editor->SetDisplayMode(Settings.mode);
+    if (spectral) editor->SetDisplayMode(settings_.Values().mode);
     tSignal edited;
     edited.Assign(signal);
     std::string name = project_.Name(index);
     if (!RunEditor(*editor, edited, name, index)) return QDialog::Rejected;
-    if (spectral && editor->DisplayMode() >= 0) Settings.mode = editor->DisplayMode();
+    if (spectral && editor->DisplayMode() >= 0) settings_.SetMode(editor->DisplayMode());
     project_.CommitEdit(index, edited, std::move(name));
     return QDialog::Accepted;
 }

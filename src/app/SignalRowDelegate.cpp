@@ -1,7 +1,7 @@
 #include "app/SignalRowDelegate.h"
 
-#include "app/Glyphs.h"
 #include "project/Project.h"
+#include "ui/Glyphs.h"
 
 #include <QPainter>
 

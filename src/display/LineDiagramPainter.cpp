@@ -4,11 +4,11 @@
 #include "display/CurveCache.h"
 #include "display/CurveRaster.h"
 #include "display/LineDiagramGeometry.h"
-#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
+#include "ui/PaintSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -97,10 +97,8 @@ QString LineDiagramLabel(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void PaintLineDiagram(QPainter& p, const AppSettings& settings, const SignalList& signalList,
-                      int selectedIndex, CurveCache& cache) {
-    // The diagram is composed in an image of its own and then copied in one piece.
-    static QImage canvas;
+void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,
+                      const SignalList& signalList, int selectedIndex, CurveCache& cache) {
     if (canvas.size() != QSize(DiagramWidth, DiagramHeight))
         canvas = QImage(DiagramWidth, DiagramHeight, QImage::Format_RGB32);
     {

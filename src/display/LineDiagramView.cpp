@@ -2,50 +2,50 @@
 
 #include "display/LineDiagramPainter.h"
 #include "project/Project.h"
-#include "settings/AppSettings.h"
+#include "settings/Settings.h"
 #include "ui/PaintBox.h"
+#include "ui/ToolIcons.h"
+#include "ui/WindowControls.h"
 
+#include <QGroupBox>
 #include <QToolButton>
 
-LineDiagramView::LineDiagramView(const LineDiagramControls& controls, const Project& project,
-                                 AppSettings& settings, std::function<int()> selectedIndex)
-    : c_(controls), project_(project), settings_(settings),
+LineDiagramView::LineDiagramView(QWidget* client, const Project& project, const Settings& settings,
+                                 std::function<int()> selectedIndex)
+    : QObject(client), project_(project), settings_(settings),
       selectedIndex_(std::move(selectedIndex)) {
-    c_.diagbox->OnPaint = [this](QPainter& p) {
-        PaintLineDiagram(p, settings_, project_.Signals(), selectedIndex_(), curves_);
+    QGroupBox* group =
+        MakeGroup(client, "GroupBox1", {4, 224, 597, 205}, QStringLiteral("Liniendiagramm"));
+    diagbox_ = new PaintBox(group, QStringLiteral("diagbox"), {4, 14, 589, 187});
+    diagbox_->OnPaint = [this](QPainter& p) {
+        PaintLineDiagram(p, canvas_, settings_.Values(), project_.Signals(), selectedIndex_(),
+                         curves_);
     };
+    auto button = [&](const char* name, int top, const char* hint, ToolIcon icon,
+                      void (LineDiagramView::*clicked)()) {
+        QToolButton* b = MakeToolButton(client, name, {604, top, 25, 25}, QString::fromUtf8(hint),
+                                        MakeToolIcon(icon));
+        connect(b, &QToolButton::clicked, this, clicked);
+        return b;
+    };
+    plusBtn_ = button("PlusBtn", 328, "Winkel/Zeitachse dehnen", ToolIcon::StretchTime,
+                      &LineDiagramView::PlusBtnClicked);
+    minusBtn_ = button("MinusBtn", 352, "Winkel/Zeitachse stauchen", ToolIcon::SqueezeTime,
+                       &LineDiagramView::MinusBtnClicked);
+    rangeUpBtn_ = button("RangeUpBtn", 380, "Amplitudenachse dehnen", ToolIcon::StretchAmplitude,
+                         &LineDiagramView::RangeUpBtnClicked);
+    rangeDownBtn_ = button("RangeDownBtn", 404, "Amplitudenachse stauchen",
+                           ToolIcon::SqueezeAmplitude, &LineDiagramView::RangeDownBtnClicked);
+    UpdateZoomButtons();
 }
 
 void LineDiagramView::Redraw() {
-    c_.diagbox->update();
+    diagbox_->update();
 }
 
 void LineDiagramView::UpdateZoomButtons() {
-    c_.PlusBtn->setEnabled(settings_.dxr > 0);
-    c_.MinusBtn->setEnabled(settings_.dxr < TimeZoomLevels - 1);
-    c_.RangeUpBtn->setEnabled(settings_.dyr > 0);
-    c_.RangeDownBtn->setEnabled(settings_.dyr < AmplitudeZoomLevels - 1);
-}
-
-bool LineDiagramView::StepZoom(int& level, int delta, int levels) {
-    const int next = level + delta;
-    if (next < 0 || next >= levels) return false;
-    level = next;
-    return true;
-}
-
-bool LineDiagramView::PlusBtnClick() {
-    return StepZoom(settings_.dxr, -1, TimeZoomLevels);
-}
-
-bool LineDiagramView::MinusBtnClick() {
-    return StepZoom(settings_.dxr, +1, TimeZoomLevels);
-}
-
-bool LineDiagramView::RangeUpBtnClick() {
-    return StepZoom(settings_.dyr, -1, AmplitudeZoomLevels);
-}
-
-bool LineDiagramView::RangeDownBtnClick() {
-    return StepZoom(settings_.dyr, +1, AmplitudeZoomLevels);
+    plusBtn_->setEnabled(settings_.CanStretchTime());
+    minusBtn_->setEnabled(settings_.CanSqueezeTime());
+    rangeUpBtn_->setEnabled(settings_.CanStretchAmplitude());
+    rangeDownBtn_->setEnabled(settings_.CanSqueezeAmplitude());
 }

@@ -2,47 +2,43 @@
 
 #include "display/CurveCache.h"
 
+#include <QImage>
+#include <QObject>
 #include <functional>
 
 class PaintBox;
 class Project;
 class QToolButton;
-struct AppSettings;
+class QWidget;
+class Settings;
 
-// The main window's controls that belong to the line diagram.
-struct LineDiagramControls {
-    PaintBox* diagbox;
-    QToolButton* PlusBtn;      // fewer periods
-    QToolButton* MinusBtn;     // more periods
-    QToolButton* RangeUpBtn;   // smaller amplitude range
-    QToolButton* RangeDownBtn; // larger amplitude range
-};
-
-// The line diagram: every visible signal over the zoomed window, the selected one on top,
-// and the four zoom buttons. Curve samples are cached until a signal's series or the zoom
-// changes.
-class LineDiagramView {
+// The line diagram in its group box and its four zoom buttons, placed in the main window's
+// client area: every visible signal over the zoomed window, the selected one on top. Curve
+// samples are cached until a signal's series or the zoom changes. The zoom levels are the
+// window's to change: the buttons only say they were pressed.
+class LineDiagramView : public QObject {
+    Q_OBJECT
 public:
-    LineDiagramView(const LineDiagramControls& controls, const Project& project,
-                    AppSettings& settings, std::function<int()> selectedIndex);
+    LineDiagramView(QWidget* client, const Project& project, const Settings& settings,
+                    std::function<int()> selectedIndex);
 
     // Requests a repaint of the whole diagram.
     void Redraw();
     // Zoom buttons enabled while their level can still move.
     void UpdateZoomButtons();
 
-    // Zoom steps; each returns whether the level changed (a click at the limit does not).
-    bool PlusBtnClick();
-    bool MinusBtnClick();
-    bool RangeUpBtnClick();
-    bool RangeDownBtnClick();
+signals:
+    void PlusBtnClicked();      // fewer periods
+    void MinusBtnClicked();     // more periods
+    void RangeUpBtnClicked();   // a smaller amplitude range
+    void RangeDownBtnClicked(); // a larger amplitude range
 
 private:
-    bool StepZoom(int& level, int delta, int levels);
-
-    LineDiagramControls c_;
     const Project& project_;
-    AppSettings& settings_;
+    const Settings& settings_;
     std::function<int()> selectedIndex_;
+    PaintBox* diagbox_;
+    QToolButton *plusBtn_, *minusBtn_, *rangeUpBtn_, *rangeDownBtn_;
     CurveCache curves_;
+    QImage canvas_; // the diagram is composed here and copied in one piece
 };

@@ -5,21 +5,91 @@
 #include "settings/AppSettings.h"
 #include "signal/NumberFormat.h"
 #include "text/NumberText.h"
+#include "ui/CommandGuard.h"
+#include "ui/Glyphs.h"
 #include "ui/PaintBox.h"
+#include "ui/ToolIcons.h"
+#include "ui/WindowControls.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
 #include <stdexcept>
 
-SpectrumViews::SpectrumViews(const SpectrumControls& controls, Project& project,
-                             AppSettings& settings, std::function<int()> selectedIndex,
-                             const std::array<QIcon, 14>& glyphs)
-    : c_(controls), project_(project), settings_(settings),
-      selectedIndex_(std::move(selectedIndex)), glyphs_(glyphs) {
-    c_.specbox0->OnPaint = [this](QPainter& p) { Paint(p, 0); };
-    c_.specbox1->OnPaint = [this](QPainter& p) { Paint(p, 1); };
+SpectrumViews::SpectrumViews(QWidget* client, Project& project, const AppSettings& settings,
+                             std::function<int()> selectedIndex)
+    : QObject(client), project_(project), settings_(settings),
+      selectedIndex_(std::move(selectedIndex)) {
+    const QPixmap strip = PaintStepGlyphs();
+    for (int i = 0; i < static_cast<int>(glyphs_.size()); ++i) glyphs_[i] = StepGlyphIcon(strip, i);
+    CreateControls(client);
+}
+
+void SpectrumViews::CreateControls(QWidget* client) {
+    specgroup0_ = MakeGroup(client, "specgroup0", {272, 0, 329, 109}, {});
+    specbox0_ = new PaintBox(specgroup0_, QStringLiteral("specbox0"), {6, 14, 317, 91});
+    specgroup1_ = MakeGroup(client, "specgroup1", {272, 112, 329, 109}, {});
+    specbox1_ = new PaintBox(specgroup1_, QStringLiteral("specbox1"), {6, 14, 317, 91});
+    specbox0_->OnPaint = [this](QPainter& p) { Paint(p, 0); };
+    specbox1_->OnPaint = [this](QPainter& p) { Paint(p, 1); };
+    specbox0_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(0, e->position().toPoint().x()); };
+    specbox1_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(1, e->position().toPoint().x()); };
+
+    // The value field overlaps both groups' frames: made after them, it stays on top.
+    QFrame* panel = MakePanel(client, "Panel1", {448, 105, 153, 18}, QStringLiteral("Wert:"), 32);
+    specEdit_ = new QLineEdit(panel);
+    specEdit_->setObjectName(QStringLiteral("SpecEdit"));
+    specEdit_->setGeometry(36, 1, 116, 16);
+    specEdit_->setFrame(false);
+    specEdit_->installEventFilter(this);
+
+    hBar_ = new QScrollBar(Qt::Horizontal, client);
+    hBar_->setObjectName(QStringLiteral("hBar"));
+    hBar_->setGeometry(511, 222, 86, 16);
+    hBar_->setPageStep(1);
+    hBar_->setRange(0, MaxSpectrumScroll);
+    hBar_->setValue(0);
+    connect(hBar_, &QScrollBar::valueChanged, this,
+            Guarded([this](int position) { hBarChange(position); }));
+
+    specModeBtn_ = MakeToolButton(client, "SpecModeBtn", {604, 6, 25, 26},
+                                  QStringLiteral("Spektrenanzeige umschalten"),
+                                  MakeToolIcon(ToolIcon::SpectrumMode));
+    connect(specModeBtn_, &QToolButton::clicked, this, [this] { emit SpecModeBtnClicked(); });
+
+    const char* names[StepButtonCount] = {"Plus3Btn",  "Plus2Btn",  "Plus1Btn", "ZeroBtn",
+                                          "Minus1Btn", "Minus2Btn", "Minus3Btn"};
+    const int tops[StepButtonCount] = {36, 60, 84, 114, 144, 168, 192};
+    for (int row = 0; row < StepButtonCount; ++row) {
+        steps_[row] = MakeToolButton(client, names[row], {604, tops[row], 25, 25});
+        steps_[row]->setIconSize(QSize(17, 17));
+        connect(steps_[row], &QToolButton::clicked, this,
+                Guarded([this, row] { StepButtonClick(row); }));
+    }
+    // The middle three always show value steps; the outer four follow the selected view.
+    for (int row : {2, 3, 4}) steps_[row]->setIcon(glyphs_[row]);
+}
+
+bool SpectrumViews::eventFilter(QObject* watched, QEvent* event) {
+    // Only keys the user presses and lets go of count, not those of auto-repeat.
+    const QEvent::Type type = event->type();
+    if (watched == specEdit_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat())
+            RunCommand([&] {
+                if (type == QEvent::KeyPress)
+                    keysDown_.insert(key->key());
+                else if (keysDown_.erase(key->key()) > 0)
+                    // Only the release of a key whose press the field also received applies
+                    // the text: the release of the Enter or Escape that closed an error box
+                    // must not open the box again.
+                    SpecEditKeyUp();
+            });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 SpectrumSelection SpectrumViews::Selection() const {
@@ -36,22 +106,16 @@ void SpectrumViews::Paint(QPainter& p, int position) const {
 }
 
 void SpectrumViews::RepaintSpectra() {
-    c_.specbox0->update();
-    c_.specbox1->update();
+    specbox0_->update();
+    specbox1_->update();
 }
 
 void SpectrumViews::ShowSpectrumTitles() {
     const SpectrumTitles titles = SpectrumTitlesFor(settings_.mode);
-    c_.specgroup0->setTitle(QString::fromStdString(titles.upper));
-    c_.specgroup1->setTitle(QString::fromStdString(titles.lower));
+    specgroup0_->setTitle(QString::fromStdString(titles.upper));
+    specgroup1_->setTitle(QString::fromStdString(titles.lower));
     RepaintSpectra();
     ShowSelectedValue();
-}
-
-void SpectrumViews::SpecModeBtnClick() {
-    settings_.mode = (settings_.mode + 1) % DisplayModeCount;
-    ShowSpectrumTitles();
-    UpdateEditControls();
 }
 
 void SpectrumViews::hBarChange(int position) {
@@ -62,23 +126,23 @@ void SpectrumViews::hBarChange(int position) {
 void SpectrumViews::ShowSelectedValue() {
     const tSignal* s = SelectedSignal();
     if (!s) {
-        c_.SpecEdit->clear(); // no signal, no value: nothing of a deleted signal stays
+        specEdit_->clear(); // no signal, no value: nothing of a deleted signal stays
         return;
     }
     if (const auto v = SelectedLineValue(*s, Selection()))
-        c_.SpecEdit->setText(QString::fromStdString(FormatDecimal(*v, 10)));
+        specEdit_->setText(QString::fromStdString(FormatDecimal(*v, 10)));
 }
 
 void SpectrumViews::UpdateEditControls() {
     const tSignal* s = SelectedSignal();
     const bool editable = s && s->Kind == SpectralLines;
-    for (QToolButton* b : c_.steps) b->setEnabled(editable);
-    c_.SpecEdit->setEnabled(editable);
+    for (QToolButton* b : steps_) b->setEnabled(editable);
+    specEdit_->setEnabled(editable);
     const int column = SelectionView(Selection()) == SpectrumView::Angle ? 1 : 0;
     if (column == glyphColumn_) return;
     glyphColumn_ = column;
     // Only the outer four buttons switch between value and angle steps.
-    for (int row : {0, 1, 5, 6}) c_.steps[row]->setIcon(glyphs_[column * 7 + row]);
+    for (int row : {0, 1, 5, 6}) steps_[row]->setIcon(glyphs_[column * 7 + row]);
 }
 
 void SpectrumViews::SetSelection(int column, int view) {
@@ -108,18 +172,9 @@ void SpectrumViews::StepSelectedLine(float step) {
                         [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); });
 }
 
-void SpectrumViews::SpecEditKeyPress(int key) {
-    keysDown_.insert(key);
-}
-
-void SpectrumViews::SpecEditKeyRelease(int key) {
-    if (keysDown_.erase(key) == 0) return;
-    SpecEditKeyUp();
-}
-
 void SpectrumViews::SpecEditKeyUp() {
     if (column_ == 0 && view_ == 1) return;
-    const std::string text = c_.SpecEdit->text().toStdString();
+    const std::string text = specEdit_->text().toStdString();
     const std::optional<int> value = ParseIntegerText(text);
     if (!value) throw std::runtime_error(IntegerConversionMessage(text));
     const SpectrumSelection selection = Selection();

@@ -73,5 +73,10 @@ void Project::ReplaceAll(SignalList loaded, std::string fileName, bool differsFr
     signals_ = std::move(loaded);
     fileName_ = std::move(fileName);
     modified_ = differsFromFile;
-    Changed(ProjectChange::Signals, Count() > 0 ? 0 : -1, false);
+    Changed(ProjectChange::Replaced, Count() > 0 ? 0 : -1, false);
+}
+
+void Project::SetFileName(std::string fileName) {
+    fileName_ = std::move(fileName);
+    Changed(ProjectChange::FileName, -1, false);
 }

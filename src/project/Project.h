@@ -13,6 +13,8 @@ enum class ProjectChange {
     Series,     // one signal's spectral lines changed in place
     Visibility, // one signal shown or hidden in the line diagram
     CopyBuffer, // the copy buffer was filled
+    Replaced,   // every signal and the file name replaced (new or loaded project)
+    FileName,   // the project's file name changed
 };
 
 // The open project: the ordered list of named signals, the copy buffer, the file it was
@@ -21,8 +23,8 @@ enum class ProjectChange {
 // operations take list indexes and return the entry that should be selected afterwards.
 class Project {
 public:
-    // Called after every change with what changed and the entry to select (for Signals)
-    // or the entry that changed (for Series and Visibility); -1 when none.
+    // Called after every change with what changed and the entry to select (for Signals and
+    // Replaced) or the entry that changed (for Series and Visibility); -1 when none.
     using Listener = std::function<void(ProjectChange change, int index)>;
     void SetListener(Listener listener) { listener_ = std::move(listener); }
 
@@ -76,7 +78,7 @@ public:
     // Replaces every signal by those loaded from `fileName`; the project is then unchanged,
     // unless loading had to change what the file holds (`differsFromFile`).
     void ReplaceAll(SignalList loaded, std::string fileName, bool differsFromFile = false);
-    void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
+    void SetFileName(std::string fileName);
     void MarkSaved() { modified_ = false; }
 
 private:

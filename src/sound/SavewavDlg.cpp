@@ -1,6 +1,6 @@
 #include "sound/SavewavDlg.h"
 
-#include "settings/AppSettings.h"
+#include "settings/Settings.h"
 #include "sound/ToneFile.h"
 #include "ui/CommandGuard.h"
 
@@ -58,7 +58,7 @@ int VolumeItem(const QComboBox& volumes, const QString& folder) {
 
 } // namespace
 
-TSavewavDlg::TSavewavDlg(QWidget* mainWindow, AppSettings& settings)
+TSavewavDlg::TSavewavDlg(QWidget* mainWindow, Settings& settings)
     : TFixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
                    QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
       settings_(settings) {
@@ -171,7 +171,7 @@ void TSavewavDlg::FillDriveComboBox() {
 void TSavewavDlg::FormActivate() {
     FileEdit->setFocus();
     FillDriveComboBox();
-    MoveTo(StartFolder(settings_.path));
+    MoveTo(StartFolder(settings_.Values().path));
     pathedit->clear();
 }
 
@@ -222,7 +222,7 @@ void TSavewavDlg::newpathbtnClick() {
 }
 
 bool TSavewavDlg::OKBtnClick() {
-    settings_.path = QDir::toNativeSeparators(folder_).toStdString();
+    settings_.SetSoundPath(QDir::toNativeSeparators(folder_).toStdString());
     return true;
 }
 

@@ -12,7 +12,7 @@ class QListView;
 class QModelIndex;
 class QToolButton;
 class QTreeView;
-struct AppSettings;
+class Settings;
 
 // Chooses the folder and the name of a sound file: volumes, a directory tree, the folder's
 // WAV files and a field for the name; it can also create a subfolder. The folder confirmed
@@ -20,7 +20,7 @@ struct AppSettings;
 class TSavewavDlg : public TFixedDialog {
     Q_OBJECT
 public:
-    TSavewavDlg(QWidget* mainWindow, AppSettings& settings);
+    TSavewavDlg(QWidget* mainWindow, Settings& settings);
 
     // --- controls (public so that tests reach them) -------------------------------------
     QGroupBox* GroupBox1;
@@ -53,7 +53,7 @@ private:
     void FileListBoxDblClick(const QModelIndex& index);
     void newpathbtnClick();
 
-    AppSettings& settings_;
+    Settings& settings_;
     QFileSystemModel* folders_;
     QFileSystemModel* files_;
     QString folder_;

@@ -34,6 +34,25 @@ public:
     virtual int Exec(QDialog& dialog) = 0;
 };
 
+// Prompts nobody answers, for runs without a user (pictures, measurements): messages go
+// unseen, every question gets its cautious answer, every dialog is cancelled.
+class DeclineAllPrompts : public Prompts {
+public:
+    void Error(QWidget*, const QString&) override {}
+    void Inform(QWidget*, const QString&) override {}
+    bool Confirm(QWidget*, const QString&) override { return false; }
+    SaveAnswer AskSave(QWidget*, const QString&) override { return SaveAnswer::Cancel; }
+    SaveAnswer AskYesNo(QWidget*, const QString&) override { return SaveAnswer::Cancel; }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override {
+        return {};
+    }
+    int Exec(QDialog&) override { return 0; }
+};
+
 // The message box the real prompts show: names and values in `text` appear as plain text,
 // never as markup.
 QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,

@@ -3,6 +3,7 @@
 #include "app/InfoDlg.h"
 #include "app/SettingsStore.h"
 #include "support/MainFormFixture.h"
+#include "ui/Glyphs.h"
 #include "ui/HelpSystem.h"
 
 #include "ui/PaintBox.h"
@@ -93,7 +94,7 @@ TEST_F(FrameTest, TheFrequencyIsStoredWithTheUsersDecimalSeparator) {
     PutSetting(QStringLiteral("freq"), QStringLiteral("440.5"));
     Create();
     EXPECT_EQ(settings().freq, 440.5f) << "a point written elsewhere still reads";
-    settings().freq = 0.1f;
+    ChangeSettings([](AppSettings& s) { s.freq = 0.1f; });
     Destroy();
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(GetSetting(QStringLiteral("freq")), "0,100000001490116");
@@ -101,18 +102,18 @@ TEST_F(FrameTest, TheFrequencyIsStoredWithTheUsersDecimalSeparator) {
 
 TEST_F(FrameTest, SettingsSurviveARestart) {
     TMainForm& first = Create();
-    settings().dxr = 3;
-    settings().dyr = 5;
-    settings().mode = 0;
-    settings().sanz = 1;
-    settings().lanz = 1;
-    settings().banz = 2;
-    settings().sfreq = 1;
-    settings().freq = 440.5f;
-    settings().path = "/tmp/klänge";
-    settings().sh[0] = true;
-    settings().sh[40] = true;
-    settings().sh[128] = true;
+    ChangeSettings([](AppSettings& s) {
+        s.dxr = 3;
+        s.dyr = 5;
+        s.mode = 0;
+        s.sanz = 1;
+        s.lanz = 1;
+        s.banz = 2;
+        s.sfreq = 1;
+        s.freq = 440.5f;
+        s.path = "/tmp/klänge";
+        s.sh[0] = s.sh[40] = s.sh[128] = true;
+    });
     const QPoint pos = first.pos();
     Destroy();
     EXPECT_EQ(GetSetting("sh40"), "1");
@@ -192,8 +193,8 @@ TEST_F(FrameTest, ControlsLieInsideTheFixedClientArea) {
     // The glyphs of the fixed step buttons are set at start.
     for (const char* b : {"Plus1Btn", "ZeroBtn", "Minus1Btn"})
         EXPECT_FALSE(Btn(b)->icon().isNull());
-    EXPECT_EQ(A().ListIcons().size(), QSize(45, 30));
-    EXPECT_EQ(A().StepGlyphs().size(), QSize(68, 119));
+    EXPECT_EQ(PaintListIcons().size(), QSize(45, 30));
+    EXPECT_EQ(PaintStepGlyphs().size(), QSize(68, 119));
 }
 
 TEST_F(FrameTest, MenuHoldsEveryItem) {

@@ -231,7 +231,7 @@ TEST_F(SignalCommandsTest, CommandsFollowTheSelection) {
 TEST_F(SignalCommandsTest, EditHandsTheSignalToTheEditorOfItsKind) {
     FakeEditor* editor = InstallEditor(SpectralLines);
     AddSignal("Grundton", Spectral(5, 2));
-    settings().mode = MagnitudeAndSinePhase;
+    form->settings().SetMode(MagnitudeAndSinePhase);
     project().MarkSaved();
 
     prompts.ExpectDialog("FakeEditor", [&](QDialog&) {

@@ -1,12 +1,12 @@
 #include "display/CurveCache.h"
 #include "display/LineDiagramGeometry.h"
 #include "display/LineDiagramPainter.h"
-#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
 #include "support/UiTestSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -27,7 +27,8 @@ QImage Paint(const AppSettings& settings, const SignalList& list, int selected, 
     QImage image(size, QImage::Format_RGB32);
     image.fill(Magenta);
     QPainter p(&image);
-    PaintLineDiagram(p, settings, list, selected, cache);
+    QImage canvas;
+    PaintLineDiagram(p, canvas, settings, list, selected, cache);
     return image;
 }
 

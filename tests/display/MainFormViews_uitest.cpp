@@ -46,8 +46,7 @@ TEST_F(ViewsTest, TypingANegativeMagnitudeStoresZeroButTheConstantTermGoesNegati
     s.Amplitude[0] = 2;
     s.Amplitude[3] = 5;
     AddSignal("a", s);
-    settings().mode = 0;
-    A().FormPaint();
+    form->settings().SetMode(0);
     Pick(0, 3);
     EXPECT_EQ(Field(), "5");
     project().MarkSaved();
@@ -58,8 +57,7 @@ TEST_F(ViewsTest, TypingANegativeMagnitudeStoresZeroButTheConstantTermGoesNegati
     EXPECT_EQ(Field(), "0");
     EXPECT_TRUE(project().Modified());
 
-    settings().mode = 1; // column 0 of the cosine view is the signed constant term
-    A().FormPaint();
+    form->settings().SetMode(1); // column 0 of the cosine view is the signed constant term
     Pick(0, 0);
     prompts.ExpectError();
     Type("-5");
@@ -71,8 +69,7 @@ TEST_F(ViewsTest, StepButtonsByView) {
     s.Amplitude[4] = 10;
     s.Phase[4] = 350;
     AddSignal("a", s);
-    settings().mode = 0;
-    A().FormPaint();
+    form->settings().SetMode(0);
     Pick(1, 4); // angle view
     Btn("Plus3Btn")->click();
     EXPECT_FLOAT_EQ(Selected().Phase[4], 35.0f);
@@ -108,7 +105,7 @@ TEST_F(ViewsTest, OnlySpectralLineSignalsCanBeEdited) {
              {"Plus3Btn", "Plus2Btn", "Plus1Btn", "ZeroBtn", "Minus1Btn", "Minus2Btn", "Minus3Btn"})
             EXPECT_FALSE(Btn(b)->isEnabled()) << b;
         EXPECT_FALSE(W<QLineEdit>("SpecEdit")->isEnabled());
-        settings().mode = 0;
+        form->settings().SetMode(0);
         Pick(0, 2);
         EXPECT_EQ(Field(), "33") << "picking still shows the value";
     }
@@ -132,8 +129,7 @@ TEST_F(ViewsTest, ReleasingShiftInAnEmptyFieldReportsTheConversionError) {
 
 TEST_F(ViewsTest, ModeButtonCyclesTheTitlesAndTheAngleGlyphs) {
     AddSignal("a", tSignal());
-    settings().mode = 0;
-    A().FormPaint();
+    form->settings().SetMode(0);
     struct Expect {
         const char* upper;
         const char* lower;
@@ -148,7 +144,7 @@ TEST_F(ViewsTest, ModeButtonCyclesTheTitlesAndTheAngleGlyphs) {
         Btn("SpecModeBtn")->click();
     }
     // The angle view takes the 45/5 glyphs; the others the 100/10 glyphs.
-    settings().mode = 0;
+    form->settings().SetMode(0);
     Pick(0, 3);
     const QImage valueGlyph = Btn("Plus3Btn")->icon().pixmap(17, 17).toImage();
     Pick(1, 3);
@@ -163,7 +159,7 @@ TEST_F(ViewsTest, ScrollingMovesTheColumnsButKeepsTheField) {
     s.Amplitude[3] = 3;
     s.Amplitude[35] = 35;
     AddSignal("a", s);
-    settings().mode = 0;
+    form->settings().SetMode(0);
     Pick(0, 3);
     EXPECT_EQ(Field(), "3");
     W<QScrollBar>("hBar")->setValue(2);
@@ -249,7 +245,7 @@ TEST_F(ViewsTest, DiagramShowsTheSelectedSignalBrightAndOthersDim) {
     b.Visible = false; // selected, so drawn although hidden
     AddSignal("a", a);
     AddSignal("b", b);
-    settings().banz = 1;
+    ChangeSettings([](AppSettings& s) { s.banz = 1; });
     // The colour rules are the painter's; here: the diagram follows the list's selection.
     const float k = DiagramRowScale(settings().dyr);
     EXPECT_EQ(RenderToImage(*W<QWidget>("diagbox")).pixelColor(300, DiagramRow(-50, k)),

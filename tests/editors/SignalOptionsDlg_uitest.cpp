@@ -273,7 +273,7 @@ protected:
 // Opening editors by edit and double click is the signal commands' business; here: the
 // table editor is the one a new spectral-line signal gets, with the display mode.
 TEST_F(TableEditorInMainFormTest, ANewSpectralLineSignalOpensIt) {
-    settings().mode = MagnitudeAndSinePhase;
+    form->settings().SetMode(MagnitudeAndSinePhase);
     prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
         d.findChild<QLineEdit*>("nameedit")->setText("Sinus");
         d.findChild<QPushButton*>("OKBtn")->click();

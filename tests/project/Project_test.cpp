@@ -62,7 +62,7 @@ TEST(Project, EveryCommandMarksTheProjectAndNotifiesOnce) {
          [](Project& p) { p.EditSeries(0, [](tSignal& s) { return (s.Amplitude[2] = 5) != 0; }); },
          ProjectChange::Series, 0, true},
         {"copy", [](Project& p) { p.Copy(1); }, ProjectChange::CopyBuffer, 1, false},
-        {"clear", [](Project& p) { p.Clear(); }, ProjectChange::Signals, -1, false},
+        {"clear", [](Project& p) { p.Clear(); }, ProjectChange::Replaced, -1, false},
     };
     for (const auto& c : cases) {
         Recorded r;
@@ -120,7 +120,7 @@ TEST(Project, ReplacingAllSelectsTheFirstAndIsUnchanged) {
     EXPECT_EQ(r.project.Count(), 2);
     EXPECT_EQ(r.project.FileName(), "/tmp/x.wwp");
     EXPECT_FALSE(r.project.Modified());
-    EXPECT_EQ(r.changes.back(), std::make_pair(ProjectChange::Signals, 0));
+    EXPECT_EQ(r.changes.back(), std::make_pair(ProjectChange::Replaced, 0));
 }
 
 } // namespace

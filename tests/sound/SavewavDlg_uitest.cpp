@@ -2,7 +2,7 @@
 // the new-folder button and the volumes.
 #include "sound/SavewavDlg.h"
 
-#include "settings/AppSettings.h"
+#include "settings/Settings.h"
 #include "support/UiTestSupport.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ protected:
     }
     // Shows the dialog with `path` stored; returns the folder it opened.
     QString ShowWith(const QString& path) {
-        settings.path = QDir::toNativeSeparators(path).toStdString();
+        settings.SetSoundPath(QDir::toNativeSeparators(path).toStdString());
         dlg.hide();
         dlg.show();
         return dlg.CurrentFolder();
@@ -41,7 +41,7 @@ protected:
 
     Watchdog watchdog;
     QWidget main;
-    AppSettings settings;
+    Settings settings;
     TSavewavDlg dlg{&main, settings};
     QTemporaryDir dir;
 };
@@ -55,12 +55,12 @@ TEST_F(SavewavDlgTest, OkKeepsTheFolderAndCancelDoesNot) {
     QDir(dir.path()).mkdir("sub");
     dlg.MoveTo(dir.filePath("sub"));
     dlg.CancelBtn->click();
-    EXPECT_EQ(settings.path, dir.path().toStdString()) << "Cancel keeps the folder";
+    EXPECT_EQ(settings.Values().path, dir.path().toStdString()) << "Cancel keeps the folder";
     EXPECT_EQ(ShowWith(dir.path()), dir.path()) << "and the next showing opens there again";
     dlg.MoveTo(dir.filePath("sub"));
     dlg.OKBtn->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(settings.path, dir.filePath("sub").toStdString());
+    EXPECT_EQ(settings.Values().path, dir.filePath("sub").toStdString());
 }
 
 TEST_F(SavewavDlgTest, AFolderThatIsGoneOpensTheHomeFolder) {
@@ -112,7 +112,7 @@ TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.FileEdit->text(), "LAUT.WAV");
-    EXPECT_EQ(settings.path, dir.path().toStdString());
+    EXPECT_EQ(settings.Values().path, dir.path().toStdString());
     EXPECT_EQ(dlg.ChosenFile(), QFile::encodeName(dir.filePath("LAUT.WAV")).toStdString());
 }
 

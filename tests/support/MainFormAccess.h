@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "app/SignalListView.h"
 #include "display/SpectrumViews.h"
 #include "ui/HelpSystem.h"
 
@@ -8,29 +9,24 @@
 #include <QLatin1String>
 #include <stdexcept>
 
-// What tests (and the screenshot tool) may reach inside the main window: its state, and its
+// What tests may reach inside the main window beyond its public face: its state, and its
 // controls by object name.
 class MainFormAccess {
 public:
     explicit MainFormAccess(TMainForm& form) : f_(form) {}
 
-    AppSettings& Settings() { return f_.Settings; }
-    Project& project() { return f_.project_; }
     const QString& ProgramDir() const { return f_.ProgramDir; }
     bool& FirstActivation() { return f_.FirstActivation; }
     SpectrumViews& Spectra() { return *f_.spectra_; }
-    HelpSystem& Help() { return *f_.help_; }
-    const QPixmap& ListIcons() const { return f_.ListIcons; }
-    const QPixmap& StepGlyphs() const { return f_.StepGlyphs; }
+    HelpSystem& Help() { return f_.Help(); }
 
     int SelectedIndex() const { return f_.SelectedIndex(); }
     const tSignal* SelectedSignal() const { return f_.SelectedSignal(); }
     // Selects a list entry as a click on it would.
     void Select(int index) {
-        f_.SetListItems(index);
+        f_.list_->SetItems(index);
         f_.SignalListBoxClick();
     }
-    void FormPaint() { f_.FormPaint(); }
 
     // The control of that object name; fails loudly when there is none.
     template <typename T = QWidget> T* Control(const char* name) const {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QSettings>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -47,8 +48,15 @@ protected:
     void Destroy() { form.reset(); }
 
     MainFormAccess A() { return MainFormAccess(*form); }
-    Project& project() { return A().project(); }
-    AppSettings& settings() { return A().Settings(); }
+    Project& project() { return form->project(); }
+    const AppSettings& settings() { return form->settings().Values(); }
+    // Changes settings all at once, as they come from the store at start; the window
+    // refreshes on its own.
+    void ChangeSettings(const std::function<void(AppSettings&)>& change) {
+        AppSettings values = settings();
+        change(values);
+        form->settings().Replace(values);
+    }
     template <typename T = QWidget> T* W(const char* name) { return A().Control<T>(name); }
     QToolButton* Btn(const char* name) { return W<QToolButton>(name); }
     QAction* Item(const char* name) { return W<QAction>(name); }

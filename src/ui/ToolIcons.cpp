@@ -1,4 +1,4 @@
-#include "app/ToolIcons.h"
+#include "ui/ToolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

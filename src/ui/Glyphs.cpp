@@ -1,4 +1,4 @@
-#include "app/Glyphs.h"
+#include "ui/Glyphs.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,0 +1,153 @@
+#include "app/MainCommands.h"
+
+#include "ui/CommandGuard.h"
+#include "ui/ToolIcons.h"
+#include "ui/WindowControls.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+
+struct ButtonPlace {
+    Command command;
+    const char* name;
+    QRect bounds;
+    const char* hint;
+    ToolIcon icon;
+};
+
+// The tool buttons of the commands, in the window's client coordinates.
+const ButtonPlace CommandButtons[] = {
+    {Command::NewProject,
+     "NewProjectBtn",
+     {240, 6, 25, 25},
+     "Neues Projekt anlegen",
+     ToolIcon::NewProject},
+    {Command::LoadProject,
+     "OpenProjectBtn",
+     {240, 30, 25, 25},
+     "Projekt laden",
+     ToolIcon::OpenProject},
+    {Command::SaveProject,
+     "SaveProjectBtn",
+     {241, 54, 25, 25},
+     "Projekt speichern",
+     ToolIcon::SaveProject},
+    {Command::NewSignal,
+     "NewSignalBtn",
+     {240, 88, 25, 25},
+     "Neues Signal erzeugen",
+     ToolIcon::NewSignal},
+    {Command::DeleteSignal,
+     "DeleteSignalBtn",
+     {240, 112, 25, 25},
+     "Signal entfernen",
+     ToolIcon::DeleteSignal},
+    {Command::EditSignal,
+     "SignalOptionsBtn",
+     {240, 136, 25, 25},
+     "Signal bearbeiten",
+     ToolIcon::EditSignal},
+    {Command::CopySignal,
+     "CopySignalBtn",
+     {240, 160, 25, 25},
+     "Signal kopieren",
+     ToolIcon::CopySignal},
+    {Command::PasteSignal,
+     "PasteSignalBtn",
+     {240, 184, 25, 25},
+     "Signal einfügen",
+     ToolIcon::PasteSignal},
+    {Command::Sound, "SoundBtn", {604, 240, 25, 25}, "Tonwiedergabe", ToolIcon::Sound},
+    {Command::Options, "OptionsBtn", {604, 272, 25, 25}, "Einstellungen", ToolIcon::Options},
+};
+
+} // namespace
+
+MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
+    auto item = [this](QMenu* menu, Command command, const char* name, const char* text) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        a->setObjectName(QString::fromLatin1(name));
+        actions_[static_cast<int>(command)] = a;
+    };
+    auto menu = [](QWidget* parent, const char* name, const char* title) {
+        auto* m = new QMenu(QString::fromUtf8(title), parent);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    QMenuBar* bar = window.menuBar();
+
+    QMenu* project = menu(bar, "ProjectMenu", "&Projekt");
+    bar->addMenu(project);
+    item(project, Command::NewProject, "NewProjectItem", "&Neu");
+    item(project, Command::LoadProject, "OpenProjectItem", "&Laden");
+    item(project, Command::SaveProject, "SaveProjectItem", "&Speichern");
+    item(project, Command::SaveProjectAs, "SaveProjectAsItem", "Speichern &als ...");
+    project->addSeparator();
+    item(project, Command::Exit, "ExitItem", "&Beenden");
+
+    QMenu* signal = menu(bar, "SignalMenu", "&Signal");
+    bar->addMenu(signal);
+    item(signal, Command::NewSignal, "NewSignalItem", "&Neu");
+    item(signal, Command::DeleteSignal, "DeleteSignalItem", "&Löschen");
+    item(signal, Command::CopySignal, "CopySignalItem", "&Kopieren");
+    item(signal, Command::PasteSignal, "PasteSignalItem", "&Einfügen");
+    item(signal, Command::EditSignal, "EditSignalItem", "&Bearbeiten");
+    signal->addSeparator();
+    item(signal, Command::Convert, "ConvertItem", "Kon&vertieren");
+    QMenu* exports = menu(signal, "ExportMenu", "E&xportieren");
+    signal->addMenu(exports);
+    actions_[static_cast<int>(Command::Export)] = exports->menuAction();
+    exports->menuAction()->setObjectName(QStringLiteral("ExportItem"));
+    QMenu* spectra = menu(exports, "ExportSpecMenu", "Spektren");
+    exports->addMenu(spectra);
+    spectra->menuAction()->setObjectName(QStringLiteral("ExportSpecItem"));
+    item(spectra, Command::ExportSpectra32, "N32Harmonische1", "32 Harmonische");
+    item(spectra, Command::ExportSpectra64, "N64Harmonische1", "64 Harmonische");
+    item(spectra, Command::ExportSpectra128, "N128Harmonische1", "128 Harmonische");
+    item(exports, Command::ExportDiagram, "ExportDiagItem", "Liniendiagramm");
+    item(exports, Command::ExportTable, "ExportTabItem", "Tabelle");
+    item(signal, Command::SaveSound, "SaveSoundItem", "Sound speichern");
+
+    QAction* options = bar->addAction(QStringLiteral("&Einstellungen"));
+    options->setObjectName(QStringLiteral("OptionsItem"));
+    actions_[static_cast<int>(Command::Options)] = options;
+
+    QMenu* help = menu(bar, "HelpMenu", "&Hilfe");
+    bar->addMenu(help);
+    item(help, Command::Contents, "Inhalt1", "In&halt");
+    item(help, Command::Theory, "TheoryItem", "&Theorie");
+    item(help, Command::General, "ContentsItem", "&Allgemeines");
+    help->addSeparator();
+    item(help, Command::Info, "InfoItem", "&Info");
+
+    for (const ButtonPlace& place : CommandButtons) {
+        buttons_[static_cast<int>(place.command)] =
+            MakeToolButton(client, place.name, place.bounds, QString::fromUtf8(place.hint),
+                           MakeToolIcon(place.icon));
+    }
+}
+
+QAction* MainCommands::Action(Command command) const {
+    return actions_[static_cast<int>(command)];
+}
+
+QToolButton* MainCommands::Button(Command command) const {
+    return buttons_[static_cast<int>(command)];
+}
+
+void MainCommands::SetEnabled(Command command, bool enabled) {
+    if (QAction* a = Action(command)) a->setEnabled(enabled);
+    if (QToolButton* b = Button(command)) b->setEnabled(enabled);
+}
+
+void MainCommands::Connect(Command command, QObject* context, std::function<void()> handler) {
+    const auto guarded = Guarded(std::move(handler));
+    if (QAction* a = Action(command)) QObject::connect(a, &QAction::triggered, context, guarded);
+    if (QToolButton* b = Button(command))
+        QObject::connect(b, &QToolButton::clicked, context, guarded);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+
+class Project;
+class QListWidget;
+class QWidget;
+
+// The signal list in its group box "Signale", placed in the main window's client area: one
+// row per signal of the project with its kind icon and name. It says what the user does
+// with it; the window decides what that changes.
+class SignalListView : public QObject {
+    Q_OBJECT
+public:
+    SignalListView(QWidget* client, const Project& project);
+
+    // Sets the rows again from the project and selects `index` (none when out of range).
+    void SetItems(int index);
+    // The selected entry when it is one of the project's, else -1.
+    int SelectedIndex() const;
+
+signals:
+    void SelectionChanged();
+    // The right button was pressed on the list (wherever: it acts on the selected signal).
+    void RightButtonPressed();
+    void DoubleClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const Project& project_;
+    QPixmap icons_; // the list icons, painted once
+    QListWidget* list_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QRect;
+class QToolButton;
+class QWidget;
+
+// The main window's kinds of controls, each made at fixed bounds in its parent with an
+// object name by which tests find it.
+
+// A flat tool button that takes no focus (its command is also in the menu), with an
+// optional hint and icon.
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
+                            const QString& hint = {}, const QIcon& icon = {});
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds, const QString& title);
+
+// A raised panel with a caption on the left, `captionWidth` wide.
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const QString& caption,
+                  int captionWidth);
