@@ -1,11 +1,11 @@
 #include "display/LineDiagramGeometry.h"
 
+#include "signal/NearestInteger.h"
 #include "signal/NumberFormat.h"
 #include "signal/Synthesis.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -59,14 +59,7 @@ int ValueRow(int zeroRow, long double v, float k) {
     long double product = v * k;
     if (std::isnan(product)) product = 0.0L; // no place for it; keep it on the zero line
     product = std::clamp(product, -RowLimit, RowLimit);
-    // std::nearbyint without its library call (a repaint rounds tens of thousands of rows):
-    // adding 1.5 * 2^(p-1) to a value below 2^(p-2) leaves no fraction bit in the p-bit
-    // significand, so the addition itself rounds to the nearest integer, ties to even; the
-    // subtraction is exact.
-    constexpr int digits = std::numeric_limits<long double>::digits;
-    constexpr long double shifter = 1.5L * static_cast<long double>(1ULL << (digits - 1));
-    static_assert(RowLimit < shifter / 4);
-    return zeroRow - static_cast<int>((product + shifter) - shifter);
+    return zeroRow - static_cast<int>(NearestInteger(product));
 }
 
 int DiagramRow(long double v, float k) {

@@ -19,10 +19,10 @@
 
 // One harmonic of the sum: amplitude * cos(n theta + phase) = re cos(n theta) - im sin(n theta).
 struct SumTerm {
-    int number;        // n, ascending through the list
-    long double re;    // amplitude * cos(phase)
-    long double im;    // amplitude * sin(phase)
-    long double doubt; // bound on |fast term - exact extended term|; infinite: always exact
+    int number;     // n, ascending through the list
+    long double re; // amplitude * cos(phase)
+    long double im; // amplitude * sin(phase)
+    double doubt;   // bound on |fast term - exact extended term|; infinite: always exact
 };
 
 // Bound on the distance of re cos(n theta) - im sin(n theta) from the exact extended term
@@ -35,10 +35,12 @@ struct SumTerm {
 //   2^-64; and CosExtended's error, LibraryTrigError;
 // all relative to |amplitude|. The bound takes (n + 1) 2^-56 for the first lines (a margin
 // of more than two) and doubles the whole.
-inline long double TermDoubt(int n, long double amplitude, long double argumentSize) {
+inline double TermDoubt(int n, long double amplitude, long double argumentSize) {
     const long double doubt =
         2.0L * std::fabs(amplitude) * ((n + 1) * 0x1p-56L + 0x1p-62L * argumentSize);
-    return std::isfinite(doubt) ? doubt : std::numeric_limits<long double>::infinity();
+    // Held as a double (a quicker load), rounded up.
+    const double rounded = static_cast<double>(doubt * (1.0L + 0x1p-52L));
+    return std::isfinite(rounded) ? rounded : std::numeric_limits<double>::infinity();
 }
 
 inline SumTerm MakeSumTerm(int n, float amplitude, long double phase, long double argumentSize) {

@@ -2,6 +2,7 @@
 
 #include "signal/ExtendedTrig.h"
 #include "signal/HarmonicSum.h"
+#include "signal/NearestInteger.h"
 
 #include <cmath>
 #include <vector>
@@ -104,7 +105,7 @@ void HarmonicCurve(const tSignal& signal, int n, float angleStep, float rowScale
         // The row is round(v * scale), the product rounded in extended precision as well.
         const long double row = v * scale;
         const long double doubt = rowDoubt + SumRoundingDoubt * std::fabs(row);
-        const bool sure = std::nearbyint(row - doubt) == std::nearbyint(row + doubt);
+        const bool sure = NearestInteger(row - doubt) == NearestInteger(row + doubt);
         values[x] = sure ? v : HarmonicValue(signal, n, x, angleStep);
     }
 }
