@@ -52,27 +52,43 @@ inline long double FastTerm(const SumTerm& term, const Rotation& power) {
     return term.re * power.c - term.im * power.s;
 }
 
-// Beyond the term's doubt, the sum s + term may be rounded differently (by at most 2^-64 of
-// it) in the definition, here, and in forming s + term +- doubt: 2^-61 covers all four.
-inline constexpr long double SumRoundingDoubt = 0x1p-61L;
+// Makes each doubt cover the roundings of the sums, too, for SumTerms. There the term is
+// rounded to double and added to the float sum in double (the chain of dependent roundings
+// from one term to the next is shortest that way), so the sum can lie off the definition's
+// extended one by 2^-53 of the term, twice 2^-53 of the sum (once in forming sum +- doubt)
+// and 2^-64 of the sum for the definition's own rounding. No partial sum exceeds |start| plus
+// the amplitudes so far (each below |re| + |im|), give or take 2^-17 for the float roundings
+// of 129 sums: 2^-50 of that bound covers all of it, added once here instead of computed at
+// every term. Terms that are not finite make every later sum infinite or not a number, which
+// SumTerms handles without them.
+inline void AddSumDoubt(std::vector<SumTerm>& terms, float start) {
+    long double limit = std::isfinite(start) ? std::fabs(start) : 0.0L;
+    for (SumTerm& term : terms) {
+        if (std::isfinite(term.doubt)) limit += std::fabs(term.re) + std::fabs(term.im);
+        const double doubt =
+            static_cast<double>((term.doubt + 0x1p-50L * limit) * (1.0L + 0x1p-52L));
+        term.doubt = std::isfinite(doubt) ? doubt : std::numeric_limits<double>::infinity();
+    }
+}
 
 // start + the terms in list order at the column whose fundamental turns by `base`, each sum
-// rounded to float. exact(s, k) adds term k the way of the definition.
+// rounded to float; the terms' doubts made by AddSumDoubt. exact(s, k) adds term k the way of
+// the definition.
 template <typename Exact>
 float SumTerms(float start, const std::vector<SumTerm>& terms, const Rotation& base, Exact exact) {
-    float s = start;
+    double s = start; // always a float
     Rotation power = base;
     int at = 1;
     for (std::size_t k = 0; k < terms.size(); ++k) {
         const SumTerm& term = terms[k];
         for (; at < term.number; ++at) power = power * base;
-        const long double v = s + FastTerm(term, power);
-        const long double doubt = term.doubt + SumRoundingDoubt * std::fabs(v);
-        float next = static_cast<float>(v);
+        const double v = s + static_cast<double>(FastTerm(term, power));
+        const float next = static_cast<float>(v);
         // Not a number anywhere (or an infinite doubt) also takes the exact way.
-        if (!(static_cast<float>(v - doubt) == static_cast<float>(v + doubt))) [[unlikely]]
-            next = exact(s, k);
-        s = next;
+        if (static_cast<float>(v - term.doubt) == static_cast<float>(v + term.doubt)) [[likely]]
+            s = next;
+        else
+            s = exact(static_cast<float>(s), k);
     }
-    return s;
+    return static_cast<float>(s);
 }

@@ -38,6 +38,7 @@ std::vector<SumTerm> WaveformTerms(const tSignal& signal, long double widestAngl
         const long double phase = PhaseOf(signal, n);
         terms.push_back(MakeSumTerm(n, a, phase, n * widestAngle + std::fabs(phase)));
     }
+    AddSumDoubt(terms, signal.Amplitude[0]);
     return terms;
 }
 
@@ -104,7 +105,9 @@ void HarmonicCurve(const tSignal& signal, int n, float angleStep, float rowScale
         const long double v = FastTerm(term, grid[x]);
         // The row is round(v * scale), the product rounded in extended precision as well.
         const long double row = v * scale;
-        const long double doubt = rowDoubt + SumRoundingDoubt * std::fabs(row);
+        // Beyond the value's doubt, the product may be rounded differently (by at most
+        // 2^-64 of it) here and in the row mapping, and so may row +- doubt: 2^-61 covers all.
+        const long double doubt = rowDoubt + 0x1p-61L * std::fabs(row);
         const bool sure = NearestInteger(row - doubt) == NearestInteger(row + doubt);
         values[x] = sure ? v : HarmonicValue(signal, n, x, angleStep);
     }

@@ -38,6 +38,7 @@ void ComputeToneLevels(const tSignal& signal, int highestHarmonic, float phaseSt
         const long double widest = std::fabs(twiceStep * count * i) + std::fabs(q);
         terms.push_back(MakeSumTerm(i, a, phase, PiExtended * widest));
     }
+    AddSumDoubt(terms, 0.0f);
     // The fundamental's turn at sample h: pi times 2 g h taken modulo whole turns (exactly),
     // so that the library cosines see small arguments.
     const std::vector<Rotation> grid = GridRotations(
