@@ -14,8 +14,9 @@
 // How identity is guaranteed: the fast term differs from the exact extended term by at most
 // a bound `doubt` (below). Both sums s + term are rounded to float by the same monotonic
 // rounding, so when s + term - doubt and s + term + doubt round to the same float, the exact
-// sum rounds to it, too. Only where the interval straddles a rounding boundary (typically a
-// few terms in ten million) the term is recomputed the exact way.
+// sum rounds to it, too. Only where the interval straddles a rounding boundary (at ties, or
+// where a sum cancels to far below its terms; in ordinary spectra a few terms in a million)
+// the term is recomputed the exact way.
 
 // One harmonic of the sum: amplitude * cos(n theta + phase) = re cos(n theta) - im sin(n theta).
 struct SumTerm {
