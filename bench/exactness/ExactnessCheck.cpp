@@ -124,9 +124,7 @@ int main(int argc, char** argv) {
     TermErrors curveErrors;
     for (int i = 0; i < signals; ++i) {
         const tSignal s = exact::RandomSignal(random);
-        const exact::Tally t = exact::CompareCurves(s, random);
-        curves.compared += t.compared;
-        curves.differing += t.differing;
+        exact::CompareCurves(s, random, curves);
         MeasureCurveTerms(s, DiagramAngleStep(static_cast<int>(random() % 4)), curveErrors);
     }
     exact::Tally tones_;
@@ -137,9 +135,7 @@ int main(int argc, char** argv) {
         const float fo = std::pow(10.0f, decades(random));
         const int sfreq = static_cast<int>(random() % 3);
         const int highest = random() % 4 ? PlayedHarmonics : SavedHarmonics;
-        const exact::Tally t = exact::CompareTone(s, fo, sfreq, highest);
-        tones_.compared += t.compared;
-        tones_.differing += t.differing;
+        exact::CompareTone(s, fo, sfreq, highest, tones_);
         MeasureToneTerms(s, fo, sfreq, highest, toneErrors);
     }
     Report("curve columns and harmonic rows:", curves);

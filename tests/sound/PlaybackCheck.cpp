@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <string>
 #include <sys/prctl.h>
 #include <thread>
 #include <vector>
@@ -110,13 +111,6 @@ tSignal Sine() {
     return s;
 }
 
-// The dearest tone to build: all 128 harmonics, loud from the first sample on.
-tSignal FullSeries() {
-    tSignal s;
-    for (int n = 1; n <= MaxHarmonicNumber; ++n) s.Amplitude[n] = 100.0f / n;
-    return s;
-}
-
 // Whether the last tenth of a second recorded is silent.
 bool EndsSilent(const Recording& rec) {
     const auto& s = rec.samples;
@@ -158,33 +152,31 @@ void PlayAndMeasure(TonePlayer& player, Recording& rec, float fo, int sfreq) {
     Check(EndsSilent(rec), "after StopTone the recording falls silent");
 }
 
-// Ten presses of the longest tone (5 Hz at 44.1 kHz, 8820 samples of 128 harmonics): the time
-// from each press to the first sound recorded.
+// Ten presses of the dearest tone to build (5 Hz at 44.1 kHz: 8820 samples of 128 harmonics,
+// loud from the first on): the times from each press to PlayTone's return and to the first
+// sound recorded.
 void PressesToFirstSound(TonePlayer& player, Recording& rec) {
-    std::vector<qint64> delays, calls;
+    tSignal full;
+    for (int n = 1; n <= MaxHarmonicNumber; ++n) full.Amplitude[n] = 100.0f / n;
+    std::string times;
     for (int press = 0; press < 10; ++press) {
         Pump(150);
         const std::size_t before = rec.samples.size();
         const qint64 pressed = clock_.elapsed();
-        player.PlayTone(FullSeries(), 5, 2);
-        calls.push_back(clock_.elapsed() - pressed);
+        player.PlayTone(full, 5, 2);
+        const qint64 returned = clock_.elapsed() - pressed;
         Pump(250);
         player.StopTone();
         Pump(300);
-        const auto& s = rec.samples;
-        const auto first = std::find_if(s.begin() + before, s.end(), Loud);
-        Check(first != s.end(), "each press is heard");
-        Check(EndsSilent(rec), "and each release silences it");
-        if (first != s.end()) delays.push_back(rec.ArrivalOf(first - s.begin()) - pressed);
+        const auto first = std::find_if(rec.samples.begin() + before, rec.samples.end(), Loud);
+        Check(first != rec.samples.end() && EndsSilent(rec),
+              "each press sounds, each release ends it");
+        if (first != rec.samples.end())
+            times += " " + std::to_string(returned) + "/" +
+                     std::to_string(rec.ArrivalOf(first - rec.samples.begin()) - pressed);
     }
-    std::printf("PlayTone returned after (ms):");
-    for (qint64 d : calls) std::printf(" %lld", d);
-    std::printf("\npress to first recorded sound (ms):");
-    for (qint64 d : delays) std::printf(" %lld", d);
-    std::printf("; within 30 ms: %lld of %zu\n",
-                static_cast<long long>(
-                    std::count_if(delays.begin(), delays.end(), [](qint64 d) { return d <= 30; })),
-                delays.size());
+    std::printf("ms from each press to PlayTone's return / to the first recorded sound:%s\n",
+                times.c_str());
 }
 
 int WithoutServer(const QTemporaryDir& dir) {
