@@ -24,7 +24,7 @@ const std::vector<float>& CurveCache::Samples(const tSignal& signal, float angle
         e.phase = signal.Phase;
         e.angleStep = angleStep;
         e.samples.resize(columns);
-        for (int x = 0; x < columns; ++x) e.samples[x] = SignalValue(signal, x, angleStep);
+        SignalCurve(signal, angleStep, e.samples);
     }
     return e.samples;
 }

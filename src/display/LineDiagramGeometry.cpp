@@ -1,5 +1,6 @@
 #include "display/LineDiagramGeometry.h"
 
+#include "signal/NearestInteger.h"
 #include "signal/NumberFormat.h"
 #include "signal/Synthesis.h"
 
@@ -58,7 +59,7 @@ int ValueRow(int zeroRow, long double v, float k) {
     long double product = v * k;
     if (std::isnan(product)) product = 0.0L; // no place for it; keep it on the zero line
     product = std::clamp(product, -RowLimit, RowLimit);
-    return zeroRow - static_cast<int>(std::nearbyint(product));
+    return zeroRow - static_cast<int>(NearestInteger(product));
 }
 
 int DiagramRow(long double v, float k) {

@@ -81,8 +81,7 @@ void DrawCurves(QImage& canvas, const AppSettings& settings, const SignalList& s
     std::vector<long double> harmonic(DiagramSampleCount);
     for (int n = 1; n < HarmonicCount; ++n) {
         if (!settings.sh[n]) continue;
-        for (int x = 0; x < DiagramSampleCount; ++x)
-            harmonic[x] = HarmonicValue(selected, n, x, angleStep);
+        HarmonicCurve(selected, n, angleStep, k, harmonic);
         DrawCurve(canvas, harmonic, k, ToQColor(GridGrey).rgb());
     }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,8 +46,7 @@ public:
         for (int i = 0; i < signalList.Count(); ++i) {
             const tSignal& signal = signalList.Signal(i);
             if (i == selectedIndex || !signal.Visible) continue;
-            Curve([&](int x) { return SignalValue(signal, x, angleStep_); },
-                  SignalDimPalette[PaletteIndex(signal.ColorIndex)], 1);
+            Curve(Waveform(signal), SignalDimPalette[PaletteIndex(signal.ColorIndex)], 1);
         }
         const tSignal& selected = signalList.Signal(selectedIndex);
         if (settings_.sh[0]) {
@@ -55,11 +55,9 @@ public:
         }
         for (int n = 1; n <= MaxHarmonicNumber; ++n) {
             if (!settings_.sh[n]) continue;
-            Curve([&](int x) { return HarmonicValue(selected, n, x, angleStep_); }, PictureBlack,
-                  1);
+            Curve(Harmonic(selected, n), PictureBlack, 1);
         }
-        Curve([&](int x) { return SignalValue(selected, x, angleStep_); },
-              SignalPalette[PaletteIndex(selected.ColorIndex)], 3);
+        Curve(Waveform(selected), SignalPalette[PaletteIndex(selected.ColorIndex)], 3);
         Add(PictureText{signalList.Name(selectedIndex), PlotLeft, 0, TextAlign::Left, TitlePoints,
                         PictureBlack});
     }
@@ -102,11 +100,23 @@ private:
         }
     }
 
-    template <typename Value> void Curve(Value value, Rgb colour, int width) {
+    std::vector<float> Waveform(const tSignal& signal) const {
+        std::vector<float> samples(PlotColumns + 1);
+        SignalCurve(signal, angleStep_, samples);
+        return samples;
+    }
+
+    std::vector<long double> Harmonic(const tSignal& signal, int n) const {
+        std::vector<long double> samples(PlotColumns + 1);
+        HarmonicCurve(signal, n, angleStep_, k_, samples);
+        return samples;
+    }
+
+    template <typename Value> void Curve(const std::vector<Value>& samples, Rgb colour, int width) {
         PicturePolyline line{{}, colour, width};
         line.points.reserve(PlotColumns / SampleStride + 1);
         for (int x = 0; x <= PlotColumns; x += SampleStride)
-            line.points.push_back({PlotLeft + x, Row(value(x), k_)});
+            line.points.push_back({PlotLeft + x, Row(samples[x], k_)});
         Add(std::move(line));
     }
 

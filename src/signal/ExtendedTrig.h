@@ -2,8 +2,10 @@
 
 #include <cmath>
 
-// Cosine and sine in extended precision, exact to the last bit (glibc's cosl/sinl): for every
-// value that is shown as a number or computed from a large argument.
+// Cosine and sine in extended precision: glibc's cosl/sinl, accurate to about one unit in the
+// last place for every argument (their argument reduction is exact). Every value the program
+// shows or draws is defined by them; the fast paths of the curves and the tone only ever
+// stand in for them where they provably give the same float.
 inline long double CosExtended(long double x) {
     return cosl(x);
 }
@@ -12,26 +14,10 @@ inline long double SinExtended(long double x) {
     return sinl(x);
 }
 
-// Arguments below this magnitude go to the x87 instruction in CosExtendedFast. The curves'
-// arguments stay below it: 128 harmonics over at most 8 periods are about 6434 radians, plus
-// a phase within a turn.
-inline constexpr long double FastCosLimit = 8192;
-
-// For curves only: the x87 instruction fcos, several times faster than cosl, which matters
-// for the line diagram (tens of thousands of terms per curve). It reduces its argument with a
-// 66-bit pi, so its error grows with the argument (about 1e-17 at the limit, whole percent
-// from 1e11 on): below FastCosLimit it gives the same floats as cosl, which is all a curve
-// keeps; beyond it, and for any value shown as a number, use CosExtended.
-inline long double CosExtendedFast(long double x) {
-#if defined(__x86_64__) || defined(__i386__)
-    if (std::fabs(x) < FastCosLimit) {
-        long double r;
-        __asm__("fcos" : "=t"(r) : "0"(x));
-        return r;
-    }
-#endif
-    return cosl(x);
-}
+// What the fast paths assume of CosExtended and SinExtended: their results lie within this of
+// the true cosine and sine (four units in the last place of a value near 1; glibc's tables of
+// measured errors give at most two).
+inline constexpr long double LibraryTrigError = 0x1p-61L;
 
 inline constexpr long double PiExtended = 3.14159265358979323846264338327950288L;
 

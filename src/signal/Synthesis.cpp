@@ -1,10 +1,11 @@
 #include "signal/Synthesis.h"
 
 #include "signal/ExtendedTrig.h"
+#include "signal/HarmonicSum.h"
+#include "signal/NearestInteger.h"
 
-#include <array>
 #include <cmath>
-#include <cstring>
+#include <vector>
 
 float AngleStepFor(int windowDegrees, int columns) {
     // (2 D) pi / (360 columns): the window in radians per column.
@@ -13,28 +14,33 @@ float AngleStepFor(int windowDegrees, int columns) {
 
 namespace {
 
-long double HarmonicTerm(const tSignal& signal, int n, int x, float angleStep) {
-    const long double arg = static_cast<long double>(x * n) * angleStep + DegToRad(signal.Phase[n]);
-    return signal.Amplitude[n] * CosExtendedFast(arg);
+// The argument of harmonic n at column x: the product x n is an exact integer before it is
+// multiplied by the step (and then exact in extended precision, below 2^41).
+long double Argument(int x, int n, float angleStep, long double phase) {
+    return static_cast<long double>(x * n) * angleStep + phase;
 }
 
-// The phases in radians of the signal evaluated last. A curve evaluates one signal at
-// hundreds of columns in a row; converting its 128 phases once instead of at every column
-// saves a division per term, and comparing the phases keeps the result exactly the same.
-struct PhaseTerms {
-    std::array<float, HarmonicCount> degrees{};
-    std::array<long double, HarmonicCount> radians{};
-    bool valid = false;
+long double PhaseOf(const tSignal& signal, int n) {
+    return DegToRad(signal.Phase[n]);
+}
 
-    const std::array<long double, HarmonicCount>& For(const tSignal& signal) {
-        if (!valid || std::memcmp(degrees.data(), signal.Phase.data(), sizeof degrees) != 0) {
-            degrees = signal.Phase;
-            for (int n = 0; n < HarmonicCount; ++n) radians[n] = DegToRad(degrees[n]);
-            valid = true;
-        }
-        return radians;
+float AddTerm(float s, float amplitude, long double argument) {
+    return static_cast<float>(s + amplitude * CosExtended(argument));
+}
+
+// The harmonics of the waveform (amplitude > 0) for columns whose fundamental angle stays
+// within widestAngle.
+std::vector<SumTerm> WaveformTerms(const tSignal& signal, long double widestAngle) {
+    std::vector<SumTerm> terms;
+    for (int n = 1; n <= MaxHarmonicNumber; ++n) {
+        const float a = signal.Amplitude[n];
+        if (!(a > 0.0f)) continue;
+        const long double phase = PhaseOf(signal, n);
+        terms.push_back(MakeSumTerm(n, a, phase, n * widestAngle + std::fabs(phase)));
     }
-};
+    AddSumDoubt(terms, signal.Amplitude[0]);
+    return terms;
+}
 
 // Sum of the squares of harmonics above the fundamental (S) and of all harmonics (P).
 struct PowerSums {
@@ -57,22 +63,54 @@ PowerSums HarmonicPowers(const tSignal& signal) {
 } // namespace
 
 float SignalValue(const tSignal& signal, int x, float angleStep) {
-    thread_local PhaseTerms phases;
-    const auto& radians = phases.For(signal);
-    const long double step = angleStep;
     float s = signal.Amplitude[0];
     for (int n = 1; n <= MaxHarmonicNumber; ++n) {
         const float a = signal.Amplitude[n];
-        if (a > 0.0f) {
-            const long double arg = static_cast<long double>(x * n) * step + radians[n];
-            s = static_cast<float>(s + a * CosExtendedFast(arg));
-        }
+        if (a > 0.0f) s = AddTerm(s, a, Argument(x, n, angleStep, PhaseOf(signal, n)));
     }
     return s;
 }
 
+void SignalCurve(const tSignal& signal, float angleStep, std::span<float> values) {
+    const int count = static_cast<int>(values.size());
+    if (count == 0) return;
+    const long double step = angleStep;
+    const std::vector<SumTerm> terms = WaveformTerms(signal, std::fabs((count - 1) * step));
+    const std::vector<Rotation> grid = GridRotations(count, [&](int x) { return x * step; });
+    for (int x = 0; x < count; ++x) {
+        values[x] = SumTerms(signal.Amplitude[0], terms, grid[x], [&](float s, std::size_t k) {
+            const int n = terms[k].number;
+            return AddTerm(s, signal.Amplitude[n], Argument(x, n, angleStep, PhaseOf(signal, n)));
+        });
+    }
+}
+
 long double HarmonicValue(const tSignal& signal, int n, int x, float angleStep) {
-    return HarmonicTerm(signal, n, x, angleStep);
+    return signal.Amplitude[n] * CosExtended(Argument(x, n, angleStep, PhaseOf(signal, n)));
+}
+
+void HarmonicCurve(const tSignal& signal, int n, float angleStep, float rowScale,
+                   std::span<long double> values) {
+    const int count = static_cast<int>(values.size());
+    if (count == 0) return;
+    // Along one harmonic the columns are a grid of n times the step (exact: below 2^32).
+    const long double step = static_cast<long double>(n) * angleStep;
+    const long double phase = PhaseOf(signal, n);
+    const SumTerm term = MakeSumTerm(1, signal.Amplitude[n], phase,
+                                     std::fabs((count - 1) * step) + std::fabs(phase));
+    const long double scale = rowScale;
+    const long double rowDoubt = std::fabs(scale) * term.doubt;
+    const std::vector<Rotation> grid = GridRotations(count, [&](int x) { return x * step; });
+    for (int x = 0; x < count; ++x) {
+        const long double v = FastTerm(term, grid[x]);
+        // The row is round(v * scale), the product rounded in extended precision as well.
+        const long double row = v * scale;
+        // Beyond the value's doubt, the product may be rounded differently (by at most
+        // 2^-64 of it) here and in the row mapping, and so may row +- doubt: 2^-61 covers all.
+        const long double doubt = rowDoubt + 0x1p-61L * std::fabs(row);
+        const bool sure = NearestInteger(row - doubt) == NearestInteger(row + doubt);
+        values[x] = sure ? v : HarmonicValue(signal, n, x, angleStep);
+    }
 }
 
 float DistortionFactor(const tSignal& signal) {

@@ -1,3 +1,4 @@
+#include "signal/ExactSynthesis.h"
 #include "sound/SoundImage.h"
 #include "sound/ToneLevels.h"
 
@@ -108,22 +109,6 @@ TEST(SoundImage, WhatSoundsAndWhatIsSilent) {
     for (std::size_t k = 44; k < upright.size(); ++k) ASSERT_EQ(inverted[k] + upright[k], 256) << k;
 }
 
-// The tone's rules followed literally with the extended library cosine.
-std::vector<float> ReferenceLevels(const tSignal& s, int highest, float g, int count) {
-    std::vector<float> levels(count);
-    for (int h = 1; h <= count; ++h) {
-        float acc = 0;
-        for (int i = 1; i <= highest; ++i) {
-            if (s.Amplitude[i] == 0) continue;
-            const long double angle =
-                (2.0L * g * h * i + s.Phase[i] / 180.0L) * 3.14159265358979323846264338327950288L;
-            acc = static_cast<float>(acc + s.Amplitude[i] * cosl(angle));
-        }
-        levels[h - 1] = acc;
-    }
-    return levels;
-}
-
 tSignal RandomSeries(unsigned seed, float phaseScale) {
     std::mt19937 random(seed);
     std::uniform_real_distribution<float> amplitude(-120, 120);
@@ -148,20 +133,21 @@ TEST(ToneLevels, MatchTheExtendedLibraryCosineBitForBit) {
     struct Case {
         tSignal signal;
         float fo;
-        int rate;
+        int sfreq;
+        int highest;
     };
-    // Ordinary phases, phases of many turns, and phases too large for the double shortcut.
-    const Case cases[] = {{RandomSeries(1, 1), 5, 44100},
-                          {RandomSeries(2, 1e4f), 1000, 11025},
-                          {RandomSeries(3, 1e15f), 440, 22050},
-                          {ties, 11025.0f / 1024, 11025}};
-    for (const Case& c : cases) {
-        const auto t = *ToneTimingFor(c.fo, c.rate);
-        std::vector<float> levels(t.samples);
-        ComputeToneLevels(c.signal, PlayedHarmonics, t.phaseStep, levels);
-        const std::vector<float> expected = ReferenceLevels(c.signal, 128, t.phaseStep, t.samples);
-        for (int k = 0; k < t.samples; ++k) ASSERT_EQ(levels[k], expected[k]) << c.fo << " " << k;
-    }
+    // Ordinary phases, phases of many turns, phases too large for any shortcut, exact ties,
+    // and the longest arguments (2500 periods).
+    std::mt19937 random(7);
+    const Case cases[] = {{RandomSeries(1, 1), 5, 2, PlayedHarmonics},
+                          {RandomSeries(2, 1e4f), 1000, 0, PlayedHarmonics},
+                          {RandomSeries(3, 1e15f), 440, 1, SavedHarmonics},
+                          {ties, 11025.0f / 1024, 0, PlayedHarmonics},
+                          {exact::RandomSignal(random), 25000, 0, PlayedHarmonics}};
+    exact::Tally tally;
+    for (const Case& c : cases) exact::CompareTone(c.signal, c.fo, c.sfreq, c.highest, tally);
+    EXPECT_EQ(tally.differing, 0);
+    EXPECT_GT(tally.compared, 14000); // every sample of the five tones
     EXPECT_EQ(ToneTimingFor(11025.0f / 1024, 11025)->phaseStep, 0x1p-10f);
 }
 
