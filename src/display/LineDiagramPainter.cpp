@@ -3,6 +3,7 @@
 #include "display/ColourScheme.h"
 #include "display/CurveCache.h"
 #include "display/CurveRaster.h"
+#include "display/DiagramCurves.h"
 #include "display/LineDiagramGeometry.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
@@ -56,38 +57,40 @@ void DrawGrid(QPainter& p, const AppSettings& settings, const ColourScheme& sche
     }
 }
 
+// White on every background; like the grid lines it leaves out its end point.
+void DrawConstantTerm(QImage& canvas, const tSignal& signal, float k) {
+    const int y = DiagramRow(signal.Amplitude[0], k);
+    if (y < 0 || y >= canvas.height()) return;
+    auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+    std::fill(row + DiagramLeft, row + DiagramRight, qRgb(255, 255, 255));
+}
+
 void DrawCurves(QImage& canvas, const AppSettings& settings, const SignalList& signalList,
                 int selectedIndex, CurveCache& cache) {
     const float angleStep = DiagramAngleStep(settings.dxr);
     const float k = DiagramRowScale(settings.dyr);
-
-    for (int i = 0; i < signalList.Count(); ++i) {
-        const tSignal& signal = signalList.Signal(i);
-        if (i == selectedIndex || !signal.Visible) continue;
-        DrawCurve(canvas, cache.Samples(signal, angleStep, DiagramSampleCount), k,
-                  ToQColor(SignalDimPalette[PaletteIndex(signal.ColorIndex)]).rgb());
-    }
-
-    const tSignal& selected = signalList.Signal(selectedIndex);
-    if (settings.sh[0]) {
-        // White on every background; like the grid lines it leaves out its end point.
-        const int y = DiagramRow(selected.Amplitude[0], k);
-        if (y >= 0 && y < canvas.height()) {
-            auto* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-            std::fill(row + DiagramLeft, row + DiagramRight, qRgb(255, 255, 255));
+    std::vector<long double> harmonic(DiagramSampleCount);
+    for (const DiagramCurve& curve : DiagramCurves(signalList, selectedIndex, settings.sh)) {
+        const tSignal& signal = signalList.Signal(curve.signal);
+        const int colour = PaletteIndex(signal.ColorIndex);
+        switch (curve.role) {
+        case CurveRole::OtherSignal:
+            DrawCurve(canvas, cache.Samples(signal, angleStep, DiagramSampleCount), k,
+                      ToQColor(SignalDimPalette[colour]).rgb());
+            break;
+        case CurveRole::ConstantTerm:
+            DrawConstantTerm(canvas, signal, k);
+            break;
+        case CurveRole::Harmonic:
+            HarmonicCurve(signal, curve.harmonic, angleStep, k, harmonic);
+            DrawCurve(canvas, harmonic, k, ToQColor(GridGrey).rgb());
+            break;
+        case CurveRole::Selected:
+            DrawCurve(canvas, cache.Samples(signal, angleStep, DiagramSampleCount), k,
+                      ToQColor(SignalPalette[colour]).rgb());
+            break;
         }
     }
-
-    std::vector<long double> harmonic(DiagramSampleCount);
-    for (int n = 1; n < HarmonicCount; ++n) {
-        if (!settings.sh[n]) continue;
-        HarmonicCurve(selected, n, angleStep, k, harmonic);
-        DrawCurve(canvas, harmonic, k, ToQColor(GridGrey).rgb());
-    }
-
-    // Whether or not it is marked visible, and on top of everything else.
-    DrawCurve(canvas, cache.Samples(selected, angleStep, DiagramSampleCount), k,
-              ToQColor(SignalPalette[PaletteIndex(selected.ColorIndex)]).rgb());
 }
 
 } // namespace
@@ -113,8 +116,7 @@ void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,
         DrawGrid(cp, settings, scheme);
         cp.restore();
     }
-    if (signalList.IsValidIndex(selectedIndex))
-        DrawCurves(canvas, settings, signalList, selectedIndex, cache);
+    DrawCurves(canvas, settings, signalList, selectedIndex, cache);
     // Whatever the device, nothing is drawn beyond the box.
     BeginViewPainting(p, DiagramWidth, DiagramHeight);
     p.drawImage(0, 0, canvas);

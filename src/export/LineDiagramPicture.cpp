@@ -1,5 +1,6 @@
 #include "export/LineDiagramPicture.h"
 
+#include "display/DiagramCurves.h"
 #include "display/LineDiagramGeometry.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
@@ -43,21 +44,26 @@ public:
     }
 
     void Curves(const SignalList& signalList, int selectedIndex) {
-        for (int i = 0; i < signalList.Count(); ++i) {
-            const tSignal& signal = signalList.Signal(i);
-            if (i == selectedIndex || !signal.Visible) continue;
-            Curve(Waveform(signal), SignalDimPalette[PaletteIndex(signal.ColorIndex)], 1);
+        for (const DiagramCurve& curve : DiagramCurves(signalList, selectedIndex, settings_.sh)) {
+            const tSignal& signal = signalList.Signal(curve.signal);
+            const int colour = PaletteIndex(signal.ColorIndex);
+            switch (curve.role) {
+            case CurveRole::OtherSignal:
+                Curve(Waveform(signal), SignalDimPalette[colour], 1);
+                break;
+            case CurveRole::ConstantTerm: {
+                const int y = Row(signal.Amplitude[0], k_);
+                Add(PictureLine{{PlotLeft, y}, {PlotRight, y}, PictureBlack, 1});
+                break;
+            }
+            case CurveRole::Harmonic:
+                Curve(Harmonic(signal, curve.harmonic), PictureBlack, 1);
+                break;
+            case CurveRole::Selected:
+                Curve(Waveform(signal), SignalPalette[colour], 3);
+                break;
+            }
         }
-        const tSignal& selected = signalList.Signal(selectedIndex);
-        if (settings_.sh[0]) {
-            const int y = Row(selected.Amplitude[0], k_);
-            Add(PictureLine{{PlotLeft, y}, {PlotRight, y}, PictureBlack, 1});
-        }
-        for (int n = 1; n <= MaxHarmonicNumber; ++n) {
-            if (!settings_.sh[n]) continue;
-            Curve(Harmonic(selected, n), PictureBlack, 1);
-        }
-        Curve(Waveform(selected), SignalPalette[PaletteIndex(selected.ColorIndex)], 3);
         Add(PictureText{signalList.Name(selectedIndex), PlotLeft, 0, TextAlign::Left, TitlePoints,
                         PictureBlack});
     }

@@ -111,8 +111,6 @@ TEST(LineDiagramPainter, SelectedBrightOthersDimHiddenOnesLeftOut) {
         // A hidden selected signal is drawn all the same, in its bright colour.
         {3,
          {Rgb32(SignalDimPalette[1]), Rgb32(SignalDimPalette[2]), Black, Rgb32(SignalPalette[4])}},
-        {-1, {Black, Black, Black, Black}}, // no selection: no curve at all
-        {4, {Black, Black, Black, Black}},
     };
     for (const Case& c : cases) {
         const QImage image = Paint(settings, list, c.selected);
