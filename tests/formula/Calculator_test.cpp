@@ -162,6 +162,16 @@ TEST(Calculator, PrepareTouchesOnlyTextAndVariables) {
     EXPECT_EQ(c.Token(), 35); // SIN, the last code recognised
 }
 
+TEST(Calculator, EachCalculatorKeepsItsOwnError) {
+    TCalculator failing, fine;
+    failing.Prepare("1/0", 0, 0, 0, 0);
+    fine.Prepare("1", 0, 0, 0, 0);
+    failing.Evaluate();
+    EXPECT_EQ(fine.Evaluate(), 1);
+    EXPECT_EQ(failing.ErrorCode(), 28);
+    EXPECT_EQ(fine.ErrorCode(), 0);
+}
+
 TEST(Calculator, RandomFunctionsStayInTheirRange) {
     for (int i = 0; i < 200; ++i) {
         const float r = Calc("RDM[1;2]").value, g = Calc("RDL[100;1]").value;
