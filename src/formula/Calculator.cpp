@@ -36,11 +36,13 @@ void TCalculator::Prepare(const std::string& text, float k, float l, float m, fl
     m_ = m;
     n_ = n;
     text_.assign(text, 0, MaxTextLength); // keeps the buffer of the previous text
+    // Without branches the compiler handles many bytes at once: a text is prepared again for
+    // every harmonic.
     for (char& c : text_) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (c == ',')
-            c = '.';
+        const auto u = static_cast<unsigned char>(c);
+        c = static_cast<char>(static_cast<unsigned char>(u - 'a') < 26 ? u - ('a' - 'A')
+                              : u == ','                               ? '.'
+                                                                       : u);
     }
 }
 
