@@ -1,5 +1,4 @@
 #include "formula/Calculator.h"
-#include "formula/Mathe.h"
 
 #include <cmath>
 #include <cstdint>
@@ -20,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TCalculator calculator;
     calculator.Prepare(std::string(reinterpret_cast<const char*>(data), size), variables[0],
                        variables[1], variables[2], variables[3]);
-    if (calculator.Text.size() > 255) std::abort();
+    if (calculator.Text().size() > 255) std::abort();
     const float value = calculator.Evaluate();
-    if (calculator.Pos < 1 || calculator.Pos > calculator.Text.size() + 1) std::abort();
-    if (Mathe::ErrorCode != 0) {
+    if (calculator.Pos() < 1 || calculator.Pos() > calculator.Text().size() + 1) std::abort();
+    if (calculator.ErrorCode() != 0) {
         if (value != 0 || calculator.ErrorText().empty()) std::abort();
     } else if (!std::isfinite(value)) {
         std::abort();

@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-using Mathe::ErrorCode;
 using namespace CalcError;
 
 namespace {
@@ -32,30 +31,32 @@ uint32_t Bits(float x) {
 } // namespace
 
 void TCalculator::Prepare(const std::string& text, float k, float l, float m, float n) {
-    K = k;
-    L = l;
-    M = m;
-    N = n;
-    Text = text.substr(0, MaxTextLength);
-    for (char& c : Text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (c == ',')
-            c = '.';
+    k_ = k;
+    l_ = l;
+    m_ = m;
+    n_ = n;
+    text_.assign(text, 0, MaxTextLength); // keeps the buffer of the previous text
+    // Without branches the compiler handles many bytes at once: a text is prepared again for
+    // every harmonic.
+    for (char& c : text_) {
+        const auto u = static_cast<unsigned char>(c);
+        c = static_cast<char>(static_cast<unsigned char>(u - 'a') < 26 ? u - ('a' - 'A')
+                              : u == ','                               ? '.'
+                                                                       : u);
     }
 }
 
 float TCalculator::Evaluate() {
-    ErrorCode = 0;
-    Pos = 1;
+    state_.ClearError();
+    pos_ = 1;
     SkipBlanks();
     const float value = Sum();
     SkipBlanks();
-    if (Pos <= Text.size()) Mathe::SetError(Current() == ')' ? OpenExpected : SyntaxError);
-    return ErrorCode == 0 ? value : 0;
+    if (pos_ <= text_.size()) state_.SetError(Current() == ')' ? OpenExpected : SyntaxError);
+    return Ok() ? value : 0;
 }
 
-std::string TCalculator::ErrorText() const {
+std::string CalcErrorText(uint16_t code) {
     // Codes 22 to 32; 25 and 29 are never raised but keep their texts.
     static constexpr const char* Texts[] = {
         "ungültige Dezimalzahl",
@@ -70,29 +71,28 @@ std::string TCalculator::ErrorText() const {
         "] erwartet",
         "; erwartet",
     };
-    if (ErrorCode >= InvalidNumber && ErrorCode <= SemicolonExpected)
-        return Texts[ErrorCode - InvalidNumber];
-    if (ErrorCode == 99) return "Fehler in Unit Math";
-    return Mathe::MathErrorText(ErrorCode);
+    if (code >= InvalidNumber && code <= SemicolonExpected) return Texts[code - InvalidNumber];
+    if (code == 99) return "Fehler in Unit Math";
+    return Mathe::MathErrorText(code);
 }
 
 unsigned char TCalculator::Current() const {
-    return Pos <= Text.size() ? static_cast<unsigned char>(Text[Pos - 1]) : ' ';
+    return pos_ <= text_.size() ? static_cast<unsigned char>(text_[pos_ - 1]) : ' ';
 }
 
 void TCalculator::SkipBlanks() {
-    while (Pos <= Text.size() && static_cast<unsigned char>(Text[Pos - 1]) <= ' ') ++Pos;
+    while (pos_ <= text_.size() && static_cast<unsigned char>(text_[pos_ - 1]) <= ' ') ++pos_;
 }
 
 uint8_t TCalculator::MatchOperator(uint8_t first, uint8_t last) {
-    const std::string_view rest = std::string_view(Text).substr(Pos - 1);
+    const std::string_view rest = std::string_view(text_).substr(pos_ - 1);
     for (uint8_t code = last; code >= first; --code) {
         const std::string_view name = TokenTable[code];
         // The first byte rules out almost every operator cheaply.
         if (!rest.empty() && rest[0] == name[0] && rest.starts_with(name)) {
-            Pos += static_cast<uint16_t>(name.size());
+            pos_ += static_cast<uint16_t>(name.size());
             SkipBlanks();
-            Token = code;
+            token_ = code;
             return code;
         }
     }
@@ -101,28 +101,28 @@ uint8_t TCalculator::MatchOperator(uint8_t first, uint8_t last) {
 
 bool TCalculator::Expect(char c, uint16_t missingError) {
     if (Current() != static_cast<unsigned char>(c)) {
-        Mathe::SetError(missingError);
+        state_.SetError(missingError);
         return false;
     }
-    ++Pos;
+    ++pos_;
     SkipBlanks();
     return true;
 }
 
 float TCalculator::Sum() {
-    if (ErrorCode != 0) return 0;
+    if (!Ok()) return 0;
     float a = Product();
-    while (ErrorCode == 0) {
+    while (Ok()) {
         const uint8_t op = MatchOperator(OpPlus, OpXor);
         if (op == 0) break;
         const float b = Product();
-        if (ErrorCode != 0) break;
+        if (!Ok()) break;
         switch (op) {
         case OpPlus:
-            a = Mathe::ToFloat(static_cast<long double>(a) + b);
+            a = Mathe::ToFloat(state_, static_cast<long double>(a) + b);
             break;
         case OpMinus:
-            a = Mathe::ToFloat(static_cast<long double>(a) - b);
+            a = Mathe::ToFloat(state_, static_cast<long double>(a) - b);
             break;
         case OpOr:
             a = Bitwise(Bits(a) | Bits(b));
@@ -136,30 +136,30 @@ float TCalculator::Sum() {
 }
 
 float TCalculator::Product() {
-    if (ErrorCode != 0) return 0;
+    if (!Ok()) return 0;
     float a = PowerTerm();
-    while (ErrorCode == 0) {
+    while (Ok()) {
         const uint8_t op = MatchOperator(OpTimes, OpShr);
         if (op == 0) break;
         const float b = PowerTerm();
-        if (ErrorCode != 0) break;
+        if (!Ok()) break;
         if (b == 0 && (op == OpSlash || op == OpMod || op == OpDiv)) {
-            Mathe::SetError(DivisionByZero);
+            state_.SetError(DivisionByZero);
             break;
         }
         const long double x = a;
         switch (op) {
         case OpTimes:
-            a = Mathe::ToFloat(x * b);
+            a = Mathe::ToFloat(state_, x * b);
             break;
         case OpSlash:
-            a = Mathe::ToFloat(x / b);
+            a = Mathe::ToFloat(state_, x / b);
             break;
         case OpMod:
-            a = Mathe::ToFloat(x - std::trunc(x / b) * b);
+            a = Mathe::ToFloat(state_, x - std::trunc(x / b) * b);
             break;
         case OpDiv:
-            a = Mathe::ToFloat(std::trunc(x / b));
+            a = Mathe::ToFloat(state_, std::trunc(x / b));
             break;
         case OpAnd:
             a = Bitwise(Bits(a) & Bits(b));
@@ -176,22 +176,22 @@ float TCalculator::Product() {
 }
 
 float TCalculator::PowerTerm() {
-    if (ErrorCode != 0) return 0;
+    if (!Ok()) return 0;
     float a = SignedFactor();
-    while (ErrorCode == 0 && MatchOperator(OpCaret, OpCaret) != 0) {
+    while (Ok() && MatchOperator(OpCaret, OpCaret) != 0) {
         const float b = SignedFactor();
-        if (ErrorCode != 0) break;
-        a = Mathe::Power(a, b);
+        if (!Ok()) break;
+        a = Mathe::Power(state_, a, b);
     }
     return a;
 }
 
 float TCalculator::SignedFactor() {
-    if (ErrorCode != 0) return 0;
+    if (!Ok()) return 0;
     const unsigned char c = Current();
     const bool negative = c == '-';
     if (negative || c == '+') {
-        ++Pos;
+        ++pos_;
         SkipBlanks();
     }
     const float value = Factor(); // a second sign is no factor: a syntax error
@@ -199,50 +199,50 @@ float TCalculator::SignedFactor() {
 }
 
 float TCalculator::Factor() {
-    if (ErrorCode != 0) return 0;
+    if (!Ok()) return 0;
     const unsigned char c = Current();
     if (c == '(') {
-        ++Pos;
+        ++pos_;
         SkipBlanks();
         const float value = Sum();
-        if (ErrorCode != 0) return 0;
+        if (!Ok()) return 0;
         SkipBlanks();
         return Expect(')', CloseExpected) ? value : 0;
     }
     if (IsDigit(c)) return Number();
-    if (c == ')') return Mathe::Failed(OpenExpected);
+    if (c == ')') return state_.Failed(OpenExpected);
     return Name();
 }
 
 float TCalculator::Number() {
-    const std::size_t start = Pos - 1;
-    const std::size_t end = NumberRunEnd(Text, start);
-    Pos = static_cast<uint16_t>(end + 1);
-    const NumberValue number = ConvertNumber(std::string_view(Text).substr(start, end - start));
-    if (number.status == NumberStatus::Invalid) return Mathe::Failed(InvalidNumber);
-    if (number.status == NumberStatus::Overflow) return Mathe::Failed(Mathe::Overflow);
+    const std::size_t start = pos_ - 1;
+    const std::size_t end = NumberRunEnd(text_, start);
+    pos_ = static_cast<uint16_t>(end + 1);
+    const NumberValue number = ConvertNumber(std::string_view(text_).substr(start, end - start));
+    if (number.status == NumberStatus::Invalid) return state_.Failed(InvalidNumber);
+    if (number.status == NumberStatus::Overflow) return state_.Failed(Mathe::Overflow);
     SkipBlanks();
     return number.value;
 }
 
 float TCalculator::Name() {
-    if (!IsLetter(Current())) return Mathe::Failed(SyntaxError);
-    const std::size_t start = Pos - 1;
+    if (!IsLetter(Current())) return state_.Failed(SyntaxError);
+    const std::size_t start = pos_ - 1;
     std::size_t end = start;
-    while (end < Text.size() && (IsLetter(Text[end]) || IsDigit(Text[end]))) ++end;
-    const std::string_view name = std::string_view(Text).substr(start, end - start);
-    Pos = static_cast<uint16_t>(end + 1);
+    while (end < text_.size() && (IsLetter(text_[end]) || IsDigit(text_[end]))) ++end;
+    const std::string_view name = std::string_view(text_).substr(start, end - start);
+    pos_ = static_cast<uint16_t>(end + 1);
     SkipBlanks();
     for (uint8_t code = FirstNamedToken; code <= LastToken; ++code) {
         const std::string_view entry = TokenTable[code];
         if (name.size() == entry.size() && name[0] == entry[0] && name == entry) {
-            Token = code;
+            token_ = code;
             return Function(code);
         }
     }
-    if (name == "K") return K;
-    if (name == "L") return L;
-    if (name == "M") return M;
-    if (name == "N") return N;
-    return Mathe::Failed(SyntaxError);
+    if (name == "K") return k_;
+    if (name == "L") return l_;
+    if (name == "M") return m_;
+    if (name == "N") return n_;
+    return state_.Failed(SyntaxError);
 }

@@ -7,82 +7,81 @@
 
 // Constants and functions of the formula language: what follows a recognised name.
 
-using Mathe::ErrorCode;
 using namespace CalcError;
 
 namespace {
 
-float ApplyOne(uint8_t code, float x) {
+float ApplyOne(Mathe::EvalState& state, uint8_t code, float x) {
     switch (code) {
     case FnExp:
-        return Mathe::Exp(x);
+        return Mathe::Exp(state, x);
     case FnFak:
-        return Mathe::Factorial(x);
+        return Mathe::Factorial(state, x);
     case FnLn:
-        return Mathe::Ln(x);
+        return Mathe::Ln(state, x);
     case FnLd:
-        return Mathe::Ld(x);
+        return Mathe::Ld(state, x);
     case FnLg:
-        return Mathe::Lg(x);
+        return Mathe::Lg(state, x);
     case FnAbs:
         return Mathe::Abs(x);
     case FnInt:
         return Mathe::Int(x);
     case FnNot:
-        return Mathe::Not(x);
+        return Mathe::Not(state, x);
     case FnSign:
         return Mathe::Sign(x);
     case FnFrac:
-        return Mathe::Frac(x);
+        return Mathe::Frac(state, x);
     case FnSqrt:
-        return Mathe::Sqrt(x);
+        return Mathe::Sqrt(state, x);
     case FnSin:
-        return Mathe::Sin(x);
+        return Mathe::Sin(state, x);
     case FnCos:
-        return Mathe::Cos(x);
+        return Mathe::Cos(state, x);
     case FnTan:
-        return Mathe::Tan(x);
+        return Mathe::Tan(state, x);
     case FnCot:
-        return Mathe::Cot(x);
+        return Mathe::Cot(state, x);
     case FnSinh:
-        return Mathe::Sinh(x);
+        return Mathe::Sinh(state, x);
     case FnCosh:
-        return Mathe::Cosh(x);
+        return Mathe::Cosh(state, x);
     case FnTanh:
-        return Mathe::Tanh(x);
+        return Mathe::Tanh(state, x);
     case FnCoth:
-        return Mathe::Coth(x);
+        return Mathe::Coth(state, x);
     case FnArcSin:
-        return Mathe::ArcSin(x);
+        return Mathe::ArcSin(state, x);
     case FnArcCos:
-        return Mathe::ArcCos(x);
+        return Mathe::ArcCos(state, x);
     case FnArcTan:
-        return Mathe::ArcTan(x);
+        return Mathe::ArcTan(state, x);
     case FnArcCot:
-        return Mathe::ArcCot(x);
+        return Mathe::ArcCot(state, x);
     case FnArSinh:
-        return Mathe::ArSinh(x);
+        return Mathe::ArSinh(state, x);
     case FnArCosh:
-        return Mathe::ArCosh(x);
+        return Mathe::ArCosh(state, x);
     case FnArTanh:
-        return Mathe::ArTanh(x);
+        return Mathe::ArTanh(state, x);
     case FnArCoth:
-        return Mathe::ArCoth(x);
+        return Mathe::ArCoth(state, x);
     case FnRad:
-        return Mathe::Rad(x);
+        return Mathe::Rad(state, x);
     default: // FnDeg
-        return Mathe::Deg(x);
+        return Mathe::Deg(state, x);
     }
 }
 
-float ApplyTwo(uint8_t code, float a, float b) {
+float ApplyTwo(Mathe::EvalState& state, uint8_t code, float a, float b) {
     switch (code) {
     case FnRdm:
-        return Mathe::RandomBetween(a, b);
+        return Mathe::RandomBetween(state, a, b);
     case FnLog:
-        return Mathe::Log(a, b);
+        return Mathe::Log(state, a, b);
     case FnRdl:
-        return Mathe::RandomLogarithmic(a, b);
+        return Mathe::RandomLogarithmic(state, a, b);
     case FnGgt:
         return Mathe::Gcd(a, b);
     default: // FnKgv
@@ -95,7 +94,7 @@ float ApplyTwo(uint8_t code, float a, float b) {
 float TCalculator::Function(uint8_t code) {
     switch (code) {
     case ConstE:
-        return Mathe::ToFloat(std::exp(1.0L));
+        return Mathe::ToFloat(state_, std::exp(1.0L));
     case ConstPi:
         return Mathe::Pi;
     case FnRdm:
@@ -110,16 +109,16 @@ float TCalculator::Function(uint8_t code) {
     // A one-argument function applies to the signed factor that follows, so SIN N^2 is
     // (sin n)^2 and SIN COS N is sin(cos n).
     const float x = SignedFactor();
-    if (ErrorCode != 0) return 0;
-    return ApplyOne(code, x);
+    if (!Ok()) return 0;
+    return ApplyOne(state_, code, x);
 }
 
 float TCalculator::TwoArguments(uint8_t code) {
     // Each argument is a signed factor, not a sum: LOG[(N+1);2].
     if (!Expect('[', BracketOpenExpected)) return 0;
     const float a = SignedFactor();
-    if (ErrorCode != 0 || !Expect(';', SemicolonExpected)) return 0;
+    if (!Ok() || !Expect(';', SemicolonExpected)) return 0;
     const float b = SignedFactor();
-    if (ErrorCode != 0 || !Expect(']', BracketCloseExpected)) return 0;
-    return ApplyTwo(code, a, b);
+    if (!Ok() || !Expect(']', BracketCloseExpected)) return 0;
+    return ApplyTwo(state_, code, a, b);
 }

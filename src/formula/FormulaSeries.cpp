@@ -11,34 +11,19 @@
 
 namespace {
 
-// Evaluates formula texts; an empty text is 0 without evaluation. Afterwards a non-zero
-// Mathe::ErrorCode means the text failed.
-class Formula {
-public:
-    // A text evaluated once, with n = 0.
-    static float Once(const std::string& text, float k, float l, float m) {
-        Formula formula(text, k, l, m);
-        return formula.At(0);
-    }
+// Evaluates a text with the run's calculator; an empty text is 0 without evaluation.
+// Nothing when the text failed: the calculator then holds the error.
+std::optional<float> Evaluate(TCalculator& calculator, const std::string& text, float k, float l,
+                              float m, int n) {
+    if (text.empty()) return 0.0f;
+    calculator.Prepare(text, k, l, m, static_cast<float>(n));
+    const float value = calculator.Evaluate();
+    if (calculator.ErrorCode() != 0) return std::nullopt;
+    return value;
+}
 
-    // A text evaluated for harmonic after harmonic: prepared once, only N changes.
-    Formula(const std::string& text, float k, float l, float m) : empty_(text.empty()) {
-        if (!empty_) calculator_.Prepare(text, k, l, m, 0);
-    }
-
-    float At(int n) {
-        if (empty_) return 0;
-        calculator_.N = static_cast<float>(n);
-        return calculator_.Evaluate();
-    }
-
-private:
-    bool empty_;
-    TCalculator calculator_;
-};
-
-FormulaError ErrorIn(FormulaField field) {
-    return {field, Mathe::ErrorCode, TCalculator().ErrorText()};
+FormulaError ErrorIn(FormulaField field, const TCalculator& calculator) {
+    return {field, calculator.ErrorCode(), calculator.ErrorText()};
 }
 
 // An amplitude beyond MaxAmplitude, which no editor would take: a series made from formulas
@@ -67,37 +52,37 @@ bool TakesPart(const tSignal& signal, int n) {
 } // namespace
 
 std::optional<FormulaError> GenerateFromFormulas(tSignal& signal) {
-    Mathe::ErrorCode = 0;
+    // One calculator for the run: its random numbers form one sequence, seeded once.
+    TCalculator calculator;
 
     // Each constant sees the ones before it; itself and the later ones are still 0.
-    const float k = Formula::Once(signal.ConstK, 0, 0, 0);
-    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstK);
-    const float l = Formula::Once(signal.ConstL, k, 0, 0);
-    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstL);
-    const float m = Formula::Once(signal.ConstM, k, l, 0);
-    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::ConstM);
+    const std::optional<float> k = Evaluate(calculator, signal.ConstK, 0, 0, 0, 0);
+    if (!k) return ErrorIn(FormulaField::ConstK, calculator);
+    const std::optional<float> l = Evaluate(calculator, signal.ConstL, *k, 0, 0, 0);
+    if (!l) return ErrorIn(FormulaField::ConstL, calculator);
+    const std::optional<float> m = Evaluate(calculator, signal.ConstM, *k, *l, 0, 0);
+    if (!m) return ErrorIn(FormulaField::ConstM, calculator);
 
     signal.Amplitude.fill(0.0f);
     signal.Phase.fill(0.0f);
 
-    const float a0 = Formula::Once(signal.FormulaA0, k, l, m);
-    if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::A0);
-    const std::optional<float> amplitude0 = Stored(100.0L * a0);
+    const std::optional<float> a0 = Evaluate(calculator, signal.FormulaA0, *k, *l, *m, 0);
+    if (!a0) return ErrorIn(FormulaField::A0, calculator);
+    const std::optional<float> amplitude0 = Stored(100.0L * *a0);
     if (!amplitude0) return TooLarge(FormulaField::A0, 0);
     signal.Amplitude[0] = *amplitude0;
-
-    Formula anFormula(signal.FormulaAn, k, l, m);
-    Formula bnFormula(signal.FormulaBn, k, l, m);
 
     const int last = std::min(signal.MaxHarmonic, MaxHarmonicNumber);
     for (int n = 1; n <= last; ++n) {
         float an = 0;
         float bn = 0;
         if (TakesPart(signal, n)) {
-            an = anFormula.At(n);
-            if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::An);
-            bn = bnFormula.At(n);
-            if (Mathe::ErrorCode != 0) return ErrorIn(FormulaField::Bn);
+            const std::optional<float> a = Evaluate(calculator, signal.FormulaAn, *k, *l, *m, n);
+            if (!a) return ErrorIn(FormulaField::An, calculator);
+            const std::optional<float> b = Evaluate(calculator, signal.FormulaBn, *k, *l, *m, n);
+            if (!b) return ErrorIn(FormulaField::Bn, calculator);
+            an = *a;
+            bn = *b;
         }
         const long double an2 = static_cast<long double>(an) * an;
         const long double bn2 = static_cast<long double>(bn) * bn;

@@ -10,8 +10,6 @@
 
 namespace Mathe {
 
-uint16_t ErrorCode = 0;
-
 namespace {
 
 // Every extended value below this magnitude rounds to a finite float; from here on the
@@ -21,9 +19,6 @@ constexpr long double FloatLimit = 0x1p128L - 0x1p103L;
 bool FitsFloat(long double x) {
     return std::fabs(x) < FloatLimit; // false for NaN too
 }
-
-std::mt19937
-    generator(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 
 int32_t GcdInt(int32_t p, int32_t q) {
     while (p != 0 && q != 0) {
@@ -35,17 +30,16 @@ int32_t GcdInt(int32_t p, int32_t q) {
 
 } // namespace
 
-void SetError(uint16_t code) {
-    if (ErrorCode == 0) ErrorCode = code;
+EvalState::EvalState()
+    : generator_(
+          static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count())) {}
+
+float EvalState::Random() {
+    return static_cast<float>(generator_() >> 8) * 0x1p-24f; // 24 bits: never reaches 1
 }
 
-float Failed(uint16_t code) {
-    SetError(code);
-    return 0;
-}
-
-float ToFloat(long double x) {
-    return FitsFloat(x) ? static_cast<float>(x) : Failed(Overflow);
+float ToFloat(EvalState& state, long double x) {
+    return FitsFloat(x) ? static_cast<float>(x) : state.Failed(Overflow);
 }
 
 int32_t RoundLimited(float x) {
@@ -74,29 +68,25 @@ std::string MathErrorText(uint16_t code) {
     return code <= SqrtNegative ? Texts[code] : "";
 }
 
-float Random() {
-    return static_cast<float>(generator() >> 8) * 0x1p-24f; // 24 bits: never reaches 1
-}
-
 // The functions below are applied only while no error is pending, so a code found set
 // after an inner step was raised by that step.
 
-float Power(float a, float b) {
-    if (a == 0 && b == 0) return Failed(ZeroPowerZero);
-    if (a > 0) return ToFloat(std::exp(b * std::log(static_cast<long double>(a))));
+float Power(EvalState& state, float a, float b) {
+    if (a == 0 && b == 0) return state.Failed(ZeroPowerZero);
+    if (a > 0) return ToFloat(state, std::exp(b * std::log(static_cast<long double>(a))));
     if (a == 0) return 0;
-    if (std::trunc(b) != b) return Failed(FractionalExponent);
+    if (std::trunc(b) != b) return state.Failed(FractionalExponent);
     const long double magnitude = std::exp(b * std::log(-static_cast<long double>(a)));
-    return ToFloat(std::fmod(b, 2.0f) != 0 ? -magnitude : magnitude);
+    return ToFloat(state, std::fmod(b, 2.0f) != 0 ? -magnitude : magnitude);
 }
 
-float Exp(float x) {
-    return ToFloat(std::exp(static_cast<long double>(x)));
+float Exp(EvalState& state, float x) {
+    return ToFloat(state, std::exp(static_cast<long double>(x)));
 }
 
-float Factorial(float x) {
+float Factorial(EvalState& state, float x) {
     const int32_t n = RoundLimited(x);
-    if (n < 0) return Failed(FactorialNegative);
+    if (n < 0) return state.Failed(FactorialNegative);
     // (8k)! for k = 0..4, each rounded to a float; from 35! on nothing fits, so larger
     // arguments start at 32! and overflow on the way.
     static constexpr float Tabulated[] = {1.0f, 40320.0f, 0x1.307778p+44f, 0x1.06c526p+79f,
@@ -105,25 +95,25 @@ float Factorial(float x) {
     float result = Tabulated[k];
     for (int32_t i = 8 * k + 1; i <= n; ++i) {
         const long double next = static_cast<long double>(result) * i;
-        if (!FitsFloat(next)) return ToFloat(next);
+        if (!FitsFloat(next)) return ToFloat(state, next);
         result = static_cast<float>(next);
     }
     return result;
 }
 
-float Ln(float x) {
-    if (x <= 0) return Failed(LogDomain);
-    return ToFloat(std::log(static_cast<long double>(x)));
+float Ln(EvalState& state, float x) {
+    if (x <= 0) return state.Failed(LogDomain);
+    return ToFloat(state, std::log(static_cast<long double>(x)));
 }
 
-float Ld(float x) {
-    if (x <= 0) return Failed(LogDomain);
-    return ToFloat(std::log(static_cast<long double>(x)) * InvLn2);
+float Ld(EvalState& state, float x) {
+    if (x <= 0) return state.Failed(LogDomain);
+    return ToFloat(state, std::log(static_cast<long double>(x)) * InvLn2);
 }
 
-float Lg(float x) {
-    if (x <= 0) return Failed(LogDomain);
-    return ToFloat(std::log(static_cast<long double>(x)) * InvLn10);
+float Lg(EvalState& state, float x) {
+    if (x <= 0) return state.Failed(LogDomain);
+    return ToFloat(state, std::log(static_cast<long double>(x)) * InvLn10);
 }
 
 float Abs(float x) {
@@ -134,41 +124,41 @@ float Int(float x) {
     return std::trunc(x);
 }
 
-float Not(float x) {
-    return ToFloat(-std::trunc(static_cast<long double>(x)) - 1);
+float Not(EvalState& state, float x) {
+    return ToFloat(state, -std::trunc(static_cast<long double>(x)) - 1);
 }
 
 float Sign(float x) {
     return x >= 0 ? 1.0f : -1.0f;
 }
 
-float Frac(float x) {
-    return ToFloat(x - std::trunc(static_cast<long double>(x)));
+float Frac(EvalState& state, float x) {
+    return ToFloat(state, x - std::trunc(static_cast<long double>(x)));
 }
 
-float Sqrt(float x) {
-    if (x < 0) return Failed(SqrtNegative);
-    return ToFloat(std::sqrt(static_cast<long double>(x)));
+float Sqrt(EvalState& state, float x) {
+    if (x < 0) return state.Failed(SqrtNegative);
+    return ToFloat(state, std::sqrt(static_cast<long double>(x)));
 }
 
-float Sin(float x) {
-    return ToFloat(SinExtended(x));
+float Sin(EvalState& state, float x) {
+    return ToFloat(state, SinExtended(x));
 }
 
-float Cos(float x) {
-    return ToFloat(CosExtended(x));
+float Cos(EvalState& state, float x) {
+    return ToFloat(state, CosExtended(x));
 }
 
-float Tan(float x) {
-    const float c = ToFloat(CosExtended(x));
-    if (c == 0) return Failed(TanPole);
-    return ToFloat(SinExtended(x) / c);
+float Tan(EvalState& state, float x) {
+    const float c = ToFloat(state, CosExtended(x));
+    if (c == 0) return state.Failed(TanPole);
+    return ToFloat(state, SinExtended(x) / c);
 }
 
-float Cot(float x) {
-    const float s = ToFloat(SinExtended(x));
-    if (s == 0) return Failed(CotPole);
-    return ToFloat(CosExtended(x) / s);
+float Cot(EvalState& state, float x) {
+    const float s = ToFloat(state, SinExtended(x));
+    if (s == 0) return state.Failed(CotPole);
+    return ToFloat(state, CosExtended(x) / s);
 }
 
 // The hyperbolic functions and their inverses use the library's extended functions rather
@@ -176,90 +166,90 @@ float Cot(float x) {
 // (SINH 1E-15, ARTANH 1E-9, ARSINH -1000) and overflow on the way to a finite result
 // (TANH 100, COTH 100, ARSINH 1E20). Results outside the float range still overflow.
 
-float Sinh(float x) {
-    return ToFloat(sinhl(x));
+float Sinh(EvalState& state, float x) {
+    return ToFloat(state, sinhl(x));
 }
 
-float Cosh(float x) {
-    return ToFloat(coshl(x));
+float Cosh(EvalState& state, float x) {
+    return ToFloat(state, coshl(x));
 }
 
-float Tanh(float x) {
-    return ToFloat(tanhl(x));
+float Tanh(EvalState& state, float x) {
+    return ToFloat(state, tanhl(x));
 }
 
-float Coth(float x) {
-    if (x == 0) return Failed(CothZero);
-    return ToFloat(1.0L / tanhl(x)); // overflows only for the tiniest subnormal arguments
+float Coth(EvalState& state, float x) {
+    if (x == 0) return state.Failed(CothZero);
+    return ToFloat(state, 1.0L / tanhl(x)); // overflows only for the tiniest subnormal arguments
 }
 
-float ArcSin(float x) {
-    if (x < -1 || x > 1) return Failed(ArcsinDomain);
-    if (x == 1 || x == -1) return ToFloat(static_cast<long double>(x) * HalfPi);
-    const float square = ToFloat(static_cast<long double>(x) * x);
-    return ToFloat(std::atan(x / std::sqrt(1 - static_cast<long double>(square))));
+float ArcSin(EvalState& state, float x) {
+    if (x < -1 || x > 1) return state.Failed(ArcsinDomain);
+    if (x == 1 || x == -1) return ToFloat(state, static_cast<long double>(x) * HalfPi);
+    const float square = ToFloat(state, static_cast<long double>(x) * x);
+    return ToFloat(state, std::atan(x / std::sqrt(1 - static_cast<long double>(square))));
 }
 
-float ArcCos(float x) {
-    if (x < -1 || x > 1) return Failed(ArccosDomain);
-    return ToFloat(static_cast<long double>(HalfPi) - ArcSin(x));
+float ArcCos(EvalState& state, float x) {
+    if (x < -1 || x > 1) return state.Failed(ArccosDomain);
+    return ToFloat(state, static_cast<long double>(HalfPi) - ArcSin(state, x));
 }
 
-float ArcTan(float x) {
-    return ToFloat(std::atan(static_cast<long double>(x)));
+float ArcTan(EvalState& state, float x) {
+    return ToFloat(state, std::atan(static_cast<long double>(x)));
 }
 
-float ArcCot(float x) {
-    return ToFloat(HalfPi - std::atan(static_cast<long double>(x)));
+float ArcCot(EvalState& state, float x) {
+    return ToFloat(state, HalfPi - std::atan(static_cast<long double>(x)));
 }
 
-float ArSinh(float x) {
-    return ToFloat(asinhl(x));
+float ArSinh(EvalState& state, float x) {
+    return ToFloat(state, asinhl(x));
 }
 
-float ArCosh(float x) {
-    if (-1 < x && x < 1) return Failed(ArcoshDomain);
+float ArCosh(EvalState& state, float x) {
+    if (-1 < x && x < 1) return state.Failed(ArcoshDomain);
     // ln(x + sqrt(x^2 - 1)) takes the logarithm of a number <= 0 here.
-    if (x <= -1) return Failed(LogDomain);
-    return ToFloat(acoshl(x));
+    if (x <= -1) return state.Failed(LogDomain);
+    return ToFloat(state, acoshl(x));
 }
 
-float ArTanh(float x) {
-    if (!(-1 < x && x < 1)) return Failed(ArtanhDomain);
-    return ToFloat(atanhl(x));
+float ArTanh(EvalState& state, float x) {
+    if (!(-1 < x && x < 1)) return state.Failed(ArtanhDomain);
+    return ToFloat(state, atanhl(x));
 }
 
-float ArCoth(float x) {
-    if (-1 <= x && x <= 1) return Failed(ArcothDomain);
-    return ToFloat(atanhl(1.0L / x)); // arcoth x = artanh(1/x)
+float ArCoth(EvalState& state, float x) {
+    if (-1 <= x && x <= 1) return state.Failed(ArcothDomain);
+    return ToFloat(state, atanhl(1.0L / x)); // arcoth x = artanh(1/x)
 }
 
-float Rad(float x) {
-    return ToFloat(static_cast<long double>(x) * DegToRad);
+float Rad(EvalState& state, float x) {
+    return ToFloat(state, static_cast<long double>(x) * DegToRad);
 }
 
-float Deg(float x) {
-    return ToFloat(static_cast<long double>(x) * RadToDeg);
+float Deg(EvalState& state, float x) {
+    return ToFloat(state, static_cast<long double>(x) * RadToDeg);
 }
 
-float Log(float a, float base) {
-    if (!(a > 0 && base > 0 && base != 1)) return Failed(LogDomain);
-    return ToFloat(std::log(static_cast<long double>(a)) /
-                   std::log(static_cast<long double>(base)));
+float Log(EvalState& state, float a, float base) {
+    if (!(a > 0 && base > 0 && base != 1)) return state.Failed(LogDomain);
+    return ToFloat(state, std::log(static_cast<long double>(a)) /
+                              std::log(static_cast<long double>(base)));
 }
 
-float RandomBetween(float a, float b) {
-    return ToFloat(a + Random() * (static_cast<long double>(b) - a));
+float RandomBetween(EvalState& state, float a, float b) {
+    return ToFloat(state, a + state.Random() * (static_cast<long double>(b) - a));
 }
 
-float RandomLogarithmic(float a, float b) {
+float RandomLogarithmic(EvalState& state, float a, float b) {
     if (a > b) std::swap(a, b);
     if (a > 0 && b > 0) {
         const long double lnA = std::log(static_cast<long double>(a));
         const long double lnB = std::log(static_cast<long double>(b));
-        return ToFloat(std::exp(lnA + Random() * (lnB - lnA)));
+        return ToFloat(state, std::exp(lnA + state.Random() * (lnB - lnA)));
     }
-    return RandomBetween(a, b);
+    return RandomBetween(state, a, b);
 }
 
 float Gcd(float a, float b) {

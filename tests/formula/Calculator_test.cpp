@@ -1,5 +1,4 @@
 #include "formula/Calculator.h"
-#include "formula/Mathe.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +19,7 @@ Outcome Calc(const std::string& text, float n = 3) {
     TCalculator c;
     c.Prepare(text, 1, 2, 3, n);
     const float value = c.Evaluate();
-    return {value, Mathe::ErrorCode};
+    return {value, c.ErrorCode()};
 }
 
 // Each entry reads "formula = value", "formula == exact value" or "formula = #error code";
@@ -152,15 +151,25 @@ TEST(Calculator, DeepNestingWithinTheTextLimit) {
 
 TEST(Calculator, PrepareTouchesOnlyTextAndVariables) {
     TCalculator c;
-    c.Pos = 7;
-    Mathe::ErrorCode = 28;
+    c.Prepare("1/0  ", 0, 0, 0, 0);
+    c.Evaluate(); // leaves Pos 6, the error 28 and the token of "/"
     c.Prepare("sin(1,5)\xe4", 1, 2, 3, 4);
-    EXPECT_EQ(c.Text, "SIN(1.5)\xe4");
-    EXPECT_EQ(c.Pos, 7);
-    EXPECT_EQ(Mathe::ErrorCode, 28);
-    EXPECT_EQ(c.Token, 0);
+    EXPECT_EQ(c.Text(), "SIN(1.5)\xe4");
+    EXPECT_EQ(c.Pos(), 6);
+    EXPECT_EQ(c.ErrorCode(), 28);
+    EXPECT_EQ(c.Token(), 6);
     c.Evaluate();
-    EXPECT_EQ(c.Token, 35); // SIN, the last code recognised
+    EXPECT_EQ(c.Token(), 35); // SIN, the last code recognised
+}
+
+TEST(Calculator, EachCalculatorKeepsItsOwnError) {
+    TCalculator failing, fine;
+    failing.Prepare("1/0", 0, 0, 0, 0);
+    fine.Prepare("1", 0, 0, 0, 0);
+    failing.Evaluate();
+    EXPECT_EQ(fine.Evaluate(), 1);
+    EXPECT_EQ(failing.ErrorCode(), 28);
+    EXPECT_EQ(fine.ErrorCode(), 0);
 }
 
 TEST(Calculator, RandomFunctionsStayInTheirRange) {
@@ -172,13 +181,11 @@ TEST(Calculator, RandomFunctionsStayInTheirRange) {
 }
 
 TEST(Calculator, ErrorTextsOfAllCodes) {
-    const TCalculator c;
     std::string texts;
     for (int code = 0; code <= 1000; ++code) {
-        Mathe::ErrorCode = static_cast<uint16_t>(code);
-        if (!c.ErrorText().empty()) texts += std::to_string(code) + " " + c.ErrorText() + "|";
+        const std::string text = CalcErrorText(static_cast<uint16_t>(code));
+        if (!text.empty()) texts += std::to_string(code) + " " + text + "|";
     }
-    Mathe::ErrorCode = 0;
     EXPECT_EQ(texts, "1 n!: n<1|2 log(x): x<=0 oder Basis=1|3 0 hoch 0 nicht definiert|"
                      "4 Exponent ist Bruch|5 coth(x): x=0|6 arcosh(x): x<0|7 artanh(x): |x|>=1|"
                      "8 arcoth(x): |x|<=1|9 tan(x): x=Pi/2+k*Pi; k=0,1,2..|"
