@@ -21,19 +21,19 @@ QRect CancelBounds(int top) {
 
 } // namespace
 
-TSignalNameDialog::TSignalNameDialog(QWidget* mainWindow, const QString& objectName,
-                                     const QString& caption, QSize clientSize, NameCheck check)
-    : TFixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
+SignalNameDialog::SignalNameDialog(QWidget* mainWindow, const QString& objectName,
+                                   const QString& caption, QSize clientSize, NameCheck check)
+    : FixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
     nameedit = AddNameGroup(this, {8, 6, DialogWidth - 16, 50}, QStringLiteral("NameGroup"));
     const int buttonsTop = clientSize.height() - 34;
     AddButtons(OkBounds(buttonsTop), CancelBounds(buttonsTop));
 }
 
-void TSignalNameDialog::FormActivate() {
+void SignalNameDialog::FormActivate() {
     FocusName(nameedit);
 }
 
-bool TSignalNameDialog::OKBtnClick() {
+bool SignalNameDialog::OKBtnClick() {
     if (check_ && !check_(this, nameedit->text())) {
         FocusName(nameedit);
         return false;
@@ -42,8 +42,8 @@ bool TSignalNameDialog::OKBtnClick() {
 }
 
 TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
-                        {DialogWidth, 188}, std::move(check)) {
+    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
+                       {DialogWidth, 188}, std::move(check)) {
     auto* box = new QGroupBox(QStringLiteral("Bildungstyp"), this);
     box->setObjectName(QStringLiteral("TypegroupBox"));
     box->setGeometry(8, 60, DialogWidth - 16, 86);
@@ -70,5 +70,5 @@ void TNewSignalDlg::SetKind(int kind) {
 }
 
 TNewSignalNameDlg::TNewSignalNameDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
-                        QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}
+    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
+                       QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}

@@ -8,11 +8,11 @@ class QLineEdit;
 
 // A dialog that asks for a signal's name, with the name field focused; OK closes it only
 // once the name passes its check. It keeps its values between uses.
-class TSignalNameDialog : public TFixedDialog {
+class SignalNameDialog : public FixedDialog {
     Q_OBJECT
 public:
-    TSignalNameDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
-                      QSize clientSize, NameCheck check);
+    SignalNameDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                     QSize clientSize, NameCheck check);
 
     QLineEdit* nameedit = nullptr;
 
@@ -25,7 +25,7 @@ private:
 };
 
 // "Neues Signal": the name and the kind of a new signal.
-class TNewSignalDlg : public TSignalNameDialog {
+class TNewSignalDlg : public SignalNameDialog {
     Q_OBJECT
 public:
     TNewSignalDlg(QWidget* mainWindow, NameCheck check);
@@ -37,7 +37,7 @@ public:
 };
 
 // "Signal einfügen": the name under which the copied signal is pasted.
-class TNewSignalNameDlg : public TSignalNameDialog {
+class TNewSignalNameDlg : public SignalNameDialog {
     Q_OBJECT
 public:
     TNewSignalNameDlg(QWidget* mainWindow, NameCheck check);

@@ -64,8 +64,8 @@ void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
 // --- the dialog ------------------------------------------------------------------------
 
 Toptionsdlg::Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help)
-    : TFixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
-                   {ClientWidth, ClientHeight}),
+    : FixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
+                  {ClientWidth, ClientHeight}),
       settings_(settings), help_(help) {
     // A small font keeps five tabs and five check boxes a row inside the fixed client area.
     setFont(ArialPixels(11));

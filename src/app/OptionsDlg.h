@@ -16,7 +16,7 @@ class Settings;
 // The settings dialog: partial waves drawn in the line diagram, axis kinds, background
 // colour, fo and the sample rate of the sound. It keeps no copy of the settings: every
 // showing loads the controls from them, and OK hands the controls' values back.
-class Toptionsdlg : public TFixedDialog {
+class Toptionsdlg : public FixedDialog {
     Q_OBJECT
 public:
     // A titled group of radio buttons whose state is one index: the value of the setting

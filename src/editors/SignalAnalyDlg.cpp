@@ -52,7 +52,7 @@ QPoint PixelOf(const QMouseEvent* event) {
 } // namespace
 
 TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
     // The main window's small font keeps the top row of groups within the client width.
     setFont(ArialPixels(11));
     AddNameGroup(NameBounds);

@@ -15,7 +15,7 @@ class QMouseEvent;
 // The editor of waveform signals: name, colour, visibility, the number of support points
 // and the curve itself, drawn with the mouse in `box`. OK writes the drawing into the
 // WorkSignal and analyses it into the signal's series.
-class TSignalAnalyDlg : public TSignalEditorDialog {
+class TSignalAnalyDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help);

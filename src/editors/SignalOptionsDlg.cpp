@@ -40,7 +40,7 @@ QString FromUtf8(const std::string& text) {
 
 TSignalOptionsDlg::TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& settings,
                                      HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalOptionsDlg"), ClientSize),
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalOptionsDlg"), ClientSize),
       settings_(settings), help_(help) {
     setFont(ArialPixels(11));
     AddButtons(ButtonBounds(0), ButtonBounds(1), ButtonBounds(2));
@@ -57,7 +57,7 @@ void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
     group->setObjectName(QStringLiteral("GroupBox3"));
     group->setGeometry(bounds);
 
-    hgrid = new THarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
+    hgrid = new HarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
     hgrid->setObjectName(QStringLiteral("hgrid"));
     hgrid->setGeometry(GridBounds);
     hgrid->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"), {}, {}});
@@ -168,7 +168,7 @@ void TSignalOptionsDlg::MultBtnClick() {
 
 bool TSignalOptionsDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched != MultEdit || event->type() != QEvent::KeyPress)
-        return TSignalEditorDialog::eventFilter(watched, event);
+        return SignalEditorDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     RunCommand([this] { MultBtnClick(); });

@@ -7,14 +7,14 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class HelpSystem;
-class THarmonicsGrid;
+class HarmonicsGrid;
 struct AppSettings;
 
 // The editor of spectral-line signals: name, colour, visibility, and the constant term and
 // harmonics 1..128 typed into a table in the representation of the display mode the caller
 // hands over. The table is read into EditAmplitude/EditPhase; the WorkSignal receives them
 // only on OK. A factor button scales all amplitudes at once.
-class TSignalOptionsDlg : public TSignalEditorDialog {
+class TSignalOptionsDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     // fo for the frequency column is read from `settings` each time the table is filled.
@@ -24,7 +24,7 @@ public:
     void SetDisplayMode(int mode) override { mode_ = mode; }
     int DisplayMode() const override { return mode_; }
 
-    THarmonicsGrid* hgrid = nullptr;
+    HarmonicsGrid* hgrid = nullptr;
     QLineEdit* MultEdit = nullptr;
     QToolButton* MultBtn = nullptr;
     QLabel* l1 = nullptr;

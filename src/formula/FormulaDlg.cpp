@@ -56,8 +56,8 @@ std::string ShortText(const QString& text) {
 } // namespace
 
 TSignalFormulaDlg::TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
-                          {ClientWidth, ClientHeight}),
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
+                         {ClientWidth, ClientHeight}),
       help_(help) {
     setFont(ArialPixels(11));
 

@@ -12,7 +12,7 @@ class HelpSystem;
 // The editor of formula signals: the three constants k, l, m, which harmonics are summed,
 // the highest one, and the formulas for a0, an and bn. OK evaluates them into the series;
 // a formula that fails keeps the dialog open with its field active.
-class TSignalFormulaDlg : public TSignalEditorDialog {
+class TSignalFormulaDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help);

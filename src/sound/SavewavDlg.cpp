@@ -59,8 +59,8 @@ int VolumeItem(const QComboBox& volumes, const QString& folder) {
 } // namespace
 
 TSavewavDlg::TSavewavDlg(QWidget* mainWindow, Settings& settings)
-    : TFixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
-                   QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
+    : FixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
+                  QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
       settings_(settings) {
     setFont(ArialPixels(11));
 

@@ -17,7 +17,7 @@ class Settings;
 // Chooses the folder and the name of a sound file: volumes, a directory tree, the folder's
 // WAV files and a field for the name; it can also create a subfolder. The folder confirmed
 // last is kept in the setting `path`, and every showing opens there again.
-class TSavewavDlg : public TFixedDialog {
+class TSavewavDlg : public FixedDialog {
     Q_OBJECT
 public:
     TSavewavDlg(QWidget* mainWindow, Settings& settings);

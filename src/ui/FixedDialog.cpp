@@ -43,8 +43,8 @@ void FocusName(QLineEdit* nameedit) {
     nameedit->selectAll();
 }
 
-TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
-                           QSize clientSize)
+FixedDialog::FixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                         QSize clientSize)
     : QDialog(mainWindow) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -53,8 +53,8 @@ TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const
     setFixedSize(clientSize);
 }
 
-void TFixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help,
-                              QWidget* parent) {
+void FixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help,
+                             QWidget* parent) {
     QWidget* owner = parent ? parent : this;
     auto make = [owner](const char* name, const QString& text, const QRect& bounds) {
         auto* button = new QPushButton(text, owner);
@@ -77,11 +77,11 @@ void TFixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect&
     }
 }
 
-QPoint TFixedDialog::Placement(const QRect& mainFrame, int) const {
+QPoint FixedDialog::Placement(const QRect& mainFrame, int) const {
     return CentredDialogPosition(mainFrame, size());
 }
 
-void TFixedDialog::PlaceOverMainWindow() {
+void FixedDialog::PlaceOverMainWindow() {
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main) return;
     const auto* mainWindow = qobject_cast<const QMainWindow*>(main);
@@ -91,7 +91,7 @@ void TFixedDialog::PlaceOverMainWindow() {
     move(Placement(main->frameGeometry(), clientHeight));
 }
 
-QSize TFixedDialog::FrameSize() const {
+QSize FixedDialog::FrameSize() const {
     const QSize frame = frameGeometry().size();
     if (frame != size()) return frame;
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
@@ -99,12 +99,12 @@ QSize TFixedDialog::FrameSize() const {
     return size() + main->frameGeometry().size() - main->geometry().size();
 }
 
-void TFixedDialog::setVisible(bool visible) {
+void FixedDialog::setVisible(bool visible) {
     if (visible && !isVisible()) PlaceOverMainWindow();
     QDialog::setVisible(visible);
 }
 
-void TFixedDialog::showEvent(QShowEvent* event) {
+void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     RunCommand([this] { FormActivate(); });

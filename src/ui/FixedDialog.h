@@ -24,11 +24,11 @@ void FocusName(QLineEdit* nameedit);
 // The base of the program's modal dialogs: a fixed client size, a title bar with a close
 // box only, an object name by which tests find it, and the same placement over the main
 // window every time it is shown. It offers the standard OK, Cancel and Help buttons.
-class TFixedDialog : public QDialog {
+class FixedDialog : public QDialog {
     Q_OBJECT
 public:
-    TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
-                 QSize clientSize);
+    FixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                QSize clientSize);
 
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;

@@ -16,23 +16,23 @@ constexpr Rgb OutlineGrey{128, 128, 128};
 
 } // namespace
 
-TSignalEditorDialog::TSignalEditorDialog(QWidget* mainWindow, const QString& objectName,
-                                         QSize clientSize)
-    : TFixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
+SignalEditorDialog::SignalEditorDialog(QWidget* mainWindow, const QString& objectName,
+                                       QSize clientSize)
+    : FixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
 
-void TSignalEditorDialog::SetSignalName(const QString& name) {
+void SignalEditorDialog::SetSignalName(const QString& name) {
     nameedit->setText(name);
 }
 
-QString TSignalEditorDialog::SignalName() const {
+QString SignalEditorDialog::SignalName() const {
     return nameedit->text();
 }
 
-void TSignalEditorDialog::AddNameGroup(const QRect& bounds) {
+void SignalEditorDialog::AddNameGroup(const QRect& bounds) {
     nameedit = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
 }
 
-void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
+void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
     auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
     group->setObjectName(QStringLiteral("GroupBox2"));
     group->setGeometry(bounds);
@@ -51,12 +51,12 @@ void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
     visbox->setGeometry(10, 20 + SquareSize + 6, 100, 18);
 }
 
-void TSignalEditorDialog::ShowColourChoice(int index) {
+void SignalEditorDialog::ShowColourChoice(int index) {
     shownColour_ = index;
     for (PaintBox* square : colourSquares) square->update();
 }
 
-void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
+void SignalEditorDialog::PaintSquare(QPainter& p, int index) const {
     const Rgb c = SignalPalette[index];
     p.fillRect(0, 0, SquareSize, SquareSize, ToQColor(c));
     // The outline lies inside the square: 3 pixels for the chosen colour, else 1.
@@ -67,7 +67,7 @@ void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
     }
 }
 
-bool TSignalEditorDialog::NameIsAccepted() {
+bool SignalEditorDialog::NameIsAccepted() {
     if (NameAccepted(this, nameedit->text())) return true;
     nameedit->setFocus();
     return false;

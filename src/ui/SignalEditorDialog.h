@@ -14,10 +14,10 @@ class QLineEdit;
 // The base of the three signal editors ("Signaleigenschaften"): the name field, the colour
 // squares c0..c7 with the check box "sichtbar", and the editor's own signal, WorkSignal,
 // which the caller fills before showing the dialog and takes back after OK.
-class TSignalEditorDialog : public TFixedDialog, public SignalEditor {
+class SignalEditorDialog : public FixedDialog, public SignalEditor {
     Q_OBJECT
 public:
-    TSignalEditorDialog(QWidget* mainWindow, const QString& objectName, QSize clientSize);
+    SignalEditorDialog(QWidget* mainWindow, const QString& objectName, QSize clientSize);
 
     // --- SignalEditor ---
     QDialog& Dialog() override { return *this; }

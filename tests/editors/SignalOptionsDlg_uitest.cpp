@@ -39,7 +39,7 @@ protected:
         dlg.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     }
-    THarmonicsGrid& Grid() { return *dlg.hgrid; }
+    HarmonicsGrid& Grid() { return *dlg.hgrid; }
     QString Cell(int n, int column) { return Grid().CellText(n, column); }
     QPoint CellCentre(int n, int column) {
         const QModelIndex index = Grid().model()->index(n, column);
