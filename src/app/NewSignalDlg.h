@@ -14,13 +14,15 @@ public:
     SignalNameDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
                      QSize clientSize, NameCheck check);
 
-    QLineEdit* nameedit = nullptr;
+    // The name in the field `nameedit`.
+    QString SignalName() const;
 
 protected:
     void FormActivate() override;
     bool OKBtnClick() override;
 
 private:
+    QLineEdit* nameEdit_ = nullptr;
     NameCheck check_;
 };
 
@@ -30,10 +32,13 @@ class TNewSignalDlg : public SignalNameDialog {
 public:
     TNewSignalDlg(QWidget* mainWindow, NameCheck check);
 
-    QButtonGroup* Typegroup; // item index = kind
-
+    // The kind checked in `Typegroup`.
     int Kind() const;
+
+private:
     void SetKind(int kind);
+
+    QButtonGroup* typegroup_ = nullptr; // item index = kind
 };
 
 // "Signal einfügen": the name under which the copied signal is pasted.

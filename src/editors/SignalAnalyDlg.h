@@ -8,7 +8,6 @@
 class HelpSystem;
 class PaintBox;
 class QButtonGroup;
-class QGroupBox;
 class QLabel;
 class QMouseEvent;
 
@@ -19,12 +18,6 @@ class TSignalAnalyDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help);
-
-    QGroupBox* Kurvenform = nullptr;
-    PaintBox* box = nullptr;
-    QGroupBox* Ptsgrp = nullptr;
-    QButtonGroup* PtsButtons = nullptr; // item index = points index
-    QLabel* koords = nullptr;
 
     // The drawing as it stands, for tests.
     const WaveformEditing& Editing() const { return editing_; }
@@ -45,6 +38,9 @@ private:
     void RedrawPoints(const std::vector<int>& points);
     void DrawCurve();
 
+    PaintBox* box_ = nullptr;
+    QButtonGroup* ptsButtons_ = nullptr; // item index = points index
+    QLabel* koords_ = nullptr;
     WaveformEditing editing_;
     HelpSystem& help_;
 };

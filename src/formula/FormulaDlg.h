@@ -4,7 +4,6 @@
 #include "ui/SignalEditorDialog.h"
 
 class QButtonGroup;
-class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 class HelpSystem;
@@ -26,13 +25,6 @@ public:
     // active control (at the next showing while the dialog is hidden).
     void ReportFailure(const FormulaError& error);
 
-    // --- controls (public so that tests reach them) -------------------------------------
-    QLineEdit *kkedit, *kledit, *kmedit;
-    QGroupBox* ngrp;
-    QGroupBox* maxgrp;
-    QSpinBox* maxedit;
-    QLineEdit *a0edit, *anedit, *bnedit;
-
 protected:
     void FormActivate() override;
     bool OKBtnClick() override;
@@ -48,8 +40,15 @@ private:
     int SeriesIndex() const;
     void SetSeriesIndex(int index);
 
+    QLineEdit* kkEdit_ = nullptr;
+    QLineEdit* klEdit_ = nullptr;
+    QLineEdit* kmEdit_ = nullptr;
+    QButtonGroup* seriesButtons_ = nullptr; // the items of ngrp
+    QSpinBox* maxEdit_ = nullptr;
+    QLineEdit* a0Edit_ = nullptr;
+    QLineEdit* anEdit_ = nullptr;
+    QLineEdit* bnEdit_ = nullptr;
     HelpSystem& help_;
-    QButtonGroup* seriesButtons_ = nullptr;
     // The field a generation failed in while the dialog was hidden; it takes the focus
     // at the next showing.
     QLineEdit* failedField_ = nullptr;

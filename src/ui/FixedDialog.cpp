@@ -53,8 +53,8 @@ FixedDialog::FixedDialog(QWidget* mainWindow, const QString& objectName, const Q
     setFixedSize(clientSize);
 }
 
-void FixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help,
-                             QWidget* parent) {
+FixedDialog::StandardButtons FixedDialog::AddButtons(const QRect& ok, const QRect& cancel,
+                                                     const QRect& help, QWidget* parent) {
     QWidget* owner = parent ? parent : this;
     auto make = [owner](const char* name, const QString& text, const QRect& bounds) {
         auto* button = new QPushButton(text, owner);
@@ -62,19 +62,21 @@ void FixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& 
         button->setGeometry(bounds);
         return button;
     };
-    OKBtn = make("OKBtn", QStringLiteral("OK"), ok);
-    OKBtn->setDefault(true); // Enter anywhere in the dialog means OK
-    connect(OKBtn, &QPushButton::clicked, this, Guarded([this] {
+    StandardButtons buttons;
+    buttons.ok = make("OKBtn", QStringLiteral("OK"), ok);
+    buttons.ok->setDefault(true); // Enter anywhere in the dialog means OK
+    connect(buttons.ok, &QPushButton::clicked, this, Guarded([this] {
                 if (OKBtnClick()) accept();
             }));
     if (cancel.isValid()) {
-        CancelBtn = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
-        connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+        buttons.cancel = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
+        connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     }
     if (help.isValid()) {
-        HelpBtn = make("HelpBtn", QStringLiteral("Hilfe"), help);
-        connect(HelpBtn, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
+        buttons.help = make("HelpBtn", QStringLiteral("Hilfe"), help);
+        connect(buttons.help, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
     }
+    return buttons;
 }
 
 QPoint FixedDialog::Placement(const QRect& mainFrame, int) const {

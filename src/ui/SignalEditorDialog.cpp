@@ -21,22 +21,22 @@ SignalEditorDialog::SignalEditorDialog(QWidget* mainWindow, const QString& objec
     : FixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
 
 void SignalEditorDialog::SetSignalName(const QString& name) {
-    nameedit->setText(name);
+    nameEdit_->setText(name);
 }
 
 QString SignalEditorDialog::SignalName() const {
-    return nameedit->text();
+    return nameEdit_->text();
 }
 
 void SignalEditorDialog::AddNameGroup(const QRect& bounds) {
-    nameedit = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
+    nameEdit_ = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
 }
 
 void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
     auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
     group->setObjectName(QStringLiteral("GroupBox2"));
     group->setGeometry(bounds);
-    for (int i = 0; i < static_cast<int>(colourSquares.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(colourSquares_.size()); ++i) {
         auto* square = new PaintBox(group, QStringLiteral("c%1").arg(i),
                                     {10 + SquareStep * i, 20, SquareSize, SquareSize});
         square->OnPaint = [this, i](QPainter& p) { PaintSquare(p, i); };
@@ -44,16 +44,16 @@ void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
             work_.ColorIndex = i;
             ShowColourChoice(i);
         };
-        colourSquares[i] = square;
+        colourSquares_[i] = square;
     }
-    visbox = new QCheckBox(QStringLiteral("sichtbar"), group);
-    visbox->setObjectName(QStringLiteral("visbox"));
-    visbox->setGeometry(10, 20 + SquareSize + 6, 100, 18);
+    visBox_ = new QCheckBox(QStringLiteral("sichtbar"), group);
+    visBox_->setObjectName(QStringLiteral("visbox"));
+    visBox_->setGeometry(10, 20 + SquareSize + 6, 100, 18);
 }
 
 void SignalEditorDialog::ShowColourChoice(int index) {
     shownColour_ = index;
-    for (PaintBox* square : colourSquares) square->update();
+    for (PaintBox* square : colourSquares_) square->update();
 }
 
 void SignalEditorDialog::PaintSquare(QPainter& p, int index) const {
@@ -68,7 +68,7 @@ void SignalEditorDialog::PaintSquare(QPainter& p, int index) const {
 }
 
 bool SignalEditorDialog::NameIsAccepted() {
-    if (NameAccepted(this, nameedit->text())) return true;
-    nameedit->setFocus();
+    if (NameAccepted(this, nameEdit_->text())) return true;
+    nameEdit_->setFocus();
     return false;
 }
