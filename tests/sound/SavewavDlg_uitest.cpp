@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -123,12 +124,24 @@ TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
 
 TEST_F(SavewavDlgTest, TheOpenFolderStaysInViewWhileTheTreeIsRead) {
     QDir(dir.path()).mkpath("a/b/c");
+    // Rows arrive and are sorted above it: all of "/" and the folders on the way down. The
+    // test goes on once the model has read each of them and sorted the rows it read last.
+    auto* folders = qobject_cast<QFileSystemModel*>(Folders()->model());
+    ASSERT_NE(folders, nullptr);
+    QStringList unread;
+    for (QDir folder(dir.filePath("a/b/c"));;) {
+        unread << folder.absolutePath();
+        if (!folder.cdUp()) break;
+    }
+    bool sorted = false;
+    QObject watcher;
+    QObject::connect(folders, &QFileSystemModel::directoryLoaded, &watcher,
+                     [&](const QString& path) { unread.removeAll(QDir::cleanPath(path)); });
+    QObject::connect(folders, &QFileSystemModel::rowsInserted, &watcher, [&] { sorted = false; });
+    QObject::connect(folders, &QFileSystemModel::layoutChanged, &watcher, [&] { sorted = true; });
     ShowWith(dir.filePath("a/b/c"));
-    // Rows arrive and are sorted above it: all of "/" and the folders on the way down.
-    QAbstractItemModel* folders = Folders()->model();
-    const QModelIndex top = folders->index(0, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return folders->rowCount(top) > 3; }));
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unread.isEmpty() && sorted; }))
+        << "not read: " << unread.join(' ').toStdString();
     const QModelIndex current = Folders()->currentIndex();
     EXPECT_EQ(current.data().toString(), "c");
     EXPECT_TRUE(Folders()->viewport()->rect().contains(Folders()->visualRect(current)));
