@@ -55,7 +55,7 @@ TSignalOptionsDlg::TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& set
 
 void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
     auto* group = new QGroupBox(QStringLiteral("Harmonische"), this);
-    group->setObjectName(QStringLiteral("GroupBox3"));
+    group->setObjectName(QStringLiteral("HarmonicsGroup"));
     group->setGeometry(bounds);
 
     hgrid_ = new HarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
@@ -67,7 +67,7 @@ void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
 
     const int right = GridBounds.right() + 9;
     auto* factor = new QLabel(QStringLiteral("Faktor:"), group);
-    factor->setObjectName(QStringLiteral("Label1"));
+    factor->setObjectName(QStringLiteral("FactorLabel"));
     factor->setGeometry(right, GridBounds.top(), 70, 16);
     multEdit_ = new QLineEdit(QStringLiteral("1"), group);
     multEdit_->setObjectName(QStringLiteral("MultEdit"));
