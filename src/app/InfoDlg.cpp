@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-TInfoDlg::TInfoDlg(QWidget* mainWindow)
-    : TFixedDialog(mainWindow, QStringLiteral("InfoDlg"), QStringLiteral("Info"), {380, 250}) {
+InfoDlg::InfoDlg(QWidget* mainWindow)
+    : FixedDialog(mainWindow, QStringLiteral("InfoDlg"), QStringLiteral("Info"), {380, 250}) {
     auto* name = new QLabel(QStringLiteral("Wellenwerk V2.5"), this);
     name->setObjectName(QStringLiteral("ProgramName"));
     QFont big = name->font();
@@ -38,6 +38,6 @@ QPoint InfoDialogPosition(const QRect& mainFrame, int mainClientHeight, const QS
     return {left, top};
 }
 
-QPoint TInfoDlg::Placement(const QRect& mainFrame, int mainClientHeight) const {
+QPoint InfoDlg::Placement(const QRect& mainFrame, int mainClientHeight) const {
     return InfoDialogPosition(mainFrame, mainClientHeight, FrameSize());
 }

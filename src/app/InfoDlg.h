@@ -3,10 +3,10 @@
 #include "ui/FixedDialog.h"
 
 // Program name and terms of use; shown at start, on "Info" and when the program closes.
-class TInfoDlg : public TFixedDialog {
+class InfoDlg : public FixedDialog {
     Q_OBJECT
 public:
-    explicit TInfoDlg(QWidget* mainWindow);
+    explicit InfoDlg(QWidget* mainWindow);
 
 protected:
     // Over the main window's client area, by the dialog's frame.

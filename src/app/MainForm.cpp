@@ -127,8 +127,8 @@ TSavewavDlg& TMainForm::SavewavDialog() {
     return *savewavDlg_;
 }
 
-TInfoDlg& TMainForm::InfoDialog() {
-    if (!infoDlg_) infoDlg_ = new TInfoDlg(this);
+InfoDlg& TMainForm::InfoDialog() {
+    if (!infoDlg_) infoDlg_ = new InfoDlg(this);
     return *infoDlg_;
 }
 

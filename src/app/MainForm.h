@@ -16,7 +16,7 @@ class SettingsStore;
 class SignalEditor;
 class SignalListView;
 class SpectrumViews;
-class TInfoDlg;
+class InfoDlg;
 class TNewSignalDlg;
 class TNewSignalNameDlg;
 class TSavewavDlg;
@@ -76,7 +76,7 @@ private:
 
     // --- dialogs, each made when first used (MainForm.cpp) -------------------------------
     TSavewavDlg& SavewavDialog();
-    TInfoDlg& InfoDialog();
+    InfoDlg& InfoDialog();
     TNewSignalDlg& NewSignalDialog();
     TNewSignalNameDlg& NewSignalNameDialog();
     TSignalFormulaDlg& FormulaDialog();
@@ -180,7 +180,7 @@ private:
     std::unique_ptr<MeasureReadouts> readouts_;
 
     TSavewavDlg* savewavDlg_ = nullptr;
-    TInfoDlg* infoDlg_ = nullptr;
+    InfoDlg* infoDlg_ = nullptr;
     TNewSignalDlg* newSignalDlg_ = nullptr;
     TNewSignalNameDlg* newSignalNameDlg_ = nullptr;
     TSignalFormulaDlg* formulaDlg_ = nullptr;

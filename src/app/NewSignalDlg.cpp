@@ -21,34 +21,38 @@ QRect CancelBounds(int top) {
 
 } // namespace
 
-TSignalNameDialog::TSignalNameDialog(QWidget* mainWindow, const QString& objectName,
-                                     const QString& caption, QSize clientSize, NameCheck check)
-    : TFixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
-    nameedit = AddNameGroup(this, {8, 6, DialogWidth - 16, 50}, QStringLiteral("NameGroup"));
+SignalNameDialog::SignalNameDialog(QWidget* mainWindow, const QString& objectName,
+                                   const QString& caption, QSize clientSize, NameCheck check)
+    : FixedDialog(mainWindow, objectName, caption, clientSize), check_(std::move(check)) {
+    nameEdit_ = AddNameGroup(this, {8, 6, DialogWidth - 16, 50}, QStringLiteral("NameGroup"));
     const int buttonsTop = clientSize.height() - 34;
     AddButtons(OkBounds(buttonsTop), CancelBounds(buttonsTop));
 }
 
-void TSignalNameDialog::FormActivate() {
-    FocusName(nameedit);
+QString SignalNameDialog::SignalName() const {
+    return nameEdit_->text();
 }
 
-bool TSignalNameDialog::OKBtnClick() {
-    if (check_ && !check_(this, nameedit->text())) {
-        FocusName(nameedit);
+void SignalNameDialog::FormActivate() {
+    FocusName(nameEdit_);
+}
+
+bool SignalNameDialog::OKBtnClick() {
+    if (check_ && !check_(this, nameEdit_->text())) {
+        FocusName(nameEdit_);
         return false;
     }
     return true;
 }
 
 TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
-                        {DialogWidth, 188}, std::move(check)) {
+    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
+                       {DialogWidth, 188}, std::move(check)) {
     auto* box = new QGroupBox(QStringLiteral("Bildungstyp"), this);
     box->setObjectName(QStringLiteral("TypegroupBox"));
     box->setGeometry(8, 60, DialogWidth - 16, 86);
-    Typegroup = new QButtonGroup(this);
-    Typegroup->setObjectName(QStringLiteral("Typegroup"));
+    typegroup_ = new QButtonGroup(this);
+    typegroup_->setObjectName(QStringLiteral("Typegroup"));
     const QString items[] = {QStringLiteral("Spektallinien "),
                              QStringLiteral("Signalform (Fourieranalyse)"),
                              QStringLiteral("Formeln (Fourierreihe)")};
@@ -56,19 +60,19 @@ TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
         auto* radio = new QRadioButton(items[i], box);
         radio->setObjectName(QStringLiteral("Typegroup%1").arg(i));
         radio->setGeometry(10, 20 + 21 * i, DialogWidth - 40, 20);
-        Typegroup->addButton(radio, i);
+        typegroup_->addButton(radio, i);
     }
     SetKind(SpectralLines);
 }
 
 int TNewSignalDlg::Kind() const {
-    return Typegroup->checkedId();
+    return typegroup_->checkedId();
 }
 
 void TNewSignalDlg::SetKind(int kind) {
-    if (QAbstractButton* b = Typegroup->button(kind)) b->setChecked(true);
+    if (QAbstractButton* b = typegroup_->button(kind)) b->setChecked(true);
 }
 
 TNewSignalNameDlg::TNewSignalNameDlg(QWidget* mainWindow, NameCheck check)
-    : TSignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
-                        QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}
+    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
+                       QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}

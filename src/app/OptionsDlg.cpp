@@ -40,8 +40,8 @@ QString HarmonicBoxName(int n) {
 
 // --- RadioGroup ------------------------------------------------------------------------
 
-Toptionsdlg::RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& title,
-                                    const QStringList& items, const QRect& geometry)
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& title,
+                       const QStringList& items, const QRect& geometry)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
     setObjectName(name);
     setGeometry(geometry);
@@ -53,19 +53,19 @@ Toptionsdlg::RadioGroup::RadioGroup(QWidget* parent, const QString& name, const 
     }
 }
 
-int Toptionsdlg::RadioGroup::ItemIndex() const {
+int RadioGroup::ItemIndex() const {
     return buttons_->checkedId();
 }
 
-void Toptionsdlg::RadioGroup::SetItemIndex(int index) {
+void RadioGroup::SetItemIndex(int index) {
     SetCheckedIndex(buttons_, index);
 }
 
 // --- the dialog ------------------------------------------------------------------------
 
 Toptionsdlg::Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help)
-    : TFixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
-                   {ClientWidth, ClientHeight}),
+    : FixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
+                  {ClientWidth, ClientHeight}),
       settings_(settings), help_(help) {
     // A small font keeps five tabs and five check boxes a row inside the fixed client area.
     setFont(ArialPixels(11));
@@ -76,13 +76,13 @@ Toptionsdlg::Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& he
 }
 
 void Toptionsdlg::CreatePages() {
-    Notebook = new QStackedWidget(this);
-    Notebook->setObjectName(QStringLiteral("Notebook"));
-    Notebook->setGeometry(NotebookBounds);
+    notebook_ = new QStackedWidget(this);
+    notebook_->setObjectName(QStringLiteral("Notebook"));
+    notebook_->setGeometry(NotebookBounds);
     auto addPage = [this](const QString& name) {
         auto* page = new QWidget;
         page->setObjectName(name);
-        Notebook->addWidget(page);
+        notebook_->addWidget(page);
         return page;
     };
 
@@ -101,16 +101,16 @@ void Toptionsdlg::CreatePages() {
 
     // Page 1: the axis kinds of the spectra and of the line diagram.
     QWidget* scales = addPage(QStringLiteral("Skalen"));
-    Sgrp = new RadioGroup(scales, QStringLiteral("Sgrp"), QStringLiteral("Spektrum"),
-                          {QStringLiteral("Harmonische"), QStringLiteral("Frequenz")},
-                          {PageInset, PageInset, GroupWidth, 64});
-    Lgrp = new RadioGroup(scales, QStringLiteral("Lgrp"), QStringLiteral("Liniendiagramm"),
-                          {QStringLiteral("Winkel"), QStringLiteral("Zeit")},
-                          {PageInset, 76, GroupWidth, 64});
+    sgrp_ = new RadioGroup(scales, QStringLiteral("Sgrp"), QStringLiteral("Spektrum"),
+                           {QStringLiteral("Harmonische"), QStringLiteral("Frequenz")},
+                           {PageInset, PageInset, GroupWidth, 64});
+    lgrp_ = new RadioGroup(scales, QStringLiteral("Lgrp"), QStringLiteral("Liniendiagramm"),
+                           {QStringLiteral("Winkel"), QStringLiteral("Zeit")},
+                           {PageInset, 76, GroupWidth, 64});
 
     // Page 2: background colour of the spectra and the line diagram.
     QWidget* background = addPage(QStringLiteral("Hintergrund"));
-    bgrp =
+    bgrp_ =
         new RadioGroup(background, QStringLiteral("bgrp"), QStringLiteral("Hintergrundfarbe"),
                        {QStringLiteral("grau"), QStringLiteral("weiß"), QStringLiteral("schwarz")},
                        {PageInset, PageInset, GroupWidth, 84});
@@ -123,68 +123,68 @@ void Toptionsdlg::CreatePages() {
     auto* range = new QLabel(QStringLiteral("0.1..25000"), foGroup);
     range->setObjectName(QStringLiteral("frangelabel"));
     range->setGeometry(12, 20, 120, 16);
-    fedit = new QLineEdit(foGroup);
-    fedit->setObjectName(QStringLiteral("fedit"));
-    fedit->setGeometry(12, 40, 120, 21);
+    fEdit_ = new QLineEdit(foGroup);
+    fEdit_->setObjectName(QStringLiteral("fedit"));
+    fEdit_->setGeometry(12, 40, 120, 21);
 
     // Page 4: the sample rate of the sound.
     QWidget* sound = addPage(QStringLiteral("Sound"));
-    sfreqgrp = new RadioGroup(
+    sfreqGrp_ = new RadioGroup(
         sound, QStringLiteral("sfreqgrp"), QStringLiteral("Samplefrequenz"),
         {QStringLiteral("11,025 kHz"), QStringLiteral("22,05 kHz"), QStringLiteral("44,1 kHz")},
         {PageInset, PageInset, GroupWidth, 84});
 }
 
 void Toptionsdlg::CreateButtons() {
-    ButtonPanel = new QFrame(this);
-    ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
-    ButtonPanel->setGeometry(ButtonPanelBounds);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("ButtonPanel"));
+    panel->setGeometry(ButtonPanelBounds);
     auto bounds = [](int top) { return QRect(6, top, ButtonPanelBounds.width() - 12, 25); };
-    AddButtons(bounds(10), bounds(40), bounds(70), ButtonPanel);
+    AddButtons(bounds(10), bounds(40), bounds(70), panel);
 }
 
 void Toptionsdlg::CreateTabs() {
-    TabSet = new QTabBar(this);
-    TabSet->setObjectName(QStringLiteral("TabSet"));
-    TabSet->setShape(QTabBar::RoundedSouth);
-    TabSet->setExpanding(false);
-    TabSet->setUsesScrollButtons(false);
-    TabSet->setElideMode(Qt::ElideNone);
+    tabSet_ = new QTabBar(this);
+    tabSet_->setObjectName(QStringLiteral("TabSet"));
+    tabSet_->setShape(QTabBar::RoundedSouth);
+    tabSet_->setExpanding(false);
+    tabSet_->setUsesScrollButtons(false);
+    tabSet_->setElideMode(Qt::ElideNone);
     // The styles' own tab padding would push the fifth tab off the 297 pixels.
-    TabSet->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
-    TabSet->setGeometry(TabSetBounds);
-    connect(TabSet, &QTabBar::currentChanged, this, &Toptionsdlg::TabSetClick);
+    tabSet_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    tabSet_->setGeometry(TabSetBounds);
+    connect(tabSet_, &QTabBar::currentChanged, this, &Toptionsdlg::TabSetClick);
     // The first tab added becomes current and shows page 0; later showings keep whatever
     // page the user chose last.
     for (const char* title : {"Anzeige ", "Skalen ", "Hintergrund ", "Frequenz ", "Sound "})
-        TabSet->addTab(QString::fromUtf8(title));
+        tabSet_->addTab(QString::fromUtf8(title));
 }
 
 void Toptionsdlg::FormActivate() {
     const AppSettings& s = settings_.Values();
-    Lgrp->SetItemIndex(s.lanz);
-    Sgrp->SetItemIndex(s.sanz);
-    bgrp->SetItemIndex(s.banz);
-    sfreqgrp->SetItemIndex(s.sfreq);
-    fedit->setText(QString::fromStdString(FormatFrequencyField(s.freq)));
+    lgrp_->SetItemIndex(s.lanz);
+    sgrp_->SetItemIndex(s.sanz);
+    bgrp_->SetItemIndex(s.banz);
+    sfreqGrp_->SetItemIndex(s.sfreq);
+    fEdit_->setText(QString::fromStdString(FormatFrequencyField(s.freq)));
     // Harmonics without a check box (33..128) keep their flags untouched.
     for (int n = 0; n < HarmonicCount; ++n)
         if (auto* box = findChild<QCheckBox*>(HarmonicBoxName(n))) box->setChecked(s.sh[n]);
 }
 
 void Toptionsdlg::TabSetClick(int index) {
-    Notebook->setCurrentIndex(index);
+    notebook_->setCurrentIndex(index);
 }
 
 bool Toptionsdlg::OKBtnClick() {
     DisplayOptions options = settings_.Options();
     // The field shows fo with three decimals; an untouched field must not round fo to them.
-    if (fedit->text().toStdString() != FormatFrequencyField(options.freq))
-        options.freq = ReadFrequencyField(fedit->text().toStdString(), options.freq);
-    options.lanz = Lgrp->ItemIndex();
-    options.sanz = Sgrp->ItemIndex();
-    options.banz = bgrp->ItemIndex();
-    options.sfreq = sfreqgrp->ItemIndex();
+    if (fEdit_->text().toStdString() != FormatFrequencyField(options.freq))
+        options.freq = ReadFrequencyField(fEdit_->text().toStdString(), options.freq);
+    options.lanz = lgrp_->ItemIndex();
+    options.sanz = sgrp_->ItemIndex();
+    options.banz = bgrp_->ItemIndex();
+    options.sfreq = sfreqGrp_->ItemIndex();
     for (int n = 0; n < HarmonicCount; ++n)
         if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))
             options.sh[n] = box->isChecked();

@@ -6,46 +6,37 @@
 #include <QStringList>
 
 class QButtonGroup;
-class QFrame;
 class QLineEdit;
 class QStackedWidget;
 class QTabBar;
 class HelpSystem;
 class Settings;
 
+// A titled group of radio buttons whose state is one index: the value of the setting it
+// edits.
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    // The group takes `name` as object name and the bounds `geometry`; its buttons, one under
+    // the other, are named `name` + 0, 1, ...
+    RadioGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& items,
+               const QRect& geometry);
+    // The checked item, -1 when none is.
+    int ItemIndex() const;
+    // Checks item `index`; an index outside the items checks none.
+    void SetItemIndex(int index);
+
+private:
+    QButtonGroup* buttons_;
+};
+
 // The settings dialog: partial waves drawn in the line diagram, axis kinds, background
 // colour, fo and the sample rate of the sound. It keeps no copy of the settings: every
 // showing loads the controls from them, and OK hands the controls' values back.
-class Toptionsdlg : public TFixedDialog {
+class Toptionsdlg : public FixedDialog {
     Q_OBJECT
 public:
-    // A titled group of radio buttons whose state is one index: the value of the setting
-    // it edits.
-    class RadioGroup : public QGroupBox {
-    public:
-        // The group takes `name` as object name and the bounds `geometry`; its buttons,
-        // one under the other, are named `name` + 0, 1, ...
-        RadioGroup(QWidget* parent, const QString& name, const QString& title,
-                   const QStringList& items, const QRect& geometry);
-        // The checked item, -1 when none is.
-        int ItemIndex() const;
-        // Checks item `index`; an index outside the items checks none.
-        void SetItemIndex(int index);
-
-    private:
-        QButtonGroup* buttons_;
-    };
-
     Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help);
-
-    // --- controls (public so that tests reach them) -------------------------------------
-    QFrame* ButtonPanel;
-    QTabBar* TabSet;
-    QStackedWidget* Notebook;
-    RadioGroup *Sgrp, *Lgrp, *bgrp, *sfreqgrp;
-    QLineEdit* fedit;
-
-    void TabSetClick(int index);
 
 protected:
     void FormActivate() override;
@@ -56,7 +47,15 @@ private:
     void CreatePages();
     void CreateButtons();
     void CreateTabs();
+    void TabSetClick(int index);
 
+    QTabBar* tabSet_ = nullptr;
+    QStackedWidget* notebook_ = nullptr;
+    RadioGroup* sgrp_ = nullptr;
+    RadioGroup* lgrp_ = nullptr;
+    RadioGroup* bgrp_ = nullptr;
+    RadioGroup* sfreqGrp_ = nullptr;
+    QLineEdit* fEdit_ = nullptr;
     Settings& settings_;
     HelpSystem& help_;
 };

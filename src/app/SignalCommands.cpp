@@ -6,7 +6,6 @@
 #include "ui/SignalEditor.h"
 
 #include <QDialog>
-#include <QLineEdit>
 
 bool TMainForm::CheckNewName(QWidget* dialog, const QString& name, int ownIndex) {
     const std::string utf8 = name.toStdString();
@@ -32,7 +31,7 @@ void TMainForm::NewSignalBtnClick() {
     signal.Kind = dialog.Kind();
     // The editor of the new signal's kind opens at once; cancelling it keeps the signal
     // with its defaults.
-    EditSignal(project_.Append(dialog.nameedit->text().toStdString(), signal));
+    EditSignal(project_.Append(dialog.SignalName().toStdString(), signal));
 }
 
 void TMainForm::DeleteSignalBtnClick() {
@@ -52,7 +51,7 @@ void TMainForm::PasteSignalBtnClick() {
     if (!project_.CopyBuffer()) return;
     TNewSignalNameDlg& dialog = NewSignalNameDialog();
     if (prompts().Exec(dialog) != QDialog::Accepted) return;
-    project_.Paste(dialog.nameedit->text().toStdString());
+    project_.Paste(dialog.SignalName().toStdString());
 }
 
 int TMainForm::EditSignal(int index) {

@@ -31,8 +31,8 @@ public:
 
 } // namespace
 
-THarmonicsGrid::THarmonicsGrid(QWidget* parent, int rows, const QList<int>& columnWidths,
-                               int fixedColumns, int rowHeight)
+HarmonicsGrid::HarmonicsGrid(QWidget* parent, int rows, const QList<int>& columnWidths,
+                             int fixedColumns, int rowHeight)
     : QTableWidget(rows, static_cast<int>(columnWidths.size()), parent),
       fixedColumns_(fixedColumns) {
     setSelectionMode(SingleSelection);
@@ -69,31 +69,31 @@ THarmonicsGrid::THarmonicsGrid(QWidget* parent, int rows, const QList<int>& colu
     setCurrentCell(0, fixedColumns_);
 }
 
-QString THarmonicsGrid::CellText(int row, int column) const {
+QString HarmonicsGrid::CellText(int row, int column) const {
     const QTableWidgetItem* cell = item(row, column);
     return cell ? cell->text() : QString();
 }
 
-void THarmonicsGrid::SetCellText(int row, int column, const QString& text) {
+void HarmonicsGrid::SetCellText(int row, int column, const QString& text) {
     if (QTableWidgetItem* cell = item(row, column)) cell->setText(text);
 }
 
-void THarmonicsGrid::ShowCell(int row, int column) {
+void HarmonicsGrid::ShowCell(int row, int column) {
     setCurrentCell(row, column);
     scrollTo(currentIndex());
     setFocus(Qt::OtherFocusReason);
     OpenEditor();
 }
 
-QLineEdit* THarmonicsGrid::CellEditor() const {
+QLineEdit* HarmonicsGrid::CellEditor() const {
     return qobject_cast<QLineEdit*>(indexWidget(currentIndex()));
 }
 
-void THarmonicsGrid::CommitEditor() {
+void HarmonicsGrid::CommitEditor() {
     if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
 }
 
-QModelIndex THarmonicsGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+QModelIndex HarmonicsGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const int first = fixedColumns_;
     const int last = columnCount() - 1;
     const QModelIndex current = currentIndex();
@@ -126,7 +126,7 @@ QModelIndex THarmonicsGrid::moveCursor(CursorAction action, Qt::KeyboardModifier
     return model()->index(row, column);
 }
 
-void THarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+void HarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     // Closing an editor that has the focus hands the focus to the grid; the editor then
     // belongs on the cell the hint moves to, not back on the old one.
     closingEditor_ = true;
@@ -135,14 +135,14 @@ void THarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdit
     if (hasFocus()) OpenEditor();
 }
 
-bool THarmonicsGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+bool HarmonicsGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     const bool editing = QTableWidget::edit(index, trigger, event);
     // Installed after the delegate's filter, so it sees the editor's keys first.
     if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
     return editing;
 }
 
-bool THarmonicsGrid::eventFilter(QObject* watched, QEvent* event) {
+bool HarmonicsGrid::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QLineEdit*>(watched);
     if (editor && event->type() == QEvent::KeyPress &&
         EditorKey(*editor, static_cast<QKeyEvent&>(*event)))
@@ -150,7 +150,7 @@ bool THarmonicsGrid::eventFilter(QObject* watched, QEvent* event) {
     return QTableWidget::eventFilter(watched, event);
 }
 
-bool THarmonicsGrid::EditorKey(QLineEdit& editor, QKeyEvent& key) {
+bool HarmonicsGrid::EditorKey(QLineEdit& editor, QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
@@ -175,7 +175,7 @@ bool THarmonicsGrid::EditorKey(QLineEdit& editor, QKeyEvent& key) {
     }
 }
 
-void THarmonicsGrid::LeaveGrid(bool forward) {
+void HarmonicsGrid::LeaveGrid(bool forward) {
     QWidget* next = this;
     do {
         next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
@@ -184,18 +184,18 @@ void THarmonicsGrid::LeaveGrid(bool forward) {
     next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-void THarmonicsGrid::focusInEvent(QFocusEvent* event) {
+void HarmonicsGrid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
     if (!closingEditor_) OpenEditor();
 }
 
-void THarmonicsGrid::OpenEditor() {
+void HarmonicsGrid::OpenEditor() {
     const QModelIndex current = currentIndex();
     if (state() == EditingState || !current.isValid() || IsFixed(current.column())) return;
     edit(current, AllEditTriggers, nullptr);
 }
 
-int THarmonicsGrid::RowBorderAt(const QPoint& pos) const {
+int HarmonicsGrid::RowBorderAt(const QPoint& pos) const {
     const int column = columnAt(pos.x());
     if (column < 0 || !IsFixed(column)) return -1;
     const int row = rowAt(pos.y());
@@ -206,7 +206,7 @@ int THarmonicsGrid::RowBorderAt(const QPoint& pos) const {
     return -1;
 }
 
-void THarmonicsGrid::mousePressEvent(QMouseEvent* event) {
+void HarmonicsGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const int column = columnAt(pos.x());
     if (column < 0 || !IsFixed(column)) {
@@ -218,7 +218,7 @@ void THarmonicsGrid::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void THarmonicsGrid::mouseMoveEvent(QMouseEvent* event) {
+void HarmonicsGrid::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (resizedRow_ >= 0) {
         setRowHeight(resizedRow_, std::max(1, pos.y() - rowViewportPosition(resizedRow_)));
@@ -231,7 +231,7 @@ void THarmonicsGrid::mouseMoveEvent(QMouseEvent* event) {
     if (columnAt(pos.x()) >= fixedColumns_) QTableWidget::mouseMoveEvent(event);
 }
 
-void THarmonicsGrid::mouseReleaseEvent(QMouseEvent* event) {
+void HarmonicsGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (resizedRow_ >= 0) {
         resizedRow_ = -1;
         return;

@@ -12,11 +12,11 @@ class QLineEdit;
 // undo what is typed into a cell; on a cell with nothing typed they are the dialog's OK and
 // Cancel, as in any other field. Rows are resized by dragging their border in the fixed
 // columns.
-class THarmonicsGrid : public QTableWidget {
+class HarmonicsGrid : public QTableWidget {
     Q_OBJECT
 public:
-    THarmonicsGrid(QWidget* parent, int rows, const QList<int>& columnWidths, int fixedColumns,
-                   int rowHeight);
+    HarmonicsGrid(QWidget* parent, int rows, const QList<int>& columnWidths, int fixedColumns,
+                  int rowHeight);
 
     QString CellText(int row, int column) const;
     void SetCellText(int row, int column, const QString& text);

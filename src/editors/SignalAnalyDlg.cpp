@@ -52,18 +52,18 @@ QPoint PixelOf(const QMouseEvent* event) {
 } // namespace
 
 TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalAnalyDlg"), ClientSize), help_(help) {
     // The main window's small font keeps the top row of groups within the client width.
     setFont(ArialPixels(11));
     AddNameGroup(NameBounds);
     AddColourGroup(ColourBounds);
     CreatePointsGroup();
     CreateCurveGroup();
-    koords = new QLabel(this);
-    koords->setObjectName(QStringLiteral("koords"));
-    koords->setGeometry(KoordsBounds);
-    koords->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    koords->setAlignment(Qt::AlignCenter);
+    koords_ = new QLabel(this);
+    koords_->setObjectName(QStringLiteral("koords"));
+    koords_->setGeometry(KoordsBounds);
+    koords_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    koords_->setAlignment(Qt::AlignCenter);
     const int right = ClientSize.width() - 8;
     auto buttonAt = [](int left) { return QRect({left, ButtonsTop}, ButtonSize); };
     AddButtons(buttonAt(right - 3 * ButtonSize.width() - 16),
@@ -71,43 +71,43 @@ TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
 }
 
 void TSignalAnalyDlg::CreatePointsGroup() {
-    Ptsgrp = new QGroupBox(QStringLiteral("Stützstellen"), this);
-    Ptsgrp->setObjectName(QStringLiteral("Ptsgrp"));
-    Ptsgrp->setGeometry(PointsBounds);
-    PtsButtons = new QButtonGroup(this);
+    auto* ptsgrp = new QGroupBox(QStringLiteral("Stützstellen"), this);
+    ptsgrp->setObjectName(QStringLiteral("Ptsgrp"));
+    ptsgrp->setGeometry(PointsBounds);
+    ptsButtons_ = new QButtonGroup(this);
     const int column = (PointsBounds.width() - 16) / static_cast<int>(PointCountItems.size());
     for (int i = 0; i < PointCountItems.size(); ++i) {
-        auto* item = new QRadioButton(PointCountItems[i], Ptsgrp);
+        auto* item = new QRadioButton(PointCountItems[i], ptsgrp);
         item->setObjectName(QStringLiteral("Ptsgrp%1").arg(i));
         item->setGeometry(8 + column * i, 24, column, 20);
-        PtsButtons->addButton(item, i);
+        ptsButtons_->addButton(item, i);
     }
-    connect(PtsButtons, &QButtonGroup::idClicked, this,
+    connect(ptsButtons_, &QButtonGroup::idClicked, this,
             Guarded([this](int index) { PtsgrpClick(index); }));
 }
 
 void TSignalAnalyDlg::CreateCurveGroup() {
-    Kurvenform = new QGroupBox(QStringLiteral("Kurvenform"), this);
-    Kurvenform->setObjectName(QStringLiteral("Kurvenform"));
-    Kurvenform->setGeometry(CurveBounds);
-    box = new PaintBox(Kurvenform, QStringLiteral("box"),
-                       {BoxInCurve, QSize(WaveBoxWidth, WaveBoxHeight)});
-    box->setMouseTracking(true); // the readout follows the pointer without a button held
-    box->OnPaint = [this](QPainter& p) {
-        PaintWaveform(p, editing_.Picture(), box->palette().color(QPalette::Button));
+    auto* kurvenform = new QGroupBox(QStringLiteral("Kurvenform"), this);
+    kurvenform->setObjectName(QStringLiteral("Kurvenform"));
+    kurvenform->setGeometry(CurveBounds);
+    box_ = new PaintBox(kurvenform, QStringLiteral("box"),
+                        {BoxInCurve, QSize(WaveBoxWidth, WaveBoxHeight)});
+    box_->setMouseTracking(true); // the readout follows the pointer without a button held
+    box_->OnPaint = [this](QPainter& p) {
+        PaintWaveform(p, editing_.Picture(), box_->palette().color(QPalette::Button));
     };
-    box->OnMouseDown = [this](QMouseEvent* e) { boxMouseDown(e); };
-    box->OnMouseMove = [this](QMouseEvent* e) { boxMouseMove(e); };
-    box->OnMouseUp = [this](QMouseEvent*) { boxMouseUp(); };
+    box_->OnMouseDown = [this](QMouseEvent* e) { boxMouseDown(e); };
+    box_->OnMouseMove = [this](QMouseEvent* e) { boxMouseMove(e); };
+    box_->OnMouseUp = [this](QMouseEvent*) { boxMouseUp(); };
 }
 
 void TSignalAnalyDlg::FormActivate() {
-    FocusName(nameedit);
-    koords->clear(); // the pointer has not been over this drawing yet
+    FocusName(NameEdit());
+    koords_->clear(); // the pointer has not been over this drawing yet
     editing_.Load(WorkSignal());
     ShowColourChoice(WorkSignal().ColorIndex);
-    visbox->setChecked(WorkSignal().Visible);
-    PtsButtons->button(editing_.PointsIndex)->setChecked(true);
+    VisBox()->setChecked(WorkSignal().Visible);
+    ptsButtons_->button(editing_.PointsIndex)->setChecked(true);
     DrawCurve();
 }
 
@@ -124,7 +124,7 @@ void TSignalAnalyDlg::boxMouseDown(QMouseEvent* event) {
 void TSignalAnalyDlg::boxMouseMove(QMouseEvent* event) {
     const QPoint at = PixelOf(event);
     const WaveformEditing::MoveResult result = editing_.MouseMove(at.x(), at.y());
-    if (result.koords) koords->setText(QString::fromStdString(*result.koords));
+    if (result.koords) koords_->setText(QString::fromStdString(*result.koords));
     RedrawPoints(result.redraw);
 }
 
@@ -135,17 +135,17 @@ void TSignalAnalyDlg::boxMouseUp() {
 void TSignalAnalyDlg::RedrawPoints(const std::vector<int>& points) {
     for (int k : points) {
         const WaveBand band = RedrawBand(editing_.Layout, k);
-        box->update(band.left, 0, band.right - band.left, WaveBoxHeight);
+        box_->update(band.left, 0, band.right - band.left, WaveBoxHeight);
     }
 }
 
 void TSignalAnalyDlg::DrawCurve() {
-    box->update();
+    box_->update();
 }
 
 bool TSignalAnalyDlg::OKBtnClick() {
     if (!NameIsAccepted()) return false;
-    editing_.WriteTo(WorkSignal(), visbox->isChecked());
+    editing_.WriteTo(WorkSignal(), VisBox()->isChecked());
     return true;
 }
 

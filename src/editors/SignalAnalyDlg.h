@@ -8,23 +8,16 @@
 class HelpSystem;
 class PaintBox;
 class QButtonGroup;
-class QGroupBox;
 class QLabel;
 class QMouseEvent;
 
 // The editor of waveform signals: name, colour, visibility, the number of support points
 // and the curve itself, drawn with the mouse in `box`. OK writes the drawing into the
 // WorkSignal and analyses it into the signal's series.
-class TSignalAnalyDlg : public TSignalEditorDialog {
+class TSignalAnalyDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help);
-
-    QGroupBox* Kurvenform = nullptr;
-    PaintBox* box = nullptr;
-    QGroupBox* Ptsgrp = nullptr;
-    QButtonGroup* PtsButtons = nullptr; // item index = points index
-    QLabel* koords = nullptr;
 
     // The drawing as it stands, for tests.
     const WaveformEditing& Editing() const { return editing_; }
@@ -45,6 +38,9 @@ private:
     void RedrawPoints(const std::vector<int>& points);
     void DrawCurve();
 
+    PaintBox* box_ = nullptr;
+    QButtonGroup* ptsButtons_ = nullptr; // item index = points index
+    QLabel* koords_ = nullptr;
     WaveformEditing editing_;
     HelpSystem& help_;
 };

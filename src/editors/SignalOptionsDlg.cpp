@@ -40,44 +40,46 @@ QString FromUtf8(const std::string& text) {
 
 TSignalOptionsDlg::TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& settings,
                                      HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalOptionsDlg"), ClientSize),
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalOptionsDlg"), ClientSize),
       settings_(settings), help_(help) {
     setFont(ArialPixels(11));
-    AddButtons(ButtonBounds(0), ButtonBounds(1), ButtonBounds(2));
+    const StandardButtons buttons = AddButtons(ButtonBounds(0), ButtonBounds(1), ButtonBounds(2));
     AddNameGroup(NameGroupBounds);
     AddColourGroup(ColourGroupBounds);
     AddHarmonicsGroup(HarmonicsGroupBounds);
 
-    QWidget* order[] = {OKBtn, CancelBtn, HelpBtn, nameedit, visbox, hgrid, MultEdit, MultBtn};
+    QWidget* order[] = {buttons.ok, buttons.cancel, buttons.help, NameEdit(),
+                        VisBox(),   hgrid_,         multEdit_,    multBtn_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
     auto* group = new QGroupBox(QStringLiteral("Harmonische"), this);
-    group->setObjectName(QStringLiteral("GroupBox3"));
+    group->setObjectName(QStringLiteral("HarmonicsGroup"));
     group->setGeometry(bounds);
 
-    hgrid = new THarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
-    hgrid->setObjectName(QStringLiteral("hgrid"));
-    hgrid->setGeometry(GridBounds);
-    hgrid->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"), {}, {}});
-    for (int n = 0; n < HarmonicCount; ++n) hgrid->SetCellText(n, NumberColumn, QString::number(n));
+    hgrid_ = new HarmonicsGrid(group, HarmonicCount, ColumnWidths, FixedColumns, RowHeight);
+    hgrid_->setObjectName(QStringLiteral("hgrid"));
+    hgrid_->setGeometry(GridBounds);
+    hgrid_->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"), {}, {}});
+    for (int n = 0; n < HarmonicCount; ++n)
+        hgrid_->SetCellText(n, NumberColumn, QString::number(n));
 
     const int right = GridBounds.right() + 9;
     auto* factor = new QLabel(QStringLiteral("Faktor:"), group);
-    factor->setObjectName(QStringLiteral("Label1"));
+    factor->setObjectName(QStringLiteral("FactorLabel"));
     factor->setGeometry(right, GridBounds.top(), 70, 16);
-    MultEdit = new QLineEdit(QStringLiteral("1"), group);
-    MultEdit->setObjectName(QStringLiteral("MultEdit"));
-    MultEdit->setGeometry(right, GridBounds.top() + 18, 48, 21);
-    MultEdit->installEventFilter(this);
-    MultBtn = new QToolButton(group);
-    MultBtn->setObjectName(QStringLiteral("MultBtn"));
-    MultBtn->setText(QStringLiteral("\u00d7"));
-    MultBtn->setToolTip(QStringLiteral("Amplitude multiplizieren"));
-    MultBtn->setGeometry(right + 50, GridBounds.top() + 18, 21, 21);
-    MultBtn->setFocusPolicy(Qt::StrongFocus);
-    connect(MultBtn, &QToolButton::clicked, this, Guarded([this] { MultBtnClick(); }));
+    multEdit_ = new QLineEdit(QStringLiteral("1"), group);
+    multEdit_->setObjectName(QStringLiteral("MultEdit"));
+    multEdit_->setGeometry(right, GridBounds.top() + 18, 48, 21);
+    multEdit_->installEventFilter(this);
+    multBtn_ = new QToolButton(group);
+    multBtn_->setObjectName(QStringLiteral("MultBtn"));
+    multBtn_->setText(QStringLiteral("\u00d7"));
+    multBtn_->setToolTip(QStringLiteral("Amplitude multiplizieren"));
+    multBtn_->setGeometry(right + 50, GridBounds.top() + 18, 21, 21);
+    multBtn_->setFocusPolicy(Qt::StrongFocus);
+    connect(multBtn_, &QToolButton::clicked, this, Guarded([this] { MultBtnClick(); }));
 
     AddSumCaption(group, GridBounds.bottom() + 7);
 }
@@ -102,73 +104,73 @@ void TSignalOptionsDlg::AddSumCaption(QWidget* group, int top) {
     label("FromLabel", QStringLiteral("n=1"), {SumLeft - 6, top + 39, SumWidth + 12, 12},
           Qt::AlignHCenter | Qt::AlignTop)
         ->setFont(ArialPixels(10));
-    l1 = label("l1", {}, {0, top + 17, SumLeft - 2, 16}, Qt::AlignRight | Qt::AlignVCenter);
-    l2 = label("l2", {}, {SumLeft + SumWidth + 2, top + 17, 280, 16},
-               Qt::AlignLeft | Qt::AlignVCenter);
+    l1_ = label("l1", {}, {0, top + 17, SumLeft - 2, 16}, Qt::AlignRight | Qt::AlignVCenter);
+    l2_ = label("l2", {}, {SumLeft + SumWidth + 2, top + 17, 280, 16},
+                Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void TSignalOptionsDlg::FormActivate() {
     // (Runs on every showing, so it also selects the colour square as each show must.)
     const tSignal& signal = WorkSignal();
     ShowColourChoice(signal.ColorIndex);
-    visbox->setChecked(signal.Visible);
+    VisBox()->setChecked(signal.Visible);
     const HarmonicsCaptions captions = HarmonicsCaptionsFor(mode_);
-    hgrid->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"),
-                                      FromUtf8(captions.firstHeader),
-                                      FromUtf8(captions.secondHeader)});
-    l1->setText(FromUtf8(captions.l1));
-    l2->setText(FromUtf8(captions.l2));
-    EditAmplitude = signal.Amplitude;
-    EditPhase = signal.Phase;
+    hgrid_->setHorizontalHeaderLabels({QStringLiteral("n"), QStringLiteral("fn [Hz]"),
+                                       FromUtf8(captions.firstHeader),
+                                       FromUtf8(captions.secondHeader)});
+    l1_->setText(FromUtf8(captions.l1));
+    l2_->setText(FromUtf8(captions.l2));
+    editAmplitude_ = signal.Amplitude;
+    editPhase_ = signal.Phase;
     FillTable();
-    FocusName(nameedit);
+    FocusName(NameEdit());
 }
 
 void TSignalOptionsDlg::FillTable() {
     HarmonicsCells cells;
-    ::FillTable(EditAmplitude, EditPhase, mode_, settings_.freq, cells);
+    ::FillTable(editAmplitude_, editPhase_, mode_, settings_.freq, cells);
     for (int n = 0; n < HarmonicCount; ++n)
         for (int c = 0; c < HarmonicsColumnCount; ++c)
-            hgrid->SetCellText(n, c, FromUtf8(cells[n][c]));
+            hgrid_->SetCellText(n, c, FromUtf8(cells[n][c]));
 }
 
 bool TSignalOptionsDlg::ReadTable() {
-    WorkSignal().Visible = visbox->isChecked();
-    hgrid->CommitEditor();
+    WorkSignal().Visible = VisBox()->isChecked();
+    hgrid_->CommitEditor();
     HarmonicsCells cells;
     for (int n = 0; n < HarmonicCount; ++n)
         for (int c = FirstValueColumn; c < HarmonicsColumnCount; ++c)
-            cells[n][c] = hgrid->CellText(n, c).toStdString();
-    const std::optional<CellFault> fault = ::ReadTable(cells, mode_, EditAmplitude, EditPhase);
+            cells[n][c] = hgrid_->CellText(n, c).toStdString();
+    const std::optional<CellFault> fault = ::ReadTable(cells, mode_, editAmplitude_, editPhase_);
     if (fault) ShowCellFault(*fault);
     return !fault;
 }
 
 void TSignalOptionsDlg::ShowCellFault(const CellFault& fault) {
     prompts().Inform(this, FromUtf8(CellFaultMessage(fault, mode_)));
-    hgrid->ShowCell(fault.n, fault.column);
+    hgrid_->ShowCell(fault.n, fault.column);
 }
 
 bool TSignalOptionsDlg::OKBtnClick() {
     if (!NameIsAccepted() || !ReadTable()) return false;
-    WorkSignal().Amplitude = EditAmplitude;
-    WorkSignal().Phase = EditPhase;
+    WorkSignal().Amplitude = editAmplitude_;
+    WorkSignal().Phase = editPhase_;
     return true;
 }
 
 void TSignalOptionsDlg::MultBtnClick() {
     if (!ReadTable()) return;
-    if (!MultiplyAmplitudes(MultEdit->text().toStdString(), EditAmplitude)) {
+    if (!MultiplyAmplitudes(multEdit_->text().toStdString(), editAmplitude_)) {
         prompts().Error(this, QString::fromLatin1(MultiplierErrorMessage));
-        MultEdit->setFocus();
+        multEdit_->setFocus();
         return;
     }
     FillTable();
 }
 
 bool TSignalOptionsDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != MultEdit || event->type() != QEvent::KeyPress)
-        return TSignalEditorDialog::eventFilter(watched, event);
+    if (watched != multEdit_ || event->type() != QEvent::KeyPress)
+        return SignalEditorDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     RunCommand([this] { MultBtnClick(); });

@@ -56,8 +56,8 @@ std::string ShortText(const QString& text) {
 } // namespace
 
 TSignalFormulaDlg::TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help)
-    : TSignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
-                          {ClientWidth, ClientHeight}),
+    : SignalEditorDialog(mainWindow, QStringLiteral("TSignalFormulaDlg"),
+                         {ClientWidth, ClientHeight}),
       help_(help) {
     setFont(ArialPixels(11));
 
@@ -69,7 +69,7 @@ TSignalFormulaDlg::TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help)
     CreateFormulasGroup(FormulasBounds);
     AddButtons({ClientWidth - 246, ButtonsTop, 75, 25}, {ClientWidth - 164, ButtonsTop, 75, 25},
                {ClientWidth - 83, ButtonsTop, 75, 25});
-    nameedit->setFocus();
+    NameEdit()->setFocus();
 }
 
 QLineEdit* TSignalFormulaDlg::AddFormulaEdit(QWidget* group, const char* name,
@@ -87,7 +87,7 @@ void TSignalFormulaDlg::CreateConstantsGroup(const QRect& bounds) {
     group->setGeometry(bounds);
     const char* labels[] = {"k =", "l =", "m =", nullptr};
     const char* names[] = {"kkedit", "kledit", "kmedit"};
-    QLineEdit** edits[] = {&kkedit, &kledit, &kmedit};
+    QLineEdit** edits[] = {&kkEdit_, &klEdit_, &kmEdit_};
     for (int i = 0; labels[i]; ++i) {
         const int left = 10 + 158 * i;
         AddLabel(group, QLatin1String(labels[i]), {left, 18, 20, EditHeight});
@@ -96,7 +96,7 @@ void TSignalFormulaDlg::CreateConstantsGroup(const QRect& bounds) {
 }
 
 void TSignalFormulaDlg::CreateSeriesGroups(const QRect& seriesBounds, const QRect& maxBounds) {
-    ngrp = new QGroupBox(QStringLiteral("Reihenglieder"), this);
+    auto* ngrp = new QGroupBox(QStringLiteral("Reihenglieder"), this);
     ngrp->setObjectName(QStringLiteral("ngrp"));
     ngrp->setGeometry(seriesBounds);
     seriesButtons_ = new QButtonGroup(ngrp);
@@ -110,12 +110,12 @@ void TSignalFormulaDlg::CreateSeriesGroups(const QRect& seriesBounds, const QRec
         seriesButtons_->addButton(radio, i);
     }
 
-    maxgrp = new QGroupBox(QStringLiteral("max"), this);
+    auto* maxgrp = new QGroupBox(QStringLiteral("max"), this);
     maxgrp->setObjectName(QStringLiteral("maxgrp"));
     maxgrp->setGeometry(maxBounds);
-    maxedit = new MaxHarmonicEdit(maxgrp);
-    maxedit->setObjectName(QStringLiteral("maxedit"));
-    maxedit->setGeometry(10, 16, 60, EditHeight);
+    maxEdit_ = new MaxHarmonicEdit(maxgrp);
+    maxEdit_->setObjectName(QStringLiteral("maxedit"));
+    maxEdit_->setGeometry(10, 16, 60, EditHeight);
 }
 
 void TSignalFormulaDlg::CreateFormulasGroup(const QRect& bounds) {
@@ -123,7 +123,7 @@ void TSignalFormulaDlg::CreateFormulasGroup(const QRect& bounds) {
     group->setObjectName(QStringLiteral("formulagrp"));
     group->setGeometry(bounds);
     AddLabel(group, QStringLiteral("s(x) ="), {8, 18, FormulaLeft - 12, EditHeight});
-    a0edit = AddFormulaEdit(group, "a0edit", {FormulaLeft, 18, FormulaWidth, EditHeight});
+    a0Edit_ = AddFormulaEdit(group, "a0edit", {FormulaLeft, 18, FormulaWidth, EditHeight});
 
     // "+ sum (n=1..max) an · cos(nx)" and the same with bn and sin(nx), one under the other.
     auto addSumRow = [&](int top, const char* sumName, const char* editName, const QString& tail) {
@@ -136,12 +136,12 @@ void TSignalFormulaDlg::CreateFormulasGroup(const QRect& bounds) {
                  Qt::AlignLeft | Qt::AlignVCenter);
         return edit;
     };
-    anedit = addSumRow(44, "ansum", "anedit", QStringLiteral("· cos(nx)"));
-    bnedit = addSumRow(44 + SumRowHeight + 4, "bnsum", "bnedit", QStringLiteral("· sin(nx)"));
+    anEdit_ = addSumRow(44, "ansum", "anedit", QStringLiteral("· cos(nx)"));
+    bnEdit_ = addSumRow(44 + SumRowHeight + 4, "bnsum", "bnedit", QStringLiteral("· sin(nx)"));
 }
 
 QLineEdit* TSignalFormulaDlg::EditOf(FormulaField field) const {
-    const std::array<QLineEdit*, 6> edits{kkedit, kledit, kmedit, a0edit, anedit, bnedit};
+    const std::array<QLineEdit*, 6> edits{kkEdit_, klEdit_, kmEdit_, a0Edit_, anEdit_, bnEdit_};
     return edits[static_cast<std::size_t>(field)];
 }
 
@@ -156,15 +156,15 @@ void TSignalFormulaDlg::SetSeriesIndex(int index) {
 void TSignalFormulaDlg::FormActivate() {
     const tSignal& s = WorkSignal();
     ShowColourChoice(s.ColorIndex);
-    kkedit->setText(QString::fromStdString(s.ConstK));
-    kledit->setText(QString::fromStdString(s.ConstL));
-    kmedit->setText(QString::fromStdString(s.ConstM));
-    a0edit->setText(QString::fromStdString(s.FormulaA0));
-    anedit->setText(QString::fromStdString(s.FormulaAn));
-    bnedit->setText(QString::fromStdString(s.FormulaBn));
-    maxedit->setValue(std::clamp(s.MaxHarmonic, 1, MaxHarmonicNumber));
+    kkEdit_->setText(QString::fromStdString(s.ConstK));
+    klEdit_->setText(QString::fromStdString(s.ConstL));
+    kmEdit_->setText(QString::fromStdString(s.ConstM));
+    a0Edit_->setText(QString::fromStdString(s.FormulaA0));
+    anEdit_->setText(QString::fromStdString(s.FormulaAn));
+    bnEdit_->setText(QString::fromStdString(s.FormulaBn));
+    maxEdit_->setValue(std::clamp(s.MaxHarmonic, 1, MaxHarmonicNumber));
     SetSeriesIndex(s.SeriesMode);
-    visbox->setChecked(s.Visible);
+    VisBox()->setChecked(s.Visible);
     if (failedField_) {
         failedField_->setFocus();
         failedField_ = nullptr;
@@ -174,17 +174,17 @@ void TSignalFormulaDlg::FormActivate() {
 bool TSignalFormulaDlg::OKBtnClick() {
     if (!NameIsAccepted()) return false;
     tSignal& s = WorkSignal();
-    s.ConstK = ShortText(kkedit->text());
-    s.ConstL = ShortText(kledit->text());
-    s.ConstM = ShortText(kmedit->text());
-    s.FormulaA0 = ShortText(a0edit->text());
-    s.FormulaAn = ShortText(anedit->text());
-    s.FormulaBn = ShortText(bnedit->text());
-    s.MaxHarmonic = MaxHarmonicFromText(maxedit->text());
-    maxedit->setValue(s.MaxHarmonic); // the field shows the number that is used
+    s.ConstK = ShortText(kkEdit_->text());
+    s.ConstL = ShortText(klEdit_->text());
+    s.ConstM = ShortText(kmEdit_->text());
+    s.FormulaA0 = ShortText(a0Edit_->text());
+    s.FormulaAn = ShortText(anEdit_->text());
+    s.FormulaBn = ShortText(bnEdit_->text());
+    s.MaxHarmonic = MaxHarmonicFromText(maxEdit_->text());
+    maxEdit_->setValue(s.MaxHarmonic); // the field shows the number that is used
     // Nothing checked only follows a stored choice outside the three items; it stays.
     if (SeriesIndex() >= 0) s.SeriesMode = SeriesIndex();
-    s.Visible = visbox->isChecked();
+    s.Visible = VisBox()->isChecked();
     return GenerateFromFormulas(s) == 0;
 }
 

@@ -4,7 +4,6 @@
 #include "ui/SignalEditorDialog.h"
 
 class QButtonGroup;
-class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 class HelpSystem;
@@ -12,7 +11,7 @@ class HelpSystem;
 // The editor of formula signals: the three constants k, l, m, which harmonics are summed,
 // the highest one, and the formulas for a0, an and bn. OK evaluates them into the series;
 // a formula that fails keeps the dialog open with its field active.
-class TSignalFormulaDlg : public TSignalEditorDialog {
+class TSignalFormulaDlg : public SignalEditorDialog {
     Q_OBJECT
 public:
     TSignalFormulaDlg(QWidget* mainWindow, HelpSystem& help);
@@ -25,13 +24,6 @@ public:
     // Shows a failed generation's message and makes the field of the failing text the
     // active control (at the next showing while the dialog is hidden).
     void ReportFailure(const FormulaError& error);
-
-    // --- controls (public so that tests reach them) -------------------------------------
-    QLineEdit *kkedit, *kledit, *kmedit;
-    QGroupBox* ngrp;
-    QGroupBox* maxgrp;
-    QSpinBox* maxedit;
-    QLineEdit *a0edit, *anedit, *bnedit;
 
 protected:
     void FormActivate() override;
@@ -48,8 +40,15 @@ private:
     int SeriesIndex() const;
     void SetSeriesIndex(int index);
 
+    QLineEdit* kkEdit_ = nullptr;
+    QLineEdit* klEdit_ = nullptr;
+    QLineEdit* kmEdit_ = nullptr;
+    QButtonGroup* seriesButtons_ = nullptr; // the items of ngrp
+    QSpinBox* maxEdit_ = nullptr;
+    QLineEdit* a0Edit_ = nullptr;
+    QLineEdit* anEdit_ = nullptr;
+    QLineEdit* bnEdit_ = nullptr;
     HelpSystem& help_;
-    QButtonGroup* seriesButtons_ = nullptr;
     // The field a generation failed in while the dialog was hidden; it takes the focus
     // at the next showing.
     QLineEdit* failedField_ = nullptr;

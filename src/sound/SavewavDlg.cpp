@@ -59,98 +59,98 @@ int VolumeItem(const QComboBox& volumes, const QString& folder) {
 } // namespace
 
 TSavewavDlg::TSavewavDlg(QWidget* mainWindow, Settings& settings)
-    : TFixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
-                   QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
+    : FixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
+                  QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
       settings_(settings) {
     setFont(ArialPixels(11));
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(4, 4, ClientWidth - 8, 236);
-    auto label = [this](const char* name, const QString& text, const QRect& bounds) {
-        auto* l = new QLabel(text, GroupBox1);
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(4, 4, ClientWidth - 8, 236);
+    auto label = [group](const char* name, const QString& text, const QRect& bounds) {
+        auto* l = new QLabel(text, group);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(bounds);
         return l;
     };
-    auto edit = [this](const char* name, const QRect& bounds) {
-        auto* e = new QLineEdit(GroupBox1);
+    auto edit = [group](const char* name, const QRect& bounds) {
+        auto* e = new QLineEdit(group);
         e->setObjectName(QLatin1String(name));
         e->setGeometry(bounds);
         return e;
     };
 
     label("FileLabel", QStringLiteral("Dateiname:"), {LeftX, 8, LeftWidth, 14});
-    FileEdit = edit("FileEdit", {LeftX, 23, LeftWidth, 21});
-    FileEdit->setText(QStringLiteral("*.wav"));
+    fileEdit_ = edit("FileEdit", {LeftX, 23, LeftWidth, 21});
+    fileEdit_->setText(QStringLiteral("*.wav"));
     label("FileListLabel", QStringLiteral("Dateien:"), {LeftX, 50, LeftWidth, 14});
     label("DirectoryLabel", QStringLiteral("Verzeichnisse"), {RightX, 8, RightWidth, 14});
     label("DriveLabel", QStringLiteral("Laufwerke:"), {RightX, 136, RightWidth, 14});
     label("NewPathLabel", QStringLiteral("Neues Verzeichnis:"), {RightX, 180, RightWidth, 14});
-    pathedit = edit("pathedit", {RightX, 195, RightWidth - 33, 21});
-    pathedit->setMaxLength(NewFolderNameLength);
-    newpathbtn = new QToolButton(GroupBox1);
+    pathEdit_ = edit("pathedit", {RightX, 195, RightWidth - 33, 21});
+    pathEdit_->setMaxLength(NewFolderNameLength);
+    auto* newpathbtn = new QToolButton(group);
     newpathbtn->setObjectName(QStringLiteral("newpathbtn"));
     newpathbtn->setGeometry(RightX + RightWidth - 29, 194, 29, 23);
     newpathbtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     newpathbtn->setToolTip(QStringLiteral("Neues Verzeichnis anlegen"));
     connect(newpathbtn, &QToolButton::clicked, this, Guarded([this] { newpathbtnClick(); }));
 
-    CreateBrowsers();
+    CreateBrowsers(group);
     AddButtons({ClientWidth - 165, 246, 77, 25}, {ClientWidth - 81, 246, 77, 25});
 }
 
-void TSavewavDlg::CreateBrowsers() {
+void TSavewavDlg::CreateBrowsers(QWidget* group) {
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     folders_->setRootPath(QString());
-    DirectoryListBox = new QTreeView(GroupBox1);
-    DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
-    DirectoryListBox->setGeometry(RightX, 23, RightWidth, 109);
-    DirectoryListBox->setModel(folders_);
+    directoryListBox_ = new QTreeView(group);
+    directoryListBox_->setObjectName(QStringLiteral("DirectoryListBox"));
+    directoryListBox_->setGeometry(RightX, 23, RightWidth, 109);
+    directoryListBox_->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column)
-        DirectoryListBox->hideColumn(column);
-    DirectoryListBox->header()->hide();
-    DirectoryListBox->setIndentation(10); // deep folders stay within the narrow tree
-    DirectoryListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(DirectoryListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        directoryListBox_->hideColumn(column);
+    directoryListBox_->header()->hide();
+    directoryListBox_->setIndentation(10); // deep folders stay within the narrow tree
+    directoryListBox_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(directoryListBox_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             Guarded([this] { DirectoryListBoxChange(); }));
     // The model reads folders in the background, and rows come and move above the current
     // folder as they are read and sorted: the tree keeps the current folder in view until
     // the user scrolls it.
     auto follow = [this] {
         if (followCurrent_)
-            DirectoryListBox->scrollTo(DirectoryListBox->currentIndex(),
-                                       QAbstractItemView::PositionAtCenter);
+            directoryListBox_->scrollTo(directoryListBox_->currentIndex(),
+                                        QAbstractItemView::PositionAtCenter);
     };
     connect(folders_, &QFileSystemModel::directoryLoaded, this, follow);
     connect(folders_, &QFileSystemModel::rowsInserted, this, follow);
     connect(folders_, &QFileSystemModel::layoutChanged, this, follow);
-    connect(DirectoryListBox->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+    connect(directoryListBox_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { followCurrent_ = false; });
 
     files_ = new QFileSystemModel(this);
     files_->setFilter(QDir::Files);
     files_->setNameFilters({QStringLiteral("*.wav")});
     files_->setNameFilterDisables(false); // hide other files rather than grey them
-    FileListBox = new QListView(GroupBox1);
-    FileListBox->setObjectName(QStringLiteral("FileListBox"));
-    FileListBox->setGeometry(LeftX, 65, LeftWidth, 163);
-    FileListBox->setModel(files_);
-    FileListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileListBox_ = new QListView(group);
+    fileListBox_->setObjectName(QStringLiteral("FileListBox"));
+    fileListBox_->setGeometry(LeftX, 65, LeftWidth, 163);
+    fileListBox_->setModel(files_);
+    fileListBox_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Only a file the user selects fills the name field: the list making its first file
     // current when it takes the focus must not overwrite a typed name.
-    connect(FileListBox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(fileListBox_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             Guarded([this](const QItemSelection& selected, const QItemSelection&) {
                 if (!selected.indexes().isEmpty()) FileListBoxClick(selected.indexes().first());
             }));
-    connect(FileListBox, &QListView::doubleClicked, this,
+    connect(fileListBox_, &QListView::doubleClicked, this,
             Guarded([this](const QModelIndex& index) { FileListBoxDblClick(index); }));
 
-    DriveComboBox = new QComboBox(GroupBox1);
-    DriveComboBox->setObjectName(QStringLiteral("DriveComboBox"));
-    DriveComboBox->setGeometry(RightX, 151, RightWidth, 22);
-    connect(DriveComboBox, &QComboBox::activated, this,
+    driveComboBox_ = new QComboBox(group);
+    driveComboBox_->setObjectName(QStringLiteral("DriveComboBox"));
+    driveComboBox_->setGeometry(RightX, 151, RightWidth, 22);
+    connect(driveComboBox_, &QComboBox::activated, this,
             Guarded([this](int item) { DriveComboBoxChange(item); }));
 }
 
@@ -164,43 +164,43 @@ void TSavewavDlg::FillDriveComboBox() {
     for (const QFileInfo& drive : QDir::drives()) roots << drive.absoluteFilePath();
     roots.removeDuplicates();
     roots.sort();
-    DriveComboBox->clear();
-    for (const QString& root : roots) DriveComboBox->addItem(QDir::toNativeSeparators(root), root);
+    driveComboBox_->clear();
+    for (const QString& root : roots) driveComboBox_->addItem(QDir::toNativeSeparators(root), root);
 }
 
 void TSavewavDlg::FormActivate() {
-    FileEdit->setFocus();
+    fileEdit_->setFocus();
     FillDriveComboBox();
     MoveTo(StartFolder(settings_.Values().path));
-    pathedit->clear();
+    pathEdit_->clear();
 }
 
 void TSavewavDlg::MoveTo(const QString& folder) {
     const QModelIndex index = folders_->index(folder);
     if (!index.isValid() || !folders_->isDir(index)) return;
     for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
-        DirectoryListBox->expand(above);
-    DirectoryListBox->setCurrentIndex(index);
-    DirectoryListBox->expand(index);
-    DirectoryListBox->scrollTo(index, QAbstractItemView::PositionAtCenter);
+        directoryListBox_->expand(above);
+    directoryListBox_->setCurrentIndex(index);
+    directoryListBox_->expand(index);
+    directoryListBox_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     followCurrent_ = true;
 }
 
 void TSavewavDlg::DirectoryListBoxChange() {
-    const QModelIndex current = DirectoryListBox->currentIndex();
+    const QModelIndex current = directoryListBox_->currentIndex();
     if (!current.isValid()) return;
     folder_ = folders_->filePath(current);
-    FileListBox->setRootIndex(files_->setRootPath(folder_));
-    const int drive = VolumeItem(*DriveComboBox, folder_);
-    if (drive >= 0) DriveComboBox->setCurrentIndex(drive);
+    fileListBox_->setRootIndex(files_->setRootPath(folder_));
+    const int drive = VolumeItem(*driveComboBox_, folder_);
+    if (drive >= 0) driveComboBox_->setCurrentIndex(drive);
 }
 
 void TSavewavDlg::DriveComboBoxChange(int item) {
-    MoveTo(DriveComboBox->itemData(item).toString());
+    MoveTo(driveComboBox_->itemData(item).toString());
 }
 
 void TSavewavDlg::FileListBoxClick(const QModelIndex& index) {
-    if (index.isValid()) FileEdit->setText(files_->fileName(index));
+    if (index.isValid()) fileEdit_->setText(files_->fileName(index));
 }
 
 void TSavewavDlg::FileListBoxDblClick(const QModelIndex& index) {
@@ -211,7 +211,7 @@ void TSavewavDlg::FileListBoxDblClick(const QModelIndex& index) {
 }
 
 void TSavewavDlg::newpathbtnClick() {
-    const QString name = pathedit->text();
+    const QString name = pathEdit_->text();
     // Only a subfolder of the current one: no path, no "." or "..". Whatever fails (the
     // folder exists, the name is not allowed, no permission) leaves everything as it was.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
@@ -227,7 +227,7 @@ bool TSavewavDlg::OKBtnClick() {
 }
 
 std::string TSavewavDlg::ChosenFile() const {
-    const QString name = FileEdit->text();
+    const QString name = fileEdit_->text();
     const std::string problem = SoundFileNameProblem(name.toStdString());
     if (!problem.empty()) throw std::runtime_error(problem);
     return QFile::encodeName(QDir::toNativeSeparators(QDir(folder_).filePath(name))).toStdString();

@@ -6,30 +6,19 @@
 
 class QComboBox;
 class QFileSystemModel;
-class QGroupBox;
 class QLineEdit;
 class QListView;
 class QModelIndex;
-class QToolButton;
 class QTreeView;
 class Settings;
 
 // Chooses the folder and the name of a sound file: volumes, a directory tree, the folder's
 // WAV files and a field for the name; it can also create a subfolder. The folder confirmed
 // last is kept in the setting `path`, and every showing opens there again.
-class TSavewavDlg : public TFixedDialog {
+class TSavewavDlg : public FixedDialog {
     Q_OBJECT
 public:
     TSavewavDlg(QWidget* mainWindow, Settings& settings);
-
-    // --- controls (public so that tests reach them) -------------------------------------
-    QGroupBox* GroupBox1;
-    QLineEdit* FileEdit;
-    QListView* FileListBox;
-    QTreeView* DirectoryListBox;
-    QComboBox* DriveComboBox;
-    QLineEdit* pathedit;
-    QToolButton* newpathbtn;
 
     // The folder the directory tree has open, with '/' as separator.
     QString CurrentFolder() const { return folder_; }
@@ -45,7 +34,7 @@ protected:
     bool OKBtnClick() override;
 
 private:
-    void CreateBrowsers();
+    void CreateBrowsers(QWidget* group);
     void FillDriveComboBox();
     void DirectoryListBoxChange();
     void DriveComboBoxChange(int item);
@@ -54,8 +43,13 @@ private:
     void newpathbtnClick();
 
     Settings& settings_;
-    QFileSystemModel* folders_;
-    QFileSystemModel* files_;
+    QLineEdit* fileEdit_ = nullptr;
+    QListView* fileListBox_ = nullptr;
+    QTreeView* directoryListBox_ = nullptr;
+    QComboBox* driveComboBox_ = nullptr;
+    QLineEdit* pathEdit_ = nullptr;
+    QFileSystemModel* folders_ = nullptr;
+    QFileSystemModel* files_ = nullptr;
     QString folder_;
     bool followCurrent_ = false;
 };

@@ -43,8 +43,8 @@ void FocusName(QLineEdit* nameedit) {
     nameedit->selectAll();
 }
 
-TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
-                           QSize clientSize)
+FixedDialog::FixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                         QSize clientSize)
     : QDialog(mainWindow) {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -53,8 +53,8 @@ TFixedDialog::TFixedDialog(QWidget* mainWindow, const QString& objectName, const
     setFixedSize(clientSize);
 }
 
-void TFixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect& help,
-                              QWidget* parent) {
+FixedDialog::StandardButtons FixedDialog::AddButtons(const QRect& ok, const QRect& cancel,
+                                                     const QRect& help, QWidget* parent) {
     QWidget* owner = parent ? parent : this;
     auto make = [owner](const char* name, const QString& text, const QRect& bounds) {
         auto* button = new QPushButton(text, owner);
@@ -62,26 +62,28 @@ void TFixedDialog::AddButtons(const QRect& ok, const QRect& cancel, const QRect&
         button->setGeometry(bounds);
         return button;
     };
-    OKBtn = make("OKBtn", QStringLiteral("OK"), ok);
-    OKBtn->setDefault(true); // Enter anywhere in the dialog means OK
-    connect(OKBtn, &QPushButton::clicked, this, Guarded([this] {
+    StandardButtons buttons;
+    buttons.ok = make("OKBtn", QStringLiteral("OK"), ok);
+    buttons.ok->setDefault(true); // Enter anywhere in the dialog means OK
+    connect(buttons.ok, &QPushButton::clicked, this, Guarded([this] {
                 if (OKBtnClick()) accept();
             }));
     if (cancel.isValid()) {
-        CancelBtn = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
-        connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+        buttons.cancel = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
+        connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     }
     if (help.isValid()) {
-        HelpBtn = make("HelpBtn", QStringLiteral("Hilfe"), help);
-        connect(HelpBtn, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
+        buttons.help = make("HelpBtn", QStringLiteral("Hilfe"), help);
+        connect(buttons.help, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
     }
+    return buttons;
 }
 
-QPoint TFixedDialog::Placement(const QRect& mainFrame, int) const {
+QPoint FixedDialog::Placement(const QRect& mainFrame, int) const {
     return CentredDialogPosition(mainFrame, size());
 }
 
-void TFixedDialog::PlaceOverMainWindow() {
+void FixedDialog::PlaceOverMainWindow() {
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main) return;
     const auto* mainWindow = qobject_cast<const QMainWindow*>(main);
@@ -91,7 +93,7 @@ void TFixedDialog::PlaceOverMainWindow() {
     move(Placement(main->frameGeometry(), clientHeight));
 }
 
-QSize TFixedDialog::FrameSize() const {
+QSize FixedDialog::FrameSize() const {
     const QSize frame = frameGeometry().size();
     if (frame != size()) return frame;
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
@@ -99,12 +101,12 @@ QSize TFixedDialog::FrameSize() const {
     return size() + main->frameGeometry().size() - main->geometry().size();
 }
 
-void TFixedDialog::setVisible(bool visible) {
+void FixedDialog::setVisible(bool visible) {
     if (visible && !isVisible()) PlaceOverMainWindow();
     QDialog::setVisible(visible);
 }
 
-void TFixedDialog::showEvent(QShowEvent* event) {
+void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     RunCommand([this] { FormActivate(); });

@@ -24,17 +24,20 @@ void FocusName(QLineEdit* nameedit);
 // The base of the program's modal dialogs: a fixed client size, a title bar with a close
 // box only, an object name by which tests find it, and the same placement over the main
 // window every time it is shown. It offers the standard OK, Cancel and Help buttons.
-class TFixedDialog : public QDialog {
+class FixedDialog : public QDialog {
     Q_OBJECT
 public:
-    TFixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
-                 QSize clientSize);
-
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
+    FixedDialog(QWidget* mainWindow, const QString& objectName, const QString& caption,
+                QSize clientSize);
 
 protected:
+    // The buttons AddButtons made; those not asked for are null.
+    struct StandardButtons {
+        QPushButton* ok = nullptr;
+        QPushButton* cancel = nullptr;
+        QPushButton* help = nullptr;
+    };
+
     // Runs each time the program shows the dialog, after it has been placed; not when the
     // window system merely shows it again (that must not throw away what the user typed).
     virtual void FormActivate() {}
@@ -45,10 +48,11 @@ protected:
     // default the client area is centred over the main window's frame.
     virtual QPoint Placement(const QRect& mainFrame, int mainClientHeight) const;
 
-    // The standard buttons in `parent` (the dialog itself if null) at the given bounds;
-    // Cancel and Help only when their bounds are given. OK is the default button.
-    void AddButtons(const QRect& ok, const QRect& cancel, const QRect& help = {},
-                    QWidget* parent = nullptr);
+    // The standard buttons OKBtn, CancelBtn and HelpBtn in `parent` (the dialog itself if
+    // null) at the given bounds; Cancel and Help only when their bounds are given. OK is the
+    // default button.
+    StandardButtons AddButtons(const QRect& ok, const QRect& cancel, const QRect& help = {},
+                               QWidget* parent = nullptr);
 
     void showEvent(QShowEvent* event) override;
 

@@ -16,27 +16,27 @@ constexpr Rgb OutlineGrey{128, 128, 128};
 
 } // namespace
 
-TSignalEditorDialog::TSignalEditorDialog(QWidget* mainWindow, const QString& objectName,
-                                         QSize clientSize)
-    : TFixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
+SignalEditorDialog::SignalEditorDialog(QWidget* mainWindow, const QString& objectName,
+                                       QSize clientSize)
+    : FixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
 
-void TSignalEditorDialog::SetSignalName(const QString& name) {
-    nameedit->setText(name);
+void SignalEditorDialog::SetSignalName(const QString& name) {
+    nameEdit_->setText(name);
 }
 
-QString TSignalEditorDialog::SignalName() const {
-    return nameedit->text();
+QString SignalEditorDialog::SignalName() const {
+    return nameEdit_->text();
 }
 
-void TSignalEditorDialog::AddNameGroup(const QRect& bounds) {
-    nameedit = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
+void SignalEditorDialog::AddNameGroup(const QRect& bounds) {
+    nameEdit_ = ::AddNameGroup(this, bounds, QStringLiteral("GroupBox1"));
 }
 
-void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
+void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
     auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
     group->setObjectName(QStringLiteral("GroupBox2"));
     group->setGeometry(bounds);
-    for (int i = 0; i < static_cast<int>(colourSquares.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(colourSquares_.size()); ++i) {
         auto* square = new PaintBox(group, QStringLiteral("c%1").arg(i),
                                     {10 + SquareStep * i, 20, SquareSize, SquareSize});
         square->OnPaint = [this, i](QPainter& p) { PaintSquare(p, i); };
@@ -44,19 +44,19 @@ void TSignalEditorDialog::AddColourGroup(const QRect& bounds) {
             work_.ColorIndex = i;
             ShowColourChoice(i);
         };
-        colourSquares[i] = square;
+        colourSquares_[i] = square;
     }
-    visbox = new QCheckBox(QStringLiteral("sichtbar"), group);
-    visbox->setObjectName(QStringLiteral("visbox"));
-    visbox->setGeometry(10, 20 + SquareSize + 6, 100, 18);
+    visBox_ = new QCheckBox(QStringLiteral("sichtbar"), group);
+    visBox_->setObjectName(QStringLiteral("visbox"));
+    visBox_->setGeometry(10, 20 + SquareSize + 6, 100, 18);
 }
 
-void TSignalEditorDialog::ShowColourChoice(int index) {
+void SignalEditorDialog::ShowColourChoice(int index) {
     shownColour_ = index;
-    for (PaintBox* square : colourSquares) square->update();
+    for (PaintBox* square : colourSquares_) square->update();
 }
 
-void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
+void SignalEditorDialog::PaintSquare(QPainter& p, int index) const {
     const Rgb c = SignalPalette[index];
     p.fillRect(0, 0, SquareSize, SquareSize, ToQColor(c));
     // The outline lies inside the square: 3 pixels for the chosen colour, else 1.
@@ -67,8 +67,8 @@ void TSignalEditorDialog::PaintSquare(QPainter& p, int index) const {
     }
 }
 
-bool TSignalEditorDialog::NameIsAccepted() {
-    if (NameAccepted(this, nameedit->text())) return true;
-    nameedit->setFocus();
+bool SignalEditorDialog::NameIsAccepted() {
+    if (NameAccepted(this, nameEdit_->text())) return true;
+    nameEdit_->setFocus();
     return false;
 }

@@ -14,10 +14,10 @@ class QLineEdit;
 // The base of the three signal editors ("Signaleigenschaften"): the name field, the colour
 // squares c0..c7 with the check box "sichtbar", and the editor's own signal, WorkSignal,
 // which the caller fills before showing the dialog and takes back after OK.
-class TSignalEditorDialog : public TFixedDialog, public SignalEditor {
+class SignalEditorDialog : public FixedDialog, public SignalEditor {
     Q_OBJECT
 public:
-    TSignalEditorDialog(QWidget* mainWindow, const QString& objectName, QSize clientSize);
+    SignalEditorDialog(QWidget* mainWindow, const QString& objectName, QSize clientSize);
 
     // --- SignalEditor ---
     QDialog& Dialog() override { return *this; }
@@ -25,15 +25,14 @@ public:
     QString SignalName() const override;
     tSignal& WorkSignal() override { return work_; }
 
-    QLineEdit* nameedit = nullptr;
-    QCheckBox* visbox = nullptr;
-    std::array<PaintBox*, 8> colourSquares{}; // c0 .. c7
-
+protected:
     // The outline of square `index` becomes 3 pixels wide, the others' 1 pixel; the
     // WorkSignal's colour is not touched.
     void ShowColourChoice(int index);
 
-protected:
+    QLineEdit* NameEdit() const { return nameEdit_; }
+    QCheckBox* VisBox() const { return visBox_; }
+
     // Group "Bezeichnung" with the name field, at `bounds` in the dialog.
     void AddNameGroup(const QRect& bounds);
     // Group "Farbe": the eight 17 x 17 squares in a row and "sichtbar" under them. A press
@@ -45,6 +44,9 @@ protected:
 private:
     void PaintSquare(QPainter& p, int index) const;
 
+    QLineEdit* nameEdit_ = nullptr;
+    QCheckBox* visBox_ = nullptr;
+    std::array<PaintBox*, 8> colourSquares_{}; // c0 .. c7
     tSignal work_;
     int shownColour_ = 0;
 };

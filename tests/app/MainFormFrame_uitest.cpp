@@ -250,7 +250,7 @@ TEST_F(FrameTest, InfoDialogAtFirstActivationOnly) {
     TMainForm& f = Create();
     A().FirstActivation() = true;
     prompts.ExpectDialog("InfoDlg", [](QDialog& d) {
-        EXPECT_NE(d.findChild<QWidget*>("ProgramName"), nullptr);
+        EXPECT_NE(Child<QWidget>(d, "ProgramName"), nullptr);
         return QDialog::Accepted;
     });
     QEvent activate(QEvent::WindowActivate);

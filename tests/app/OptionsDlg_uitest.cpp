@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,25 +32,25 @@ protected:
     }
     ~OptionsDlgTest() override { help.CloseAll(); }
 
-    template <typename T> T* Find(const QString& name) {
-        T* widget = dlg.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-    QCheckBox* Harmonic(int n) { return Find<QCheckBox>(QStringLiteral("h%1").arg(n)); }
+    QTabBar* TabSet() { return Child<QTabBar>(dlg, "TabSet"); }
+    QStackedWidget* Notebook() { return Child<QStackedWidget>(dlg, "Notebook"); }
+    QLineEdit* Fedit() { return Child<QLineEdit>(dlg, "fedit"); }
+    QPushButton* Button(const char* name) { return Child<QPushButton>(dlg, name); }
+    int ItemIndex(const char* group) { return Child<RadioGroup>(dlg, group)->ItemIndex(); }
+    QCheckBox* Harmonic(int n) { return Child<QCheckBox>(dlg, QStringLiteral("h%1").arg(n)); }
     QRadioButton* Radio(const char* group, int item) {
-        return Find<QRadioButton>(QLatin1String(group) + QString::number(item));
+        return Child<QRadioButton>(dlg, QLatin1String(group) + QString::number(item));
     }
     // Clicks a radio button the way a user does: its tab first, then the button.
     void ClickRadio(int page, const char* group, int item) {
-        QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(page).center());
+        QTest::mouseClick(TabSet(), Qt::LeftButton, {}, TabSet()->tabRect(page).center());
         QRadioButton* button = Radio(group, item);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
     void TypeFrequency(const QString& text) {
-        dlg.fedit->selectAll();
-        QTest::keyClick(dlg.fedit, Qt::Key_Delete);
-        QTest::keyClicks(dlg.fedit, text);
+        Fedit()->selectAll();
+        QTest::keyClick(Fedit(), Qt::Key_Delete);
+        QTest::keyClicks(Fedit(), text);
     }
 
     Watchdog watchdog;
@@ -72,14 +73,14 @@ TEST_F(OptionsDlgTest, ControlsFitTheFixedClientArea) {
     EXPECT_EQ(dlg.size(), QSize(297, 181));
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
 
-    ASSERT_EQ(dlg.TabSet->count(), 5);
+    ASSERT_EQ(TabSet()->count(), 5);
     const QStringList titles = {"Anzeige ", "Skalen ", "Hintergrund ", "Frequenz ", "Sound "};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(dlg.TabSet->tabText(i), titles[i]);
+        EXPECT_EQ(TabSet()->tabText(i), titles[i]);
         // Every tab is whole on screen: no scroll buttons, no elided titles.
-        EXPECT_TRUE(dlg.TabSet->rect().contains(dlg.TabSet->tabRect(i))) << i;
+        EXPECT_TRUE(TabSet()->rect().contains(TabSet()->tabRect(i))) << i;
     }
-    EXPECT_EQ(dlg.Notebook->count(), 5);
+    EXPECT_EQ(Notebook()->count(), 5);
 
     for (int n = 0; n <= 32; ++n) EXPECT_EQ(Harmonic(n)->text(), QString::number(n));
     EXPECT_EQ(dlg.findChild<QCheckBox*>("h33"), nullptr);
@@ -91,10 +92,10 @@ TEST_F(OptionsDlgTest, ControlsFitTheFixedClientArea) {
     // Nothing sticks out of its parent, and no caption is cut off.
     for (QWidget* w : dlg.findChildren<QWidget*>()) {
         QWidget* parent = w->parentWidget();
-        if (parent == dlg.Notebook || parent->inherits("QTabBar")) continue;
+        if (parent == Notebook() || parent->inherits("QTabBar")) continue;
         // The page stack sizes only the page it shows; every page gets its whole area.
         const QRect room =
-            parent->parentWidget() == dlg.Notebook ? dlg.Notebook->rect() : parent->rect();
+            parent->parentWidget() == Notebook() ? Notebook()->rect() : parent->rect();
         EXPECT_TRUE(room.contains(w->geometry()))
             << w->objectName().toStdString() << " in " << parent->objectName().toStdString();
         if (auto* button = qobject_cast<QPushButton*>(w)) {
@@ -104,8 +105,8 @@ TEST_F(OptionsDlgTest, ControlsFitTheFixedClientArea) {
             EXPECT_LE(w->sizeHint().width(), w->width()) << w->objectName().toStdString();
         }
     }
-    EXPECT_TRUE(dlg.OKBtn->isDefault());
-    EXPECT_EQ(dlg.OKBtn->parentWidget(), dlg.ButtonPanel);
+    EXPECT_TRUE(Button("OKBtn")->isDefault());
+    EXPECT_EQ(Button("OKBtn")->parentWidget(), Child<QFrame>(dlg, "ButtonPanel"));
 }
 
 TEST_F(OptionsDlgTest, ShowingLoadsTheControlsFromTheSettings) {
@@ -131,12 +132,12 @@ TEST_F(OptionsDlgTest, ShowingLoadsTheControlsFromTheSettings) {
         values.sh[40] = true; // no box of its own: must not show up anywhere
         settings.Replace(values);
         dlg.show();
-        EXPECT_EQ(dlg.Lgrp->ItemIndex(), c.lanz);
-        EXPECT_EQ(dlg.Sgrp->ItemIndex(), c.sanz);
-        EXPECT_EQ(dlg.bgrp->ItemIndex(), c.banz);
-        EXPECT_EQ(dlg.sfreqgrp->ItemIndex(), c.sfreq);
+        EXPECT_EQ(ItemIndex("Lgrp"), c.lanz);
+        EXPECT_EQ(ItemIndex("Sgrp"), c.sanz);
+        EXPECT_EQ(ItemIndex("bgrp"), c.banz);
+        EXPECT_EQ(ItemIndex("sfreqgrp"), c.sfreq);
         EXPECT_TRUE(Radio("bgrp", c.banz)->isChecked());
-        EXPECT_EQ(dlg.fedit->text(), c.shown);
+        EXPECT_EQ(Fedit()->text(), c.shown);
         for (int n = 0; n <= 32; ++n)
             EXPECT_EQ(Harmonic(n)->isChecked(), settings.Values().sh[n])
                 << "h" << n << " " << c.shown;
@@ -150,11 +151,11 @@ TEST_F(OptionsDlgTest, OkWritesEveryControlBack) {
     ClickRadio(1, "Lgrp", 1);
     ClickRadio(2, "bgrp", 2);
     ClickRadio(4, "sfreqgrp", 2);
-    QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(0).center());
+    QTest::mouseClick(TabSet(), Qt::LeftButton, {}, TabSet()->tabRect(0).center());
     for (int n : {0, 3, 32}) Harmonic(n)->click();
-    dlg.TabSet->setCurrentIndex(3);
+    TabSet()->setCurrentIndex(3);
     TypeFrequency("440.5");
-    QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+    QTest::mouseClick(Button("OKBtn"), Qt::LeftButton);
 
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
@@ -179,7 +180,7 @@ TEST_F(OptionsDlgTest, FrequencyFieldOnOk) {
         Set([&](AppSettings& s) { s.freq = c.before; });
         dlg.show();
         TypeFrequency(QString::fromLatin1(c.typed));
-        dlg.OKBtn->click();
+        Button("OKBtn")->click();
         EXPECT_EQ(settings.Values().freq, c.after) << '"' << c.typed << '"';
     }
 }
@@ -187,8 +188,8 @@ TEST_F(OptionsDlgTest, FrequencyFieldOnOk) {
 TEST_F(OptionsDlgTest, AnUntouchedFrequencyFieldKeepsFoExactly) {
     Set([&](AppSettings& s) { s.freq = 12.3456f; }); // shown with three decimals as "12.346"
     dlg.show();
-    EXPECT_EQ(dlg.fedit->text(), "12.346");
-    dlg.OKBtn->click();
+    EXPECT_EQ(Fedit()->text(), "12.346");
+    Button("OKBtn")->click();
     EXPECT_EQ(settings.Values().freq, 12.3456f);
 }
 
@@ -203,7 +204,7 @@ TEST_F(OptionsDlgTest, CancelChangesNothingAndTheNextShowingStartsFromTheSetting
     ClickRadio(2, "bgrp", 2);
     TypeFrequency("30");
     for (int n = 0; n <= 32; ++n) Harmonic(n)->setChecked(false);
-    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+    QTest::mouseClick(Button("CancelBtn"), Qt::LeftButton);
 
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_EQ(settings.Values().banz, before.banz);
@@ -211,8 +212,8 @@ TEST_F(OptionsDlgTest, CancelChangesNothingAndTheNextShowingStartsFromTheSetting
     EXPECT_EQ(settings.Values().sh, before.sh);
 
     dlg.show();
-    EXPECT_EQ(dlg.bgrp->ItemIndex(), 1);
-    EXPECT_EQ(dlg.fedit->text(), "440");
+    EXPECT_EQ(ItemIndex("bgrp"), 1);
+    EXPECT_EQ(Fedit()->text(), "440");
     EXPECT_TRUE(Harmonic(17)->isChecked());
 }
 
@@ -220,13 +221,13 @@ TEST_F(OptionsDlgTest, EnterMeansOkAndEscapeMeansCancel) {
     Set([&](AppSettings& s) { s.freq = 1000.0f; });
     dlg.show();
     TypeFrequency("50");
-    QTest::keyClick(dlg.fedit, Qt::Key_Escape);
+    QTest::keyClick(Fedit(), Qt::Key_Escape);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_EQ(settings.Values().freq, 1000.0f);
 
     dlg.show();
     TypeFrequency("50");
-    QTest::keyClick(dlg.fedit, Qt::Key_Return);
+    QTest::keyClick(Fedit(), Qt::Key_Return);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(settings.Values().freq, 50.0f);
 }
@@ -238,7 +239,7 @@ TEST_F(OptionsDlgTest, FlagsOfHarmonicsWithoutACheckBoxSurvive) {
     Set([&](AppSettings& s) { s.sh[5] = true; });
     dlg.show();
     Harmonic(5)->setChecked(false);
-    dlg.OKBtn->click();
+    Button("OKBtn")->click();
     EXPECT_FALSE(settings.Values().sh[5]);
     for (int n = 33; n < HarmonicCount; ++n)
         EXPECT_EQ(settings.Values().sh[n], n == 33 || n == 40 || n == 128) << n;
@@ -246,27 +247,27 @@ TEST_F(OptionsDlgTest, FlagsOfHarmonicsWithoutACheckBoxSurvive) {
 
 TEST_F(OptionsDlgTest, TheLastPageShownStaysSelected) {
     dlg.show();
-    EXPECT_EQ(dlg.Notebook->currentIndex(), 0);
+    EXPECT_EQ(Notebook()->currentIndex(), 0);
     EXPECT_TRUE(Harmonic(0)->isVisible());
 
-    QTest::mouseClick(dlg.TabSet, Qt::LeftButton, {}, dlg.TabSet->tabRect(3).center());
-    EXPECT_EQ(dlg.Notebook->currentIndex(), 3);
-    EXPECT_TRUE(dlg.fedit->isVisible());
+    QTest::mouseClick(TabSet(), Qt::LeftButton, {}, TabSet()->tabRect(3).center());
+    EXPECT_EQ(Notebook()->currentIndex(), 3);
+    EXPECT_TRUE(Fedit()->isVisible());
     EXPECT_FALSE(Harmonic(0)->isVisible());
     dlg.reject();
 
     dlg.show();
-    EXPECT_EQ(dlg.TabSet->currentIndex(), 3);
-    EXPECT_TRUE(dlg.fedit->isVisible());
-    dlg.OKBtn->click();
+    EXPECT_EQ(TabSet()->currentIndex(), 3);
+    EXPECT_TRUE(Fedit()->isVisible());
+    Button("OKBtn")->click();
 
     dlg.show();
-    EXPECT_EQ(dlg.Notebook->currentIndex(), 3);
+    EXPECT_EQ(Notebook()->currentIndex(), 3);
 }
 
 TEST_F(OptionsDlgTest, HelpOpensTheTheoryPage) {
     dlg.show();
-    QTest::mouseClick(dlg.HelpBtn, Qt::LeftButton);
+    QTest::mouseClick(Button("HelpBtn"), Qt::LeftButton);
     QTextBrowser* window = help.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());

@@ -7,11 +7,11 @@
 #include "ui/SignalEditor.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -25,12 +25,14 @@ protected:
     // Answers the next "Neues Signal" dialog with a name and a kind, pressing OK.
     void AnswerNewSignal(const QString& name, int kind) {
         prompts.ExpectDialog("TNewSignalDlg", [name, kind](QDialog& d) {
-            auto& dlg = static_cast<TNewSignalDlg&>(d);
-            dlg.nameedit->setText(name);
-            dlg.SetKind(kind);
-            dlg.findChild<QPushButton*>("OKBtn")->click();
-            return dlg.result();
+            Child<QLineEdit>(d, "nameedit")->setText(name);
+            ChooseKind(d, kind);
+            Child<QPushButton>(d, "OKBtn")->click();
+            return d.result();
         });
+    }
+    static void ChooseKind(QDialog& d, int kind) {
+        Child<QRadioButton>(d, QStringLiteral("Typegroup%1").arg(kind))->setChecked(true);
     }
     tSignal Spectral(float a1, int colour = 0, bool visible = true) {
         tSignal s;
@@ -68,10 +70,10 @@ TEST_F(SignalCommandsTest, NewSignalIsAppendedSelectedAndOpensItsEditor) {
     prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
         auto& dlg = static_cast<TNewSignalDlg&>(d);
         EXPECT_EQ(dlg.Kind(), Formulas);
-        EXPECT_EQ(dlg.nameedit->text(), "Rechteck");
-        dlg.nameedit->setText("Zweites");
-        dlg.SetKind(SpectralLines);
-        dlg.findChild<QPushButton*>("OKBtn")->click();
+        EXPECT_EQ(Child<QLineEdit>(d, "nameedit")->text(), "Rechteck");
+        Child<QLineEdit>(d, "nameedit")->setText("Zweites");
+        ChooseKind(d, SpectralLines);
+        Child<QPushButton>(d, "OKBtn")->click();
         return dlg.result();
     });
     prompts.ExpectDialog("TSignalOptionsDlg", [](QDialog&) { return QDialog::Rejected; });
@@ -83,12 +85,11 @@ TEST_F(SignalCommandsTest, NewSignalIsAppendedSelectedAndOpensItsEditor) {
 TEST_F(SignalCommandsTest, ARefusedNameKeepsTheDialogOpenWithItsText) {
     AddSignal("Welle", Spectral(10));
     prompts.ExpectDialog("TNewSignalDlg", [&](QDialog& d) {
-        auto& dlg = static_cast<TNewSignalDlg&>(d);
-        dlg.nameedit->setText("welle");
+        Child<QLineEdit>(d, "nameedit")->setText("welle");
         prompts.ExpectError();
-        dlg.findChild<QPushButton*>("OKBtn")->click();
-        EXPECT_TRUE(dlg.isVisible()) << "the dialog stays open";
-        EXPECT_EQ(dlg.nameedit->text(), "welle") << "and keeps the text";
+        Child<QPushButton>(d, "OKBtn")->click();
+        EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+        EXPECT_EQ(Child<QLineEdit>(d, "nameedit")->text(), "welle") << "and keeps the text";
         return QDialog::Rejected;
     });
     Btn("NewSignalBtn")->click();
@@ -141,13 +142,12 @@ TEST_F(SignalCommandsTest, CopyDeletePasteRestoresTheData) {
     // Refused under a name in use, then taken under another.
     AddSignal("Kopie", tSignal());
     prompts.ExpectDialog("TNewSignalNameDlg", [&](QDialog& d) {
-        auto& dlg = static_cast<TNewSignalNameDlg&>(d);
-        dlg.nameedit->setText("kopie");
+        Child<QLineEdit>(d, "nameedit")->setText("kopie");
         prompts.ExpectError();
-        dlg.findChild<QPushButton*>("OKBtn")->click();
+        Child<QPushButton>(d, "OKBtn")->click();
         EXPECT_TRUE(d.isVisible());
-        dlg.nameedit->setText("Kopie 2");
-        dlg.findChild<QPushButton*>("OKBtn")->click();
+        Child<QLineEdit>(d, "nameedit")->setText("Kopie 2");
+        Child<QPushButton>(d, "OKBtn")->click();
         return d.result();
     });
     Item("PasteSignalItem")->trigger();

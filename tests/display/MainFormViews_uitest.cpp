@@ -1,7 +1,6 @@
 // The views of the main window driven through its real controls: picking lines with the
 // mouse, the step buttons, typing into the value field, the mode button, scrolling, the
 // zoom buttons, the readouts and the settings dialog.
-#include "app/OptionsDlg.h"
 #include "display/LineDiagramGeometry.h"
 #include "signal/Palette.h"
 #include "support/MainFormFixture.h"
@@ -260,11 +259,10 @@ TEST_F(ViewsTest, SettingsDialogChangesTakeEffectOnOk) {
     // Cancel and the flags without a check box are the dialog's own tests.
     AddSignal("a", tSignal());
     prompts.ExpectDialog("Toptionsdlg", [](QDialog& d) {
-        auto& dlg = static_cast<Toptionsdlg&>(d);
-        EXPECT_EQ(dlg.fedit->text(), "1000");
-        dlg.fedit->setText("440.5");
-        dlg.OKBtn->click();
-        return dlg.result();
+        EXPECT_EQ(Child<QLineEdit>(d, "fedit")->text(), "1000");
+        Child<QLineEdit>(d, "fedit")->setText("440.5");
+        Child<QPushButton>(d, "OKBtn")->click();
+        return d.result();
     });
     project().MarkSaved();
     Item("OptionsItem")->trigger();

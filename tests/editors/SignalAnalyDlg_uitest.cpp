@@ -32,10 +32,11 @@ void Move(QWidget* box, QPoint at, Qt::MouseButtons held) {
 }
 
 // Eight points at +100 for the first half of the period and -100 for the second.
-void DrawSquare(TSignalAnalyDlg& dlg) {
-    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
+void DrawSquare(QDialog& dlg) {
+    QTest::mouseClick(Child<QRadioButton>(dlg, "Ptsgrp0"), Qt::LeftButton);
     for (int k = 0; k < 8; ++k)
-        QTest::mouseClick(dlg.box, Qt::LeftButton, {}, At8(k, k < 4 ? 100 : -100));
+        QTest::mouseClick(Child<PaintBox>(dlg, "box"), Qt::LeftButton, {},
+                          At8(k, k < 4 ? 100 : -100));
 }
 
 class SignalAnalyDlgTest : public ::testing::Test {
@@ -44,7 +45,11 @@ protected:
         dlg.WorkSignal().Assign(s);
         dlg.show();
     }
-    QColor Pixel(int x, int y) { return RenderToImage(*dlg.box).pixelColor(x, y); }
+    PaintBox* Box() { return Child<PaintBox>(dlg, "box"); }
+    QColor Pixel(int x, int y) { return RenderToImage(*Box()).pixelColor(x, y); }
+    void Press(const char* button) {
+        QTest::mouseClick(Child<QPushButton>(dlg, button), Qt::LeftButton);
+    }
 
     Watchdog watchdog;
     QWidget main;
@@ -57,41 +62,41 @@ protected:
 TEST_F(SignalAnalyDlgTest, PressesAndRightPressDrawWhatTheBoxShows) {
     EXPECT_EQ(dlg.size(), QSize(504, 344));
     Open(tSignal());
-    EXPECT_TRUE(dlg.findChild<QRadioButton*>("Ptsgrp2")->isChecked());
-    EXPECT_EQ(dlg.focusWidget(), dlg.nameedit);
-    const QColor face = dlg.box->palette().color(QPalette::Button);
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "Ptsgrp2")->isChecked());
+    EXPECT_EQ(dlg.focusWidget(), Child<QLineEdit>(dlg, "nameedit"));
+    const QColor face = Box()->palette().color(QPalette::Button);
     EXPECT_EQ(Pixel(25, 113), Red) << "the middle of point 0's mark";
     EXPECT_EQ(Pixel(23, 111), face) << "a mark's corner";
     EXPECT_EQ(Pixel(24, 111), Black) << "a mark's ring";
     EXPECT_EQ(Pixel(476, 223), Grey) << "the bottom grid line's right end";
 
-    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
-    QTest::mouseClick(dlg.box, Qt::LeftButton, {}, At8(2, 0));
-    QTest::mouseClick(dlg.box, Qt::RightButton, {}, At8(6, 40) + QPoint(3, 0));
+    QTest::mouseClick(Child<QRadioButton>(dlg, "Ptsgrp0"), Qt::LeftButton);
+    QTest::mouseClick(Box(), Qt::LeftButton, {}, At8(2, 0));
+    QTest::mouseClick(Box(), Qt::RightButton, {}, At8(6, 40) + QPoint(3, 0));
     EXPECT_EQ(dlg.Editing().Value(4), 20);
     EXPECT_EQ(Pixel(361, 73), White) << "point 6 is marked";
     EXPECT_EQ(Pixel(137, 113), Red) << "point 2 no longer is";
     EXPECT_EQ(Pixel(333, 78), Black) << "the curve from point 5 to point 6";
 
     // A middle press shows its value at once.
-    QTest::mouseClick(dlg.box, Qt::MiddleButton, {}, At8(3, -50));
+    QTest::mouseClick(Box(), Qt::MiddleButton, {}, At8(3, -50));
     EXPECT_EQ(Pixel(193, 163), Red);
 }
 
 TEST_F(SignalAnalyDlgTest, DraggingPaintsTheCurveUntilRelease) {
     Open(tSignal());
-    QTest::mouseClick(dlg.findChild<QRadioButton*>("Ptsgrp0"), Qt::LeftButton);
-    QTest::mousePress(dlg.box, Qt::LeftButton, {}, At8(1, 30));
-    Move(dlg.box, At8(2, 40), Qt::LeftButton);
-    Move(dlg.box, At8(8, -20), Qt::LeftButton);
-    EXPECT_EQ(dlg.koords->text(), "0 : -20");
-    QTest::mouseRelease(dlg.box, Qt::LeftButton, {}, At8(8, -20));
-    Move(dlg.box, At8(3, 90), Qt::NoButton);
+    QTest::mouseClick(Child<QRadioButton>(dlg, "Ptsgrp0"), Qt::LeftButton);
+    QTest::mousePress(Box(), Qt::LeftButton, {}, At8(1, 30));
+    Move(Box(), At8(2, 40), Qt::LeftButton);
+    Move(Box(), At8(8, -20), Qt::LeftButton);
+    EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), "0 : -20");
+    QTest::mouseRelease(Box(), Qt::LeftButton, {}, At8(8, -20));
+    Move(Box(), At8(3, 90), Qt::NoButton);
     EXPECT_EQ(dlg.Editing().Values(), (std::vector<int32_t>{-20, 30, 40, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Pixel(25, 133), Red) << "point 0 moved with the closing point";
     dlg.hide();
     Open(tSignal());
-    EXPECT_EQ(dlg.koords->text(), "") << "nothing of the last drawing's pointer";
+    EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), "") << "nothing of the last drawing's pointer";
 }
 
 TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
@@ -99,8 +104,8 @@ TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
     s.Kind = Waveform;
     Open(s);
     DrawSquare(dlg);
-    dlg.visbox->setChecked(true);
-    QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+    Child<QCheckBox>(dlg, "visbox")->setChecked(true);
+    Press("OKBtn");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_NEAR(dlg.WorkSignal().Amplitude[1], 130.656, 0.001);
     EXPECT_NEAR(dlg.WorkSignal().Phase[1], -67.5, 0.001);
@@ -109,10 +114,10 @@ TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
     Open(s);
     EXPECT_EQ(dlg.Editing().Value(1), 0) << "every showing starts from the WorkSignal";
     DrawSquare(dlg);
-    QTest::mouseClick(dlg.HelpBtn, Qt::LeftButton);
+    Press("HelpBtn");
     ASSERT_NE(help.Window(), nullptr);
     EXPECT_EQ(help.Window()->source().toString(), HelpSystem::PageForKeyword("Signalform"));
-    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+    Press("CancelBtn");
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_EQ(dlg.WorkSignal().SupportPoints, s.SupportPoints);
 }
@@ -122,17 +127,16 @@ TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
 TEST_F(MainFormTest, ANewWaveformSignalOpensTheWaveformEditor) {
     Create();
     prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
-        d.findChild<QLineEdit*>("nameedit")->setText("Rechteck");
-        d.findChild<QRadioButton*>("Typegroup1")->setChecked(true);
-        d.findChild<QPushButton*>("OKBtn")->click();
+        Child<QLineEdit>(d, "nameedit")->setText("Rechteck");
+        Child<QRadioButton>(d, "Typegroup1")->setChecked(true);
+        Child<QPushButton>(d, "OKBtn")->click();
         return d.result();
     });
     prompts.ExpectDialog("TSignalAnalyDlg", [](QDialog& d) {
-        auto& dlg = static_cast<TSignalAnalyDlg&>(d);
-        EXPECT_EQ(dlg.nameedit->text(), "Rechteck");
-        DrawSquare(dlg);
-        QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
-        return dlg.result();
+        EXPECT_EQ(Child<QLineEdit>(d, "nameedit")->text(), "Rechteck");
+        DrawSquare(d);
+        QTest::mouseClick(Child<QPushButton>(d, "OKBtn"), Qt::LeftButton);
+        return d.result();
     });
     Btn("NewSignalBtn")->click();
     ASSERT_EQ(project().Count(), 1);

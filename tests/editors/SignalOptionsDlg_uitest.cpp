@@ -39,7 +39,7 @@ protected:
         dlg.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     }
-    THarmonicsGrid& Grid() { return *dlg.hgrid; }
+    HarmonicsGrid& Grid() { return *Child<HarmonicsGrid>(dlg, "hgrid"); }
     QString Cell(int n, int column) { return Grid().CellText(n, column); }
     QPoint CellCentre(int n, int column) {
         const QModelIndex index = Grid().model()->index(n, column);
@@ -58,7 +58,8 @@ protected:
         QTest::keyClicks(editor, text);
     }
     void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-    void PressOK() { QTest::mouseClick(dlg.OKBtn, Qt::LeftButton); }
+    QLineEdit* MultEdit() { return Child<QLineEdit>(dlg, "MultEdit"); }
+    void PressOK() { QTest::mouseClick(Child<QPushButton>(dlg, "OKBtn"), Qt::LeftButton); }
     const tSignal& Work() { return dlg.WorkSignal(); }
 
     Watchdog watchdog;
@@ -78,14 +79,13 @@ TEST_F(SignalOptionsDlgTest, ControlsAndTable) {
     EXPECT_EQ(QList<int>({Grid().columnWidth(0), Grid().columnWidth(1), Grid().columnWidth(2),
                           Grid().columnWidth(3), Grid().rowHeight(64)}),
               QList<int>({20, 60, 100, 100, 16}));
-    EXPECT_EQ(dlg.MultEdit->text(), "1");
-    EXPECT_EQ(dlg.MultBtn->toolTip(), "Amplitude multiplizieren");
-    QWidget* w = dlg.OKBtn; // tab order: the buttons, then the groups
-    for (QWidget* next : std::initializer_list<QWidget*>{dlg.CancelBtn, dlg.HelpBtn, dlg.nameedit,
-                                                         dlg.visbox, dlg.hgrid}) {
+    EXPECT_EQ(MultEdit()->text(), "1");
+    EXPECT_EQ(Child<QToolButton>(dlg, "MultBtn")->toolTip(), "Amplitude multiplizieren");
+    QWidget* w = Child<QPushButton>(dlg, "OKBtn"); // tab order: the buttons, then the groups
+    for (const char* next : {"CancelBtn", "HelpBtn", "nameedit", "visbox", "hgrid"}) {
         do w = w->nextInFocusChain();
         while (!(w->focusPolicy() & Qt::TabFocus));
-        EXPECT_EQ(w, next) << next->objectName().toStdString();
+        EXPECT_EQ(w, Child<QWidget>(dlg, next)) << next;
     }
 
     settings.freq = 50;
@@ -93,11 +93,11 @@ TEST_F(SignalOptionsDlgTest, ControlsAndTable) {
     QStringList headers;
     for (int c = 0; c < 4; ++c) headers << Grid().horizontalHeaderItem(c)->text();
     EXPECT_EQ(headers, QStringList({"n", "fn [Hz]", "an", "bn"}));
-    EXPECT_EQ(dlg.l1->text() + dlg.l2->text(),
+    EXPECT_EQ(Child<QLabel>(dlg, "l1")->text() + Child<QLabel>(dlg, "l2")->text(),
               QString::fromUtf8("s(x) = a0 +(an \u00b7 cos(nx) + bn \u00b7 sin(nx))"));
     EXPECT_EQ(QStringList({Cell(128, 0), Cell(3, 1), Cell(0, 2)}),
               QStringList({"128", "150", "-2"}));
-    EXPECT_TRUE(dlg.nameedit->hasFocus());
+    EXPECT_TRUE(Child<QLineEdit>(dlg, "nameedit")->hasFocus());
     EXPECT_EQ(Grid().CellEditor(), nullptr) << "the editor opens when the grid has the focus";
 }
 
@@ -114,7 +114,7 @@ TEST_F(SignalOptionsDlgTest, MagnitudeAndPhase) {
     Type("30");
     Key(Qt::Key_Backtab);
     EXPECT_EQ(Grid().currentColumn(), 2);
-    QTest::mouseClick(dlg.visbox, Qt::LeftButton);
+    QTest::mouseClick(Child<QCheckBox>(dlg, "visbox"), Qt::LeftButton);
     PressOK();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(Work().Amplitude[0], -4.5f);
@@ -147,7 +147,8 @@ TEST_F(SignalOptionsDlgTest, SinePhase) {
     EXPECT_EQ(Cell(4, 2), "3");
     Key(Qt::Key_Tab);
     Type("180");
-    dlg.OKBtn->click(); // what the open editor holds counts without a change of focus
+    Child<QPushButton>(dlg, "OKBtn")
+        ->click(); // what the open editor holds counts without a change of focus
     EXPECT_EQ(Work().Phase[1], 270);
     EXPECT_EQ(Work().Amplitude[4], 3);
     EXPECT_EQ(Work().Phase[4], 90);
@@ -164,7 +165,7 @@ TEST_F(SignalOptionsDlgTest, RefusedCellIsShownAndMadeCurrent) {
     EXPECT_EQ(QPoint(Grid().currentRow(), Grid().currentColumn()), QPoint(7, 3));
     ASSERT_NE(Grid().CellEditor(), nullptr);
     EXPECT_EQ(Grid().CellEditor()->text(), "abc");
-    EXPECT_EQ(dlg.EditAmplitude[100], 8) << "the amplitudes were read before the phases";
+    EXPECT_EQ(dlg.EditAmplitude()[100], 8) << "the amplitudes were read before the phases";
     EXPECT_EQ(Work().Amplitude[100], 0) << "the signal changes only on OK";
 
     Type("0");
@@ -178,9 +179,9 @@ TEST_F(SignalOptionsDlgTest, RefusedCellIsShownAndMadeCurrent) {
 TEST_F(SignalOptionsDlgTest, FactorButton) {
     Open(0, 2, 50, 30);
     auto multiply = [&](const QString& factor) {
-        dlg.MultEdit->selectAll();
-        QTest::keyClicks(dlg.MultEdit, factor);
-        QTest::mouseClick(dlg.MultBtn, Qt::LeftButton);
+        MultEdit()->selectAll();
+        QTest::keyClicks(MultEdit(), factor);
+        QTest::mouseClick(Child<QToolButton>(dlg, "MultBtn"), Qt::LeftButton);
     };
     multiply("2");
     EXPECT_EQ(QStringList({Cell(0, 2), Cell(1, 2), Cell(1, 3)}), QStringList({"4", "100", "30"}));
@@ -191,8 +192,8 @@ TEST_F(SignalOptionsDlgTest, FactorButton) {
     EXPECT_EQ(prompts.Texts("error"),
               QStringList({"Fehler bei Multiplikator", "Fehler bei Multiplikator"}));
     EXPECT_EQ(Cell(1, 2), "100");
-    dlg.MultEdit->setText("-1");
-    QTest::keyClick(dlg.MultEdit, Qt::Key_Return); // as the button, and the dialog stays
+    MultEdit()->setText("-1");
+    QTest::keyClick(MultEdit(), Qt::Key_Return); // as the button, and the dialog stays
     EXPECT_TRUE(dlg.isVisible() && Cell(1, 2) == "-100");
     EXPECT_EQ(Work().Amplitude[1], 50) << "the signal changes only on OK";
     PressOK();
@@ -219,10 +220,10 @@ TEST_F(SignalOptionsDlgTest, KeysLeaveTheGridAtItsEndsAndFinishACellThenTheDialo
     Open(0);
     TypeInto(128, 3, "5");
     Key(Qt::Key_Tab);
-    EXPECT_TRUE(dlg.MultEdit->hasFocus() && Cell(128, 3) == "5");
+    EXPECT_TRUE(MultEdit()->hasFocus() && Cell(128, 3) == "5");
     TypeInto(0, 2, "1");
     Key(Qt::Key_Backtab);
-    EXPECT_TRUE(dlg.visbox->hasFocus());
+    EXPECT_TRUE(Child<QCheckBox>(dlg, "visbox")->hasFocus());
     for (const QKeyCombination key :
          {Qt::Key_Return | Qt::NoModifier, Qt::Key_Enter | Qt::KeypadModifier,
           Qt::Key_Escape | Qt::NoModifier}) {
@@ -241,7 +242,7 @@ TEST_F(SignalOptionsDlgTest, HelpShowsTheSpectrumPageAndLeavesTheDialogUsable) {
     dlg.setWindowModality(Qt::ApplicationModal);
     Open(0);
     for (const QKeyCombination keys : {Qt::Key_Escape | Qt::NoModifier, Qt::CTRL | Qt::Key_W}) {
-        dlg.HelpBtn->click(); // the name field keeps the focus
+        Child<QPushButton>(dlg, "HelpBtn")->click(); // the name field keeps the focus
         ASSERT_TRUE(help.Window() && help.Window()->isVisible());
         EXPECT_EQ(help.Window()->source().toString(), HelpSystem::PageForKeyword("Spectrum"));
         // Keys through the window system, which holds them back from a blocked window.
@@ -249,7 +250,7 @@ TEST_F(SignalOptionsDlgTest, HelpShowsTheSpectrumPageAndLeavesTheDialogUsable) {
         QTest::keyClick(help.Window()->windowHandle(), keys.key(), keys.keyboardModifiers());
         EXPECT_FALSE(help.Window() && help.Window()->isVisible()) << "closed by its keys";
     }
-    EXPECT_EQ(dlg.nameedit->text(), "xx");
+    EXPECT_EQ(Child<QLineEdit>(dlg, "nameedit")->text(), "xx");
 }
 
 class TableEditorInMainFormTest : public MainFormTest {
@@ -260,12 +261,11 @@ protected:
         form->show();
     }
     // Answers the editor: `edit` fills it, then OK or Cancel is pressed.
-    void AnswerEditor(bool ok, std::function<void(TSignalOptionsDlg&)> edit) {
+    void AnswerEditor(bool ok, std::function<void(QDialog&)> edit) {
         prompts.ExpectDialog("TSignalOptionsDlg", [ok, edit](QDialog& d) {
-            auto& dlg = static_cast<TSignalOptionsDlg&>(d);
-            edit(dlg);
-            (ok ? dlg.OKBtn : dlg.CancelBtn)->click();
-            return dlg.result();
+            edit(d);
+            Child<QPushButton>(d, ok ? "OKBtn" : "CancelBtn")->click();
+            return d.result();
         });
     }
 };
@@ -275,14 +275,14 @@ protected:
 TEST_F(TableEditorInMainFormTest, ANewSpectralLineSignalOpensIt) {
     form->settings().SetMode(MagnitudeAndSinePhase);
     prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
-        d.findChild<QLineEdit*>("nameedit")->setText("Sinus");
-        d.findChild<QPushButton*>("OKBtn")->click();
+        Child<QLineEdit>(d, "nameedit")->setText("Sinus");
+        Child<QPushButton>(d, "OKBtn")->click();
         return d.result();
     });
-    AnswerEditor(true, [](TSignalOptionsDlg& dlg) {
-        EXPECT_EQ(dlg.nameedit->text(), "Sinus");
-        EXPECT_EQ(dlg.hgrid->horizontalHeaderItem(2)->text(), "Bn");
-        dlg.hgrid->SetCellText(1, 2, "100");
+    AnswerEditor(true, [](QDialog& d) {
+        EXPECT_EQ(Child<QLineEdit>(d, "nameedit")->text(), "Sinus");
+        EXPECT_EQ(Child<HarmonicsGrid>(d, "hgrid")->horizontalHeaderItem(2)->text(), "Bn");
+        Child<HarmonicsGrid>(d, "hgrid")->SetCellText(1, 2, "100");
     });
     Btn("NewSignalBtn")->click();
     ASSERT_EQ(project().Count(), 1);

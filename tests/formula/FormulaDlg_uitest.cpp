@@ -1,7 +1,6 @@
 // The formula editor through its controls: filling the fields, OK with good and failing
 // formulas, the max field, the colour squares, and its use from the main window. The rules
 // of the evaluation itself are tested on the core.
-#include "app/NewSignalDlg.h"
 #include "formula/FormulaDlg.h"
 #include "support/MainFormFixture.h"
 #include "ui/HelpSystem.h"
@@ -30,6 +29,9 @@ void Click(QWidget* control) {
 class FormulaDlgTest : public ::testing::Test {
 protected:
     FormulaDlgTest() { main.show(); }
+    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(dlg, name); }
+    QSpinBox* MaxEdit() { return Child<QSpinBox>(dlg, "maxedit"); }
+    PaintBox* Square(int i) { return Child<PaintBox>(dlg, QStringLiteral("c%1").arg(i)); }
 
     Watchdog watchdog;
     FakePrompts prompts;
@@ -39,15 +41,15 @@ protected:
 };
 
 TEST_F(FormulaDlgTest, CreatedWithTheNameActiveAndTheLimits) {
-    EXPECT_EQ(dlg.focusWidget(), dlg.nameedit);
-    EXPECT_EQ(dlg.maxedit->maximum(), 128);
+    EXPECT_EQ(dlg.focusWidget(), Edit("nameedit"));
+    EXPECT_EQ(MaxEdit()->maximum(), 128);
     dlg.show();
-    Type(dlg.a0edit, QString(300, QLatin1Char('1')));
-    EXPECT_EQ(dlg.a0edit->text().size(), 255);
+    Type(Edit("a0edit"), QString(300, QLatin1Char('1')));
+    EXPECT_EQ(Edit("a0edit")->text().size(), 255);
 }
 
 TEST_F(FormulaDlgTest, FormActivateFillsTheFieldsFromWorkSignal) {
-    dlg.nameedit->setText("vom Aufrufer");
+    Edit("nameedit")->setText("vom Aufrufer");
     tSignal& s = dlg.WorkSignal();
     s.Reset();
     std::string* texts[] = {&s.ConstK,    &s.ConstL,    &s.ConstM,
@@ -57,33 +59,32 @@ TEST_F(FormulaDlgTest, FormActivateFillsTheFieldsFromWorkSignal) {
     s.MaxHarmonic = 500;
     s.Visible = true;
     dlg.show();
-    EXPECT_EQ(dlg.nameedit->text(), "vom Aufrufer");
-    const QLineEdit* edits[] = {dlg.kkedit, dlg.kledit, dlg.kmedit,
-                                dlg.a0edit, dlg.anedit, dlg.bnedit};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(edits[i]->text(), QStringLiteral("N+%1").arg(i));
-    EXPECT_EQ(dlg.maxedit->value(), 128);
-    EXPECT_TRUE(dlg.findChild<QRadioButton*>("ngrp2")->isChecked());
-    EXPECT_TRUE(dlg.visbox->isChecked());
+    EXPECT_EQ(Edit("nameedit")->text(), "vom Aufrufer");
+    const char* edits[] = {"kkedit", "kledit", "kmedit", "a0edit", "anedit", "bnedit"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(Edit(edits[i])->text(), QStringLiteral("N+%1").arg(i));
+    EXPECT_EQ(MaxEdit()->value(), 128);
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "ngrp2")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(dlg, "visbox")->isChecked());
 }
 
 TEST_F(FormulaDlgTest, FailingFormulaIsReportedAndKeepsTheDialogOpenAtItsField) {
     struct Case {
-        QLineEdit* field;
+        const char* field;
         const char* text;
         const char* message;
         int generated; // harmonics made before the failing one
     };
-    for (const Case c : {Case{dlg.bnedit, "1/(N-3)", "Division durch Null", 2},
-                         Case{dlg.anedit, "EXP 100", "Überlauf", 0}}) {
+    for (const Case c : {Case{"bnedit", "1/(N-3)", "Division durch Null", 2},
+                         Case{"anedit", "EXP 100", "Überlauf", 0}}) {
         SCOPED_TRACE(c.text);
         dlg.WorkSignal().Reset();
         dlg.show();
-        Type(c.field, c.text);
+        Type(Edit(c.field), c.text);
         prompts.ExpectError();
-        Click(dlg.OKBtn);
+        Click(Child<QPushButton>(dlg, "OKBtn"));
         EXPECT_EQ(prompts.Texts("error").value(0), c.message);
         EXPECT_TRUE(dlg.isVisible());
-        EXPECT_EQ(dlg.focusWidget(), c.field);
+        EXPECT_EQ(dlg.focusWidget(), Edit(c.field));
         const tSignal& s = dlg.WorkSignal();
         EXPECT_EQ(s.FormulaAn + s.FormulaBn, c.text);
         for (int n = 1; n <= MaxHarmonicNumber; ++n) {
@@ -101,15 +102,15 @@ TEST_F(FormulaDlgTest, FailureWhileHiddenActivatesTheFieldWhenShown) {
     prompts.ExpectError();
     EXPECT_EQ(dlg.GenerateFromFormulas(loaded), 1);
     dlg.show();
-    EXPECT_EQ(dlg.focusWidget(), dlg.kledit);
+    EXPECT_EQ(dlg.focusWidget(), Edit("kledit"));
 }
 
 TEST_F(FormulaDlgTest, MaxFieldTakesAnyTextAndUsesItClamped) {
     for (const auto& [typed, used] : {std::pair{"500", 128}, {"abc", 1}, {"7", 7}}) {
         dlg.show();
-        Type(dlg.anedit, "1");
-        Type(dlg.maxedit, typed);
-        Click(dlg.OKBtn);
+        Type(Edit("anedit"), "1");
+        Type(MaxEdit(), typed);
+        Click(Child<QPushButton>(dlg, "OKBtn"));
         EXPECT_EQ(dlg.result(), QDialog::Accepted) << typed;
         EXPECT_EQ(dlg.WorkSignal().MaxHarmonic, used) << typed;
         EXPECT_FLOAT_EQ(dlg.WorkSignal().Amplitude[used], 100) << typed;
@@ -119,16 +120,18 @@ TEST_F(FormulaDlgTest, MaxFieldTakesAnyTextAndUsesItClamped) {
 
 TEST_F(FormulaDlgTest, ChosenColourHasTheWideOutlineAndAClickChoosesAnother) {
     const QColor grey(128, 128, 128);
-    auto pixel = [](PaintBox* square, int xy) { return RenderToImage(*square).pixelColor(xy, xy); };
+    auto pixel = [this](int square, int xy) {
+        return RenderToImage(*Square(square)).pixelColor(xy, xy);
+    };
     dlg.WorkSignal().ColorIndex = 2;
     dlg.show();
-    EXPECT_EQ(pixel(dlg.colourSquares[2], 2), grey);
-    EXPECT_EQ(pixel(dlg.colourSquares[3], 0), grey);
-    EXPECT_EQ(pixel(dlg.colourSquares[3], 1), QColor(0, 0, 255));
-    QTest::mouseClick(dlg.colourSquares[5], Qt::LeftButton);
+    EXPECT_EQ(pixel(2, 2), grey);
+    EXPECT_EQ(pixel(3, 0), grey);
+    EXPECT_EQ(pixel(3, 1), QColor(0, 0, 255));
+    QTest::mouseClick(Square(5), Qt::LeftButton);
     EXPECT_EQ(dlg.WorkSignal().ColorIndex, 5);
-    EXPECT_EQ(pixel(dlg.colourSquares[5], 2), grey);
-    EXPECT_EQ(pixel(dlg.colourSquares[2], 1), QColor(0, 255, 0));
+    EXPECT_EQ(pixel(5, 2), grey);
+    EXPECT_EQ(pixel(2, 1), QColor(0, 255, 0));
 }
 
 // --- from the main window ---------------------------------------------------------------
@@ -143,16 +146,15 @@ protected:
 
 TEST_F(FormulaEditingTest, NewFormulaSignalIsGeneratedIntoTheProjectOnOK) {
     prompts.ExpectDialog("TNewSignalDlg", [](QDialog& d) {
-        static_cast<TNewSignalDlg&>(d).nameedit->setText("Rechteck");
-        static_cast<TNewSignalDlg&>(d).SetKind(Formulas);
+        Child<QLineEdit>(d, "nameedit")->setText("Rechteck");
+        Child<QRadioButton>(d, QStringLiteral("Typegroup%1").arg(Formulas))->setChecked(true);
         return QDialog::Accepted;
     });
     prompts.ExpectDialog("TSignalFormulaDlg", [](QDialog& d) {
-        auto& dlg = static_cast<TSignalFormulaDlg&>(d);
-        Type(dlg.bnedit, "4/PI/N");
-        Click(dlg.findChild<QRadioButton*>("ngrp1"));
-        Click(dlg.OKBtn);
-        return dlg.result();
+        Type(Child<QLineEdit>(d, "bnedit"), "4/PI/N");
+        Click(Child<QRadioButton>(d, "ngrp1"));
+        Click(Child<QPushButton>(d, "OKBtn"));
+        return d.result();
     });
     Btn("NewSignalBtn")->click();
     ASSERT_EQ(project().Count(), 1);

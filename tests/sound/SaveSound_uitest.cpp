@@ -24,8 +24,8 @@ protected:
         prompts.ExpectDialog("TSavewavDlg", [=](QDialog& d) {
             auto& dlg = static_cast<TSavewavDlg&>(d);
             dlg.MoveTo(folder);
-            if (!name.isNull()) dlg.FileEdit->setText(name);
-            QTest::mouseClick(dlg.OKBtn, Qt::LeftButton);
+            if (!name.isNull()) Child<QLineEdit>(dlg, "FileEdit")->setText(name);
+            QTest::mouseClick(Child<QPushButton>(dlg, "OKBtn"), Qt::LeftButton);
             return dlg.result();
         });
     }

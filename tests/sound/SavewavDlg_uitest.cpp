@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -34,6 +35,11 @@ protected:
         dlg.show();
         return dlg.CurrentFolder();
     }
+    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(dlg, name); }
+    QListView* Files() { return Child<QListView>(dlg, "FileListBox"); }
+    QTreeView* Folders() { return Child<QTreeView>(dlg, "DirectoryListBox"); }
+    QComboBox* Drives() { return Child<QComboBox>(dlg, "DriveComboBox"); }
+    void Press(const char* button) { Child<QAbstractButton>(dlg, button)->click(); }
     void Touch(const QString& name) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -50,15 +56,15 @@ TEST_F(SavewavDlgTest, OkKeepsTheFolderAndCancelDoesNot) {
     EXPECT_EQ(dlg.windowTitle(), "Projekt speichern als ...");
     EXPECT_EQ(dlg.size(), QSize(329, 276));
     EXPECT_EQ(ShowWith(dir.path()), dir.path());
-    EXPECT_EQ(dlg.FileEdit->text(), "*.wav");
-    EXPECT_EQ(dlg.focusWidget(), dlg.FileEdit);
+    EXPECT_EQ(Edit("FileEdit")->text(), "*.wav");
+    EXPECT_EQ(dlg.focusWidget(), Edit("FileEdit"));
     QDir(dir.path()).mkdir("sub");
     dlg.MoveTo(dir.filePath("sub"));
-    dlg.CancelBtn->click();
+    Press("CancelBtn");
     EXPECT_EQ(settings.Values().path, dir.path().toStdString()) << "Cancel keeps the folder";
     EXPECT_EQ(ShowWith(dir.path()), dir.path()) << "and the next showing opens there again";
     dlg.MoveTo(dir.filePath("sub"));
-    dlg.OKBtn->click();
+    Press("OKBtn");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(settings.Values().path, dir.filePath("sub").toStdString());
 }
@@ -70,9 +76,9 @@ TEST_F(SavewavDlgTest, AFolderThatIsGoneOpensTheHomeFolder) {
 
 TEST_F(SavewavDlgTest, NewFolderButton) {
     ShowWith(dir.path());
-    QTest::keyClicks(dlg.pathedit, "Aufnahmen2024");
-    EXPECT_EQ(dlg.pathedit->text(), "Aufnahme") << "at most 8 characters";
-    dlg.newpathbtn->click();
+    QTest::keyClicks(Edit("pathedit"), "Aufnahmen2024");
+    EXPECT_EQ(Edit("pathedit")->text(), "Aufnahme") << "at most 8 characters";
+    Press("newpathbtn");
     EXPECT_EQ(dlg.CurrentFolder(), dir.filePath("Aufnahme")) << "the tree moves into it";
     EXPECT_TRUE(QFileInfo(dir.filePath("Aufnahme")).isDir());
 
@@ -80,14 +86,14 @@ TEST_F(SavewavDlgTest, NewFolderButton) {
     // and nothing is said (an unexpected message would fail the test).
     for (const char* name : {"", "Aufnahme", "..", "a/b"}) {
         dlg.MoveTo(dir.path());
-        dlg.pathedit->setText(name);
-        dlg.newpathbtn->click();
+        Edit("pathedit")->setText(name);
+        Press("newpathbtn");
         EXPECT_EQ(dlg.CurrentFolder(), dir.path()) << name;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{"Aufnahme"});
     EXPECT_EQ(ShowWith(dir.path()), dir.path());
-    EXPECT_TRUE(dlg.pathedit->text().isEmpty()) << "every showing empties the field";
+    EXPECT_TRUE(Edit("pathedit")->text().isEmpty()) << "every showing empties the field";
 }
 
 TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
@@ -95,8 +101,8 @@ TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
     Touch("LAUT.WAV");
     Touch("notiz.txt");
     ShowWith(dir.path());
-    QAbstractItemModel* files = dlg.FileListBox->model();
-    const QModelIndex root = dlg.FileListBox->rootIndex();
+    QAbstractItemModel* files = Files()->model();
+    const QModelIndex root = Files()->rootIndex();
     ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(root) == 2; }))
         << "only the WAV files are listed";
     QModelIndex loud;
@@ -105,40 +111,51 @@ TEST_F(SavewavDlgTest, DoubleClickOnAFileConfirmsIt) {
             loud = files->index(row, 0, root);
     ASSERT_TRUE(loud.isValid());
     QApplication::processEvents(); // the list lays its items out
-    const QPoint at = dlg.FileListBox->visualRect(loud).center();
-    QTest::mouseClick(dlg.FileListBox->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(dlg.FileEdit->text(), "LAUT.WAV") << "a click puts the name into the field";
-    QTest::mouseDClick(dlg.FileListBox->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = Files()->visualRect(loud).center();
+    QTest::mouseClick(Files()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Edit("FileEdit")->text(), "LAUT.WAV") << "a click puts the name into the field";
+    QTest::mouseDClick(Files()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(dlg.FileEdit->text(), "LAUT.WAV");
+    EXPECT_EQ(Edit("FileEdit")->text(), "LAUT.WAV");
     EXPECT_EQ(settings.Values().path, dir.path().toStdString());
     EXPECT_EQ(dlg.ChosenFile(), QFile::encodeName(dir.filePath("LAUT.WAV")).toStdString());
 }
 
 TEST_F(SavewavDlgTest, TheOpenFolderStaysInViewWhileTheTreeIsRead) {
     QDir(dir.path()).mkpath("a/b/c");
+    // Rows arrive and are sorted above it: all of "/" and the folders on the way down. The
+    // test goes on once the model has read each of them and sorted the rows it read last.
+    auto* folders = qobject_cast<QFileSystemModel*>(Folders()->model());
+    ASSERT_NE(folders, nullptr);
+    QStringList unread;
+    for (QDir folder(dir.filePath("a/b/c"));;) {
+        unread << folder.absolutePath();
+        if (!folder.cdUp()) break;
+    }
+    bool sorted = false;
+    QObject watcher;
+    QObject::connect(folders, &QFileSystemModel::directoryLoaded, &watcher,
+                     [&](const QString& path) { unread.removeAll(QDir::cleanPath(path)); });
+    QObject::connect(folders, &QFileSystemModel::rowsInserted, &watcher, [&] { sorted = false; });
+    QObject::connect(folders, &QFileSystemModel::layoutChanged, &watcher, [&] { sorted = true; });
     ShowWith(dir.filePath("a/b/c"));
-    // Rows arrive and are sorted above it: all of "/" and the folders on the way down.
-    QAbstractItemModel* folders = dlg.DirectoryListBox->model();
-    const QModelIndex top = folders->index(0, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return folders->rowCount(top) > 3; }));
-    QTest::qWait(200);
-    const QModelIndex current = dlg.DirectoryListBox->currentIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unread.isEmpty() && sorted; }))
+        << "not read: " << unread.join(' ').toStdString();
+    const QModelIndex current = Folders()->currentIndex();
     EXPECT_EQ(current.data().toString(), "c");
-    EXPECT_TRUE(dlg.DirectoryListBox->viewport()->rect().contains(
-        dlg.DirectoryListBox->visualRect(current)));
+    EXPECT_TRUE(Folders()->viewport()->rect().contains(Folders()->visualRect(current)));
 }
 
 TEST_F(SavewavDlgTest, ChoosingAVolumeMovesTheTreeToItsRoot) {
     ShowWith(dir.path());
-    const int root = dlg.DriveComboBox->findData(QDir::rootPath());
+    const int root = Drives()->findData(QDir::rootPath());
     ASSERT_GE(root, 0);
     // The last volume (maybe one inside another), the root: the tree goes there, it is shown.
-    for (const int item : {dlg.DriveComboBox->count() - 1, root}) {
-        dlg.DriveComboBox->activated(item);
-        EXPECT_EQ(dlg.CurrentFolder(), dlg.DriveComboBox->itemData(item).toString());
-        EXPECT_EQ(dlg.DriveComboBox->currentIndex(), item);
+    for (const int item : {Drives()->count() - 1, root}) {
+        Drives()->activated(item);
+        EXPECT_EQ(dlg.CurrentFolder(), Drives()->itemData(item).toString());
+        EXPECT_EQ(Drives()->currentIndex(), item);
     }
 }
 

@@ -6,11 +6,9 @@
 #include "ui/HelpSystem.h"
 
 #include <QAction>
-#include <QLatin1String>
-#include <stdexcept>
 
-// What tests may reach inside the main window beyond its public face: its state, and its
-// controls by object name.
+// What tests may reach inside the main window beyond its public face: its state. Its
+// controls are reached by object name (Child).
 class MainFormAccess {
 public:
     explicit MainFormAccess(TMainForm& form) : f_(form) {}
@@ -26,13 +24,6 @@ public:
     void Select(int index) {
         f_.list_->SetItems(index);
         f_.SignalListBoxClick();
-    }
-
-    // The control of that object name; fails loudly when there is none.
-    template <typename T = QWidget> T* Control(const char* name) const {
-        T* control = f_.findChild<T*>(QLatin1String(name));
-        if (!control) throw std::logic_error(std::string("no control ") + name);
-        return control;
     }
 
 private:

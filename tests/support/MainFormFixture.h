@@ -57,7 +57,7 @@ protected:
         change(values);
         form->settings().Replace(values);
     }
-    template <typename T = QWidget> T* W(const char* name) { return A().Control<T>(name); }
+    template <typename T = QWidget> T* W(const char* name) { return Child<T>(*form, name); }
     QToolButton* Btn(const char* name) { return W<QToolButton>(name); }
     QAction* Item(const char* name) { return W<QAction>(name); }
 

@@ -4,6 +4,16 @@
 #include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+
+void NoSuchChild(const QObject& parent, const QString& objectName, qsizetype found) {
+    const std::string what = (found == 0 ? std::string("no") : std::to_string(found)) +
+                             " controls named " + objectName.toStdString() + " in " +
+                             parent.objectName().toStdString();
+    ADD_FAILURE() << what;
+    throw std::logic_error(what);
+}
 
 Watchdog::Watchdog(int seconds) {
     timer_.setSingleShot(true);

@@ -2,11 +2,24 @@
 
 #include <QFont>
 #include <QImage>
+#include <QList>
+#include <QObject>
 #include <QString>
 #include <QTimer>
 #include <ostream>
 
 class QWidget;
+
+// Fails the running test, and throws, for a control that is missing or not unique.
+[[noreturn]] void NoSuchChild(const QObject& parent, const QString& objectName, qsizetype found);
+
+// The control of type T with this object name, anywhere below `parent`: how tests reach the
+// controls of windows and dialogs. Fails loudly unless there is exactly one.
+template <class T> T* Child(const QObject& parent, const QString& objectName) {
+    const QList<T*> found = parent.findChildren<T*>(objectName);
+    if (found.size() != 1) NoSuchChild(parent, objectName, found.size());
+    return found.front();
+}
 
 // Test failures show texts as text, not as bytes.
 void PrintTo(const QString& text, std::ostream* out);

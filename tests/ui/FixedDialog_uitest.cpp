@@ -24,7 +24,7 @@ TEST(FixedDialog, IsPlacedBeforeItAppearsEveryTime) {
     QWidget main;
     main.setGeometry(120, 90, 633, 493);
     main.show();
-    TFixedDialog dialog(&main, "Probe", "Probe", {290, 188});
+    FixedDialog dialog(&main, "Probe", "Probe", {290, 188});
     ShowWatcher watcher;
     dialog.installEventFilter(&watcher);
     for (int showing = 0; showing < 2; ++showing) {
