@@ -4,11 +4,11 @@
 #include "display/CurveCache.h"
 #include "display/CurveRaster.h"
 #include "display/LineDiagramGeometry.h"
-#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
+#include "ui/PaintSupport.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "formula/SumSign.h"
 
-#include "ui/PaintSupport.h"
 #include "ui/PaintBox.h"
+#include "ui/PaintSupport.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "project/ProjectFile.h"
 
-#include "signal/FourierAnalysis.h"
 #include "project/SignalNames.h"
+#include "signal/FourierAnalysis.h"
 #include "text/NumberText.h"
 #include "text/Windows1252.h"
 

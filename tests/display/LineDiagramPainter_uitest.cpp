@@ -1,12 +1,12 @@
 #include "display/CurveCache.h"
 #include "display/LineDiagramGeometry.h"
 #include "display/LineDiagramPainter.h"
-#include "ui/PaintSupport.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
 #include "support/UiTestSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "display/ColourScheme.h"
-#include "ui/PaintSupport.h"
 #include "display/SpectrumPainter.h"
 #include "support/UiTestSupport.h"
+#include "ui/PaintSupport.h"
 
 #include <QImage>
 #include <QPainter>
