@@ -5,6 +5,7 @@
 #include "app/InfoDlg.h"
 #include "app/NewSignalDlg.h"
 #include "app/OptionsDlg.h"
+#include "app/ProgramInfo.h"
 #include "app/SettingsStore.h"
 #include "display/LineDiagramView.h"
 #include "display/SpectrumViews.h"
@@ -152,7 +153,8 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
-    return prompts().Confirm(this, QStringLiteral("Wollen Sie Wellenwerk V2.5 wirklich beenden?"));
+    return prompts().Confirm(this,
+                             QStringLiteral("Wollen Sie " WELLENWERK_TITLE " wirklich beenden?"));
 }
 
 void TMainForm::FormClose() {
