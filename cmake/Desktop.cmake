@@ -21,6 +21,8 @@ target_include_directories(wellenwerk_app PRIVATE ${generated})
 configure_file(${desktop}/${WELLENWERK_APP_ID}.metainfo.xml.in
                ${generated}/${WELLENWERK_APP_ID}.metainfo.xml @ONLY)
 
+# build/<preset>/wellenwerk, where scripts/run.sh starts it.
+set_target_properties(wellenwerk PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 install(TARGETS wellenwerk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/wellenwerk/examples)
