@@ -33,3 +33,11 @@ endif()
 if(WELLENWERK_TESTS)
     enable_testing()
 endif()
+
+# The configure test (tests/build) runs CMake itself, with these libraries hidden.
+if(WELLENWERK_TESTS)
+    add_test(NAME Build.ConfigureWithoutTestLibraries
+             COMMAND bash ${PROJECT_SOURCE_DIR}/tests/build/check-configure.sh ${CMAKE_COMMAND}
+                     ${CMAKE_GENERATOR} ${PROJECT_SOURCE_DIR})
+    set_tests_properties(Build.ConfigureWithoutTestLibraries PROPERTIES TIMEOUT 300)
+endif()
