@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2
-          xvfb xauth openbox xdotool pulseaudio pulseaudio-utils sox librsvg2-bin)
+          xvfb xauth openbox xdotool pulseaudio pulseaudio-utils sox librsvg2-bin
+          dpkg-dev file appstream desktop-file-utils shared-mime-info man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

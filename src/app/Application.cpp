@@ -1,7 +1,9 @@
 #include "app/Application.h"
 
+#include "app/ProgramInfo.h"
 #include "ui/CommandGuard.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,7 +11,10 @@
 WellenwerkApplication::WellenwerkApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Wellenwerk"));
     setOrganizationName(QStringLiteral("Dorwinkel"));
-    setApplicationVersion(QStringLiteral("2.5"));
+    setApplicationVersion(QStringLiteral(WELLENWERK_VERSION));
+    // The desktop matches the windows to the launcher and icon installed under this name.
+    setDesktopFileName(QStringLiteral(WELLENWERK_APP_ID));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(WELLENWERK_APP_ID)));
 }
 
 bool WellenwerkApplication::notify(QObject* receiver, QEvent* event) {

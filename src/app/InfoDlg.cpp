@@ -1,10 +1,12 @@
 #include "app/InfoDlg.h"
 
+#include "app/ProgramInfo.h"
+
 #include <QLabel>
 
 InfoDlg::InfoDlg(QWidget* mainWindow)
     : FixedDialog(mainWindow, QStringLiteral("InfoDlg"), QStringLiteral("Info"), {380, 250}) {
-    auto* name = new QLabel(QStringLiteral("Wellenwerk V2.5"), this);
+    auto* name = new QLabel(QStringLiteral(WELLENWERK_TITLE), this);
     name->setObjectName(QStringLiteral("ProgramName"));
     QFont big = name->font();
     big.setPixelSize(20);
@@ -19,12 +21,12 @@ InfoDlg::InfoDlg(QWidget* mainWindow)
     terms->setObjectName(QStringLiteral("TermsOfUse"));
     terms->setWordWrap(true);
     terms->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The terms are those of the GNU GPL, which allows no further restrictions.
     terms->setText(QStringLiteral(
-        "Nutzungsbedingungen: Wellenwerk darf für Unterricht, Studium und private Zwecke "
-        "frei verwendet, kopiert und weitergegeben werden, sofern das Programm unverändert "
-        "bleibt und kein Entgelt dafür verlangt wird. Die Nutzung geschieht auf eigene "
-        "Verantwortung; für Schäden, die aus dem Gebrauch des Programms entstehen, wird "
-        "keine Haftung übernommen."));
+        "Nutzungsbedingungen: Wellenwerk ist freie Software. Sie dürfen das Programm nach den "
+        "Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, "
+        "verwenden, weitergeben und verändern. Es wird ohne jede Gewährleistung verbreitet; "
+        "Einzelheiten nennt die Lizenz: https://www.gnu.org/licenses/gpl-3.0.html"));
     terms->setGeometry(16, 72, 348, 120);
 
     AddButtons({152, 208, 76, 26}, {});

@@ -6,6 +6,7 @@
 #include "app/MainCommands.h"
 #include "app/NewSignalDlg.h"
 #include "app/OptionsDlg.h"
+#include "app/ProgramInfo.h"
 #include "app/SettingsStore.h"
 #include "app/SignalListView.h"
 #include "display/LineDiagramView.h"
@@ -254,7 +255,8 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
-    return prompts().Confirm(this, QStringLiteral("Wollen Sie Wellenwerk V2.5 wirklich beenden?"));
+    return prompts().Confirm(this,
+                             QStringLiteral("Wollen Sie " WELLENWERK_TITLE " wirklich beenden?"));
 }
 
 void TMainForm::FormClose() {

@@ -1,6 +1,7 @@
 // The project commands: new, load, save, save as and exit, the save prompts and the caption
 // that names the project file. Reading and writing the file is the core's ProjectFile.
 #include "app/MainForm.h"
+#include "app/ProgramInfo.h"
 #include "app/ProjectFolders.h"
 #include "formula/FormulaDlg.h"
 #include "project/ProjectFile.h"
@@ -31,7 +32,7 @@ char DecimalSeparator() {
 } // namespace
 
 void TMainForm::ShowCaption() {
-    const QString program = QStringLiteral("Wellenwerk V2.5");
+    const QString program = QStringLiteral(WELLENWERK_TITLE);
     const QString file = QString::fromStdString(project_.FileName());
     setWindowTitle(file.isEmpty() ? program : program + QStringLiteral(" - Projekt: ") + file);
 }
