@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of Wellenwerk against a bare Qt window with a menu and the same client size: the
 # time from starting each program to the mapping of its window on a private Xvfb display, in
 # alternating runs; prints both medians and the ratio of the medians.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Wellenwerk as a desktop program: the version header, the files the desktop finds it by, the
 # manual page, and what `cmake --install` and the package put where.
 #

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The tests and the benchmarks need GoogleTest and Google Benchmark. A plain configure skips
 # what is missing, with a message, so that the program builds from a source tarball alone;
 # the presets (and so the test command) set WELLENWERK_REQUIRE_DEV_TOOLS and stop instead.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The source folders are layers: each is a static library (a folder with widgets adds a second
 # one for them) that links only the layers below it. A library reaches headers through one
 # include folder per layer it links, holding a link to that layer's source folder alone, so

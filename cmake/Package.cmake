@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package (`cpack -G DEB`, or scripts/package.sh): wellenwerk_<version>_<arch>.deb
 # with what the install rules put under /usr. The libraries it needs are read off the program
 # by dpkg-shlibdeps; only what the program loads at run time without linking it is named here.

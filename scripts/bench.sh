@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the release configuration and runs the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."

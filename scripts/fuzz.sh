@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs one of them.
 #   scripts/fuzz.sh <target> [seconds]      e.g. scripts/fuzz.sh ExpressionFuzz 600
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages Wellenwerk needs to build, run and test, if missing.
 set -euo pipefail
 packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-multimedia-dev qt6-svg-dev

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by hand: kills a program that saves a project file over and over with SIGKILL at random
 # moments, then counts the files left in the folder and checks that each is whole.
 #   scripts/kill-save-check.sh [rounds]     needs build/ci (cmake --build --preset ci)

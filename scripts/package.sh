@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the release configuration and makes the Debian package
 # build/package/wellenwerk_<version>_<arch>.deb from it; install it with
 #   sudo apt install ./build/package/wellenwerk_*.deb

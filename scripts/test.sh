@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting, builds everything with warnings treated as
 # errors and runs every test.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window with a few example signals to a PNG file, for the README.
 // Usage: wellenwerk_screenshot OUTPUT.png [mode]
 #include "app/Application.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fast curves, single harmonics and tones against their definition on a large random
 // sample (not part of the test command: it takes about a minute):
 //   wellenwerk_exactness_check [signals] [tones] [seed]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the start-up measurement: a bare Qt Widgets main window with a menu bar and
 // the main window's client size, and nothing else.
 #include <QApplication>

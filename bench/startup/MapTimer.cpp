@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and prints the milliseconds from its start to the mapping of its first
 // top-level window on the X display in $DISPLAY, then ends the program.
 //   wellenwerk_map_timer PROGRAM [ARGUMENT ...]

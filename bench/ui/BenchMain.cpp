@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the numeric core and of the main window's repaints (offscreen platform,
 // private settings folder so that a run never touches the user's settings).
 #include "app/Application.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's life: creation, first activation, closing, destruction, and the dialogs
 // it makes when they are first needed.
 #include "app/MainForm.h"

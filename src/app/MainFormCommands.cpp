@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The handlers that hand their work to the settings, the help, the exports and the sound.
 #include "app/InfoDlg.h"
 #include "app/MainForm.h"

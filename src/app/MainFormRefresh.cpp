@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Refreshing the main window after changes of the project or the settings: list items,
 // command states, views and readouts.
 #include "app/MainCommands.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The project commands: new, load, save, save as and exit, the save prompts and the caption
 // that names the project file. Reading and writing the file is the core's ProjectFile.
 #include "app/MainForm.h"

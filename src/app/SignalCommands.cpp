@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The signal list and the commands on signals: new, delete, copy, paste, edit, convert.
 // The rules live in the project; the handlers ask the user and hand over.
 #include "app/MainForm.h"

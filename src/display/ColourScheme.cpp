@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "display/ColourScheme.h"
 
 ColourScheme SchemeFor(int banz) {

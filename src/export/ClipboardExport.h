@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The three clipboard exports of the selected signal. Each returns (or, for the spectra,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a frame: settings read at start and written at the end, the window
 // placement, the controls at their bounds, the menu, closing, info and help.
 #include "app/InfoDlg.h"

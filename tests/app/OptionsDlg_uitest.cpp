@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings dialog: its controls, loading them from the settings at every showing,
 // writing them back on OK only, the tab row, and the help button with the help pages.
 #include "app/OptionsDlg.h"

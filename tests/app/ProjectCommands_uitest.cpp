@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The project commands through their buttons and menu items: prompts, file dialogs, the
 // caption, and what a failed load or save leaves. The file format is tested in the core.
 #include "support/FakeEditor.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The signal list and its commands, driven through the buttons, menu items and mouse: one
 // scenario per command path. The rules behind them (names, the selection after a delete,
 // what paste and convert keep) are tested on the project in the core.

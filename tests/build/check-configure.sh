@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A plain configure where GoogleTest and Google Benchmark are missing (hidden from find_package)
 # succeeds and leaves the tests and benchmarks out; with WELLENWERK_REQUIRE_DEV_TOOLS, as the
 # presets set it, it stops instead.

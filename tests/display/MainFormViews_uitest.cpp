@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The views of the main window driven through its real controls: picking lines with the
 // mouse, the step buttons, typing into the value field, the mode button, scrolling, the
 // zoom buttons, the readouts and the settings dialog.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The waveform editor driven through its real controls: mouse on the drawing box, the
 // point-count group, OK, Cancel and Help, and opened from the main window. The drawing
 // rules themselves are tested in the core.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The harmonics table editor driven through its real controls: typing into the grid's cells,
 // the factor button, OK and Cancel, and opening it from the main window. The table's rules
 // themselves are tested in the core.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Exportieren" menu of the main window: each item puts its export on the clipboard and
 // confirms it; without a selected signal the line diagram and the table do nothing.
 #include "support/MainFormFixture.h"

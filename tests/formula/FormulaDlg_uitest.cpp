@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The formula editor through its controls: filling the fields, OK with good and failing
 // formulas, the max field, the colour squares, and its use from the main window. The rules
 // of the evaluation itself are tested on the core.

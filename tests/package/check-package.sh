@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder into a temporary one and checks it as a
 # distribution would: the files it installs, its control fields, the desktop entry and the
 # AppStream file against their validators, the MIME type against the MIME database, the

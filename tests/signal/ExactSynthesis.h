@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Curves, single harmonics and tones by their definition, term by term with the extended

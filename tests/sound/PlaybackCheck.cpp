@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tone player against a real sound server: a private PulseAudio daemon with a null sink
 // whose monitor is recorded while the player sounds a tone; the recording is measured.
 //   wellenwerk_playback_check             plays, records, measures frequency, gaps, silence

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Sound speichern" and the sound button in the main window.
 #include "sound/SavewavDlg.h"
 #include "sound/ToneFile.h"

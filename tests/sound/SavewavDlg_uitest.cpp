@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The save-sound dialog on its own: where it opens, what OK, Cancel and a double click keep,
 // the new-folder button and the volumes.
 #include "sound/SavewavDlg.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "signal/ExactSynthesis.h"
 #include "sound/SoundImage.h"
 #include "sound/ToneLevels.h"

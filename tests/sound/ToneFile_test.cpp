@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sound/SoundImage.h"
 #include "sound/ToneFile.h"
 #include "support/CoreTestSupport.h"

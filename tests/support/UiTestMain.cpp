@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Entry point of the widget tests: offscreen platform, a private home and settings folder,
 // the German translations, and fake prompts that fail on any question nobody expected.
 #include "app/Application.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dialog base: placed over the main window before it appears, so that the window system
 // frames it there on the first showing as on every later one.
 #include "support/UiTestSupport.h"
