@@ -19,7 +19,10 @@ int main(int argc, char** argv) {
     while (argc < 3);
 }
 CPP
-c++ -std=c++20 -O2 -Isrc "$work/saver.cpp" build/ci/libwellenwerk_core.a -o "$work/saver"
+# The project layer and the layers below it, as the build links them.
+c++ -std=c++20 -O2 -Isrc "$work/saver.cpp" build/ci/src/project/libwellenwerk_project.a \
+    build/ci/src/formula/libwellenwerk_formula.a build/ci/src/signal/libwellenwerk_signal.a \
+    build/ci/src/text/libwellenwerk_text.a -o "$work/saver"
 "$work/saver" "$work/expected.wwp" once
 mkdir "$work/folder"
 for ((i = 0; i < rounds; i++)); do
