@@ -13,10 +13,11 @@ cmake --build --preset release --target wellenwerk wellenwerk_bare_window wellen
 timer=build/release/bench/startup/wellenwerk_map_timer
 home=$(mktemp -d)
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "Xvfb $display did not start" >&2; exit 1; }
 export DISPLAY=$display XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb
 wellenwerk=() bare=()
 "$timer" build/release/wellenwerk >/dev/null # warm the caches
