@@ -8,8 +8,7 @@
 #include <QObject>
 #include <memory>
 
-class LoopDevice;
-class QAudioSink;
+class ToneOutput;
 
 // Plays a signal's tone in an endless loop on the default sound output until it is stopped.
 // Playing never blocks the window and never reports anything: without a sound output, or
@@ -30,7 +29,7 @@ public:
     bool Playing() const;
 
 private:
-    // The loop must outlive the sink that reads it: members go in reverse order.
-    std::unique_ptr<LoopDevice> loop_;
-    std::unique_ptr<QAudioSink> sink_;
+    // Loaded with the first tone; looked for once.
+    std::unique_ptr<ToneOutput> output_;
+    bool outputLookedFor_ = false;
 };

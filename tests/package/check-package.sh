@@ -30,6 +30,9 @@ for file in /usr/bin/wellenwerk "/usr/share/applications/$id.desktop" \
     /usr/share/wellenwerk/examples/Signalform.wwp /usr/share/wellenwerk/examples/Spektrallinien.wwp; do
     grep -qxF "$file" "$work/contents" || fail "not in the package: $file"
 done
+# The sound output module, loaded with the first tone from the library folder.
+grep -qE '^/usr/lib/([^/]+/)?wellenwerk/libwellenwerk_sound_output\.so$' "$work/contents" ||
+    fail "not in the package: the sound output module"
 grep -v '/$' "$work/contents" | grep -v '^/usr/' && fail "files outside /usr"
 
 field() { dpkg-deb -f "$deb" "$1"; }

@@ -275,6 +275,7 @@ int WithNullSink(const QTemporaryDir& dir) {
 int main(int argc, char** argv) {
     // A hang inside the sound system is caught by the test's time-out.
     QTemporaryDir dir;
+    qputenv("WELLENWERK_MODULE_DIR", WELLENWERK_MODULE_DIR);
     QCoreApplication app(argc, argv);
     clock_.start();
     const bool noServer = argc > 1 && QByteArray(argv[1]) == "--no-server";

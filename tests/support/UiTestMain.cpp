@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(homeDir + QStringLiteral("/run"));
     QFile::setPermissions(homeDir + QStringLiteral("/run"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("WELLENWERK_MODULE_DIR", WELLENWERK_MODULE_DIR);
     // Nor a sound server: the sound button plays into nothing, and no server is spawned.
     qputenv("PULSE_SERVER",
             ("unix:" + homeDir + QStringLiteral("/run/no-sound-server")).toLocal8Bit());
