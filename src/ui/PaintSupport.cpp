@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 
 QColor Resolve(const SchemeColour& c) {
     if (c.buttonFace) return QApplication::palette().color(QPalette::Button);
@@ -32,6 +33,18 @@ void DrawTextRightAligned(QPainter& p, int x, int top, const QString& text) {
 void DrawTextCentred(QPainter& p, int x, int top, const QString& text) {
     const QFontMetrics m(p.font());
     p.drawText(x - m.horizontalAdvance(text) / 2, top + m.ascent(), text);
+}
+
+void FillLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour) {
+    p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                     QPoint(std::max(x1, x2), std::max(y1, y2))),
+               colour);
+}
+
+void FillStroke(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour) {
+    if (x1 == x2 && y1 == y2) return;
+    const int dx = (x2 > x1) - (x2 < x1), dy = (y2 > y1) - (y2 < y1);
+    FillLine(p, x1, y1, x2 - dx, y2 - dy, colour);
 }
 
 QRect BeginViewPainting(QPainter& p, int width, int height) {
