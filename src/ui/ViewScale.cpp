@@ -68,7 +68,7 @@ void ScaleWidget(QWidget* w, QWidget* window, double scale) {
 } // namespace
 
 int ScaledEdge(int edge, double scale) {
-    return static_cast<int>(std::lround(edge * scale));
+    return static_cast<int>(std::nearbyint(edge * scale)); // ties to even, like every rounding here
 }
 
 QRect ScaledRect(const QRect& r, double scale) {
