@@ -7,10 +7,13 @@
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVariant>
@@ -61,8 +64,43 @@ void ScaleWidget(QWidget* w, QWidget* window, double scale) {
         if (which.isValid())
             button->setIcon(MakeToolIcon(static_cast<ToolIcon>(which.toInt()), scale));
     }
-    if (auto* menu = qobject_cast<QMenu*>(w)) // menus are windows of their own
-        menu->setFont(ScaledFont(Base(w, BaseFont, menu->font()), scale));
+    // Tab bars and menus (windows of their own) take no font from their parent.
+    if (qobject_cast<QTabBar*>(w) || qobject_cast<QMenu*>(w))
+        w->setFont(ScaledFont(Base(w, BaseFont, w->font()), scale));
+}
+
+// The style's own sizes that belong to a control's look (check and radio indicators, scroll
+// bars, tab padding) grow with the view scale of the widget they are asked for; at 100 % it
+// answers as the style it stands in for.
+class ScaledStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_TabBarTabHSpace:
+        case PM_TabBarTabVSpace:
+            return ScaledEdge(size, ViewScaleOf(widget));
+        default:
+            return size;
+        }
+    }
+};
+
+// Installed the first time anything is scaled, so that a program that stays at 100 % runs
+// on the platform's style untouched.
+void UseScaledStyle() {
+    if (dynamic_cast<ScaledStyle*>(QApplication::style())) return;
+    QApplication::setStyle(new ScaledStyle(QStyleFactory::create(QApplication::style()->name())));
 }
 
 } // namespace
@@ -106,6 +144,7 @@ double ViewScaleOf(const QWidget* widget) {
 void ApplyViewScale(QWidget* window, double scale) {
     const bool scaledBefore = window->property(ScaleKey).isValid();
     if (!scaledBefore && scale == 1.0) return; // never scaled: exactly as built
+    UseScaledStyle();
     window->setProperty(ScaleKey, scale);
     // A window with a layout (a message box, a file dialog) sizes itself to its font.
     if (!window->layout() && (window->minimumSize() == window->maximumSize() ||
