@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLayout>
 #include <QMenu>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTabBar>
+#include <QTableView>
 #include <QToolButton>
 #include <QVariant>
 #include <QWidget>
@@ -28,6 +30,7 @@ constexpr char BaseGeometry[] = "wellenwerkBaseGeometry";
 constexpr char BaseFont[] = "wellenwerkBaseFont";
 constexpr char BaseIconSize[] = "wellenwerkBaseIconSize";
 constexpr char BaseFixedSize[] = "wellenwerkBaseFixedSize";
+constexpr char BaseSectionSize[] = "wellenwerkBaseSectionSize";
 
 template <typename T> T Base(QWidget* w, const char* key, const T& now) {
     const QVariant stored = w->property(key);
@@ -52,6 +55,22 @@ bool PlacedByQt(const QWidget* w, const QWidget* window) {
     return false;
 }
 
+// A table's rows, columns and header, which the table's own parts keep in pixels.
+void ScaleTable(QTableView* table, double scale) {
+    QHeaderView* rows = table->verticalHeader();
+    QHeaderView* columns = table->horizontalHeader();
+    rows->setDefaultSectionSize(
+        ScaledEdge(Base(rows, BaseSectionSize, rows->defaultSectionSize()), scale));
+    QVariantList widths;
+    for (int c = 0; c < columns->count(); ++c) widths << columns->sectionSize(c);
+    widths = Base(columns, BaseSectionSize, widths);
+    for (int c = 0; c < columns->count() && c < widths.size(); ++c)
+        columns->resizeSection(c, ScaledEdge(widths[c].toInt(), scale));
+    const int height = Base(columns, BaseFixedSize, columns->maximumHeight());
+    if (height < QWIDGETSIZE_MAX) columns->setFixedHeight(ScaledEdge(height, scale));
+    columns->setFont(ScaledFont(Base(columns, BaseFont, columns->font()), scale));
+}
+
 void ScaleWidget(QWidget* w, QWidget* window, double scale) {
     if (w != window && !PlacedByQt(w, window))
         w->setGeometry(ScaledRect(Base(w, BaseGeometry, w->geometry()), scale));
@@ -64,6 +83,7 @@ void ScaleWidget(QWidget* w, QWidget* window, double scale) {
         if (which.isValid())
             button->setIcon(MakeToolIcon(static_cast<ToolIcon>(which.toInt()), scale));
     }
+    if (auto* table = qobject_cast<QTableView*>(w)) ScaleTable(table, scale);
     // Tab bars and menus (windows of their own) take no font from their parent.
     if (qobject_cast<QTabBar*>(w) || qobject_cast<QMenu*>(w))
         w->setFont(ScaledFont(Base(w, BaseFont, w->font()), scale));
