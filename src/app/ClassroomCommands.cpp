@@ -135,7 +135,7 @@ void TMainForm::FillExamplesMenu() {
         connect(item, &QAction::triggered, this,
                 Guarded([this, path = example.path] { ExampleItemClick(path); }));
     }
-    examplesMenu_->setEnabled(!examplesMenu_->isEmpty());
+    examplesMenu_->menuAction()->setEnabled(!examplesMenu_->isEmpty());
 }
 
 void TMainForm::ExampleItemClick(const QString& path) {

@@ -13,18 +13,15 @@ namespace {
 
 constexpr const char* LineEnd = "\r\n";
 
-const char* HeaderColumns(int mode, const char* separator) {
-    const bool tab = separator[0] == '\t';
-    switch (mode) {
-    case MagnitudeAndPhase:
-        return tab ? "cos\tphi" : "cos;phi";
-    case CosineAndSine:
-        return tab ? "cos\tsin" : "cos;sin";
-    case MagnitudeAndSinePhase:
-        return tab ? "sin\tphi" : "sin;phi";
-    default:
-        return "";
-    }
+// The names of the two value columns by display mode; nothing for a mode without columns.
+std::string HeaderColumns(int mode, const char* separator) {
+    constexpr const char* names[DisplayModeCount][2] = {
+        {"cos", "phi"}, // MagnitudeAndPhase
+        {"cos", "sin"}, // CosineAndSine
+        {"sin", "phi"}, // MagnitudeAndSinePhase
+    };
+    if (mode < 0 || mode >= DisplayModeCount) return {};
+    return std::string(names[mode][0]) + separator + names[mode][1];
 }
 
 // The two value cells of harmonic p by display mode, none for a mode without columns.
