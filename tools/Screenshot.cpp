@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Renders the main window with a few example signals to a PNG file, for the README.
-// Usage: wellenwerk_screenshot OUTPUT.png [mode]
+// Usage: wellenwerk_screenshot OUTPUT.png [mode] [view size in percent]
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "display/SpectrumEditing.h"
@@ -64,8 +64,10 @@ int main(int argc, char** argv) {
     TMainForm form;
     AppSettings values = form.settings().Values();
     if (argc > 2) values.mode = QString::fromLocal8Bit(argv[2]).toInt();
+    if (argc > 3) values.ansicht = QString::fromLocal8Bit(argv[3]).toInt();
     values.sh[3] = values.sh[0] = true;
     form.settings().Replace(values);
+    const double scale = form.settings().Values().ansicht / 100.0;
     form.project().Append("Rechteck", Square(3, true));
     form.project().Append("Sägezahn", Sawtooth(1, true));
     form.project().Append("Schwebung (verborgen)", Beat(2, false));
@@ -74,9 +76,9 @@ int main(int argc, char** argv) {
     QWidget* spectrum = form.findChild<QWidget*>(QStringLiteral("specbox0"));
     int x = 0;
     while (PickColumn(x) != 3) ++x;
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, 40),
-                      spectrum->mapToGlobal(QPointF(x, 40)), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    const QPointF at(x * scale, 40 * scale);
+    QMouseEvent press(QEvent::MouseButtonPress, at, spectrum->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(spectrum, &press);
     form.show();
     QTimer::singleShot(500, [&] {

@@ -20,9 +20,11 @@ template <typename T> T* Control(TMainForm& form, const char* name) {
     return form.findChild<T*>(QLatin1String(name));
 }
 
-// A main window with 20 visible signals of 128 non-zero harmonics each, the last selected.
-std::unique_ptr<TMainForm> BusyWindow() {
+// A main window with 20 visible signals of 128 non-zero harmonics each, the last selected,
+// at a view size in percent.
+std::unique_ptr<TMainForm> BusyWindow(int percent = 100) {
     auto form = std::make_unique<TMainForm>();
+    form->settings().SetViewScale(percent);
     for (int i = 0; i < 20; ++i) {
         tSignal s;
         s.Visible = true;
@@ -53,8 +55,8 @@ void PickSpectrumColumn(TMainForm& form, int column) {
     QCoreApplication::sendEvent(box, &press);
 }
 
-void BM_RepaintAfterEdit(benchmark::State& state) {
-    auto form = BusyWindow();
+void RepaintAfterEdit(benchmark::State& state, int percent) {
+    auto form = BusyWindow(percent);
     QImage target(form->size(), QImage::Format_RGB32);
     PaintWindow(*form, target);
     float delta = 1.0f;
@@ -68,8 +70,19 @@ void BM_RepaintAfterEdit(benchmark::State& state) {
         PaintWindow(*form, target);
     }
     form->project().MarkSaved();
+    form->settings().SetViewScale(100); // the next run starts at 100 % again
+}
+
+void BM_RepaintAfterEdit(benchmark::State& state) {
+    RepaintAfterEdit(state, 100);
 }
 BENCHMARK(BM_RepaintAfterEdit)->Unit(benchmark::kMillisecond);
+
+// The same on a projector: the window at 200 %, four times the pixels.
+void BM_RepaintAfterEdit200(benchmark::State& state) {
+    RepaintAfterEdit(state, 200);
+}
+BENCHMARK(BM_RepaintAfterEdit200)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintNoChange(benchmark::State& state) {
     auto form = BusyWindow();

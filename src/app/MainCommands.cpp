@@ -129,9 +129,8 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     item(help, Command::Info, "InfoItem", "&Info");
 
     for (const ButtonPlace& place : CommandButtons) {
-        buttons_[static_cast<int>(place.command)] =
-            MakeToolButton(client, place.name, place.bounds, QString::fromUtf8(place.hint),
-                           MakeToolIcon(place.icon));
+        buttons_[static_cast<int>(place.command)] = MakeToolButton(
+            client, place.name, place.bounds, QString::fromUtf8(place.hint), place.icon);
     }
 }
 

@@ -69,6 +69,8 @@ void TMainForm::FormCreate() {
     if (!ProgramDir.endsWith(QDir::separator())) ProgramDir += QDir::separator();
 
     settings_.Replace(store_->Load(ProgramDir));
+    AddClassroomMenus();
+    ApplyViewScale();
     move(settings_.Values().left, settings_.Values().top);
     ApplyPlacement();
     diagram_->UpdateZoomButtons();

@@ -14,6 +14,7 @@
 class HelpSystem;
 class LineDiagramView;
 class MainCommands;
+class QMenu;
 class MeasureReadouts;
 class SettingsStore;
 class SignalEditor;
@@ -155,6 +156,21 @@ private:
     void SoundBtnMouseDown();
     void SoundBtnMouseUp();
     void SaveSoundClick();
+
+    // --- examples, view size and exports into files (ClassroomCommands.cpp) ---------------
+    void AddClassroomMenus();
+    void FillExamplesMenu();
+    void ExampleItemClick(const QString& path);
+    // Scales the window, its controls and drawings to the view size of the settings.
+    void ApplyViewScale();
+    void ExportDiagFileClick();
+    void ExportSpectraFileClick(int harmonicCount);
+    void ExportTabFileClick();
+    // Asks where an export goes, starting in the last export folder with `proposed` as the
+    // name; empty when the user cancels or declines to replace an existing file.
+    QString ChooseExportFile(const QString& title, const QString& filter, const QString& suffix,
+                             const QString& proposed);
+    QMenu* examplesMenu_ = nullptr;
 
     // --- program-wide state ----------------------------------------------------------------
     QString ProgramDir; // with a trailing separator

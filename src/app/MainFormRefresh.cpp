@@ -56,10 +56,15 @@ void TMainForm::SettingsChanged(SettingsChange change) {
         spectra_->UpdateEditControls();
         break;
     case SettingsChange::Options:
+        ApplyViewScale(); // all settings at once may bring another view size
         diagram_->UpdateZoomButtons();
         FormPaint();
         break;
+    case SettingsChange::ViewScale:
+        ApplyViewScale();
+        break;
     case SettingsChange::SoundPath:
+    case SettingsChange::ExportPath:
         break;
     }
 }

@@ -110,6 +110,9 @@ void Toptionsdlg::CreatePages() {
     lgrp_ = new RadioGroup(scales, QStringLiteral("Lgrp"), QStringLiteral("Liniendiagramm"),
                            {QStringLiteral("Winkel"), QStringLiteral("Zeit")},
                            {PageInset, 76, GroupWidth, 64});
+    stuetzBox_ = new QCheckBox(QStringLiteral("Stützstellen im Liniendiagramm"), scales);
+    stuetzBox_->setObjectName(QStringLiteral("StuetzBox"));
+    stuetzBox_->setGeometry(PageInset + 6, 141, GroupWidth - 6, 17);
 
     // Page 2: background colour of the spectra and the line diagram.
     QWidget* background = addPage(QStringLiteral("Hintergrund"));
@@ -169,6 +172,7 @@ void Toptionsdlg::FormActivate() {
     sgrp_->SetItemIndex(s.sanz);
     bgrp_->SetItemIndex(s.banz);
     sfreqGrp_->SetItemIndex(s.sfreq);
+    stuetzBox_->setChecked(s.stuetz);
     fEdit_->setText(QString::fromStdString(FormatFrequencyField(s.freq)));
     // Harmonics without a check box (33..128) keep their flags untouched.
     for (int n = 0; n < HarmonicCount; ++n)
@@ -188,6 +192,7 @@ bool Toptionsdlg::OKBtnClick() {
     options.sanz = sgrp_->ItemIndex();
     options.banz = bgrp_->ItemIndex();
     options.sfreq = sfreqGrp_->ItemIndex();
+    options.stuetz = stuetzBox_->isChecked();
     for (int n = 0; n < HarmonicCount; ++n)
         if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))
             options.sh[n] = box->isChecked();

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QStackedWidget;
 class QTabBar;
@@ -59,6 +60,7 @@ private:
     RadioGroup* bgrp_ = nullptr;
     RadioGroup* sfreqGrp_ = nullptr;
     QLineEdit* fEdit_ = nullptr;
+    QCheckBox* stuetzBox_ = nullptr; // support points of waveform signals in the line diagram
     Settings& settings_;
     HelpSystem& help_;
 };

@@ -53,6 +53,9 @@ AppSettings SettingsStore::Load(const QString& programDir) const {
         store_->value(QStringLiteral("freq"), QStringLiteral("1000")).toString();
     s.freq = ParseFrequencySetting(freqText).value_or(1000.0f);
     for (int n = 0; n < HarmonicCount; ++n) s.sh[n] = readInt(ShKey(n), 0) != 0;
+    s.ansicht = readInt(QStringLiteral("ansicht"), s.ansicht);
+    s.stuetz = readInt(QStringLiteral("stuetz"), 0) != 0;
+    s.exportpath = store_->value(QStringLiteral("exportpath")).toString().toStdString();
     s.Normalize();
     return s;
 }
@@ -76,6 +79,9 @@ void SettingsStore::Save(const AppSettings& s) {
     putInt("tongue", s.tongue);
     for (int n = 0; n < HarmonicCount; ++n)
         put(ShKey(n), s.sh[n] ? QStringLiteral("1") : QStringLiteral("0"));
+    putInt("ansicht", s.ansicht);
+    putInt("stuetz", s.stuetz ? 1 : 0);
+    put(QStringLiteral("exportpath"), QString::fromStdString(s.exportpath));
     store_->sync();
 }
 

@@ -35,6 +35,12 @@ void SignalListView::SetItems(int index) {
     list_->viewport()->update();
 }
 
+void SignalListView::SetViewScale(double scale) {
+    icons_ = PaintListIcons(scale);
+    list_->doItemsLayout(); // the rows' height follows the scale
+    list_->viewport()->update();
+}
+
 int SignalListView::SelectedIndex() const {
     const int row = list_->currentRow();
     return project_.IsValidIndex(row) ? row : -1;

@@ -22,6 +22,8 @@ public:
     void SetItems(int index);
     // The selected entry when it is one of the project's, else -1.
     int SelectedIndex() const;
+    // Paints the icons again and sizes the rows for a view scale.
+    void SetViewScale(double scale);
 
 signals:
     void SelectionChanged();

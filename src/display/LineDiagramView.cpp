@@ -26,8 +26,8 @@ LineDiagramView::LineDiagramView(QWidget* client, const Project& project, const 
     };
     auto button = [&](const char* name, int top, const char* hint, ToolIcon icon,
                       void (LineDiagramView::*clicked)()) {
-        QToolButton* b = MakeToolButton(client, name, {604, top, 25, 25}, QString::fromUtf8(hint),
-                                        MakeToolIcon(icon));
+        QToolButton* b =
+            MakeToolButton(client, name, {604, top, 25, 25}, QString::fromUtf8(hint), icon);
         connect(b, &QToolButton::clicked, this, clicked);
         return b;
     };

@@ -16,22 +16,18 @@ void PaintSpectrum(QPainter& p, SpectrumView view, const AppSettings& settings,
 
     const ColourScheme scheme = SchemeFor(settings.banz);
     const QColor text = Resolve(scheme.text);
-    const QPen gridPen(Resolve(scheme.grid), 0);
+    const QColor grid = Resolve(scheme.grid);
     p.fillRect(box, Resolve(scheme.background));
     p.setFont(ViewFont());
 
     for (const SpectrumGridLine& line : SpectrumHorizontalGrid(view)) {
-        p.setPen(gridPen);
-        p.drawLine(line.xFrom, line.y, line.xTo - 1, line.y);
+        FillLine(p, line.xFrom, line.y, line.xTo - 1, line.y, grid);
         p.setPen(text);
         DrawTextRightAligned(p, line.labelRight, line.labelTop, QString::fromStdString(line.label));
     }
-    p.setPen(gridPen);
-    for (const SpectrumVerticalLine& line : SpectrumVerticalGrid(view)) {
+    for (const SpectrumVerticalLine& line : SpectrumVerticalGrid(view))
         // Drawn from the lowest grid row up to, not including, the highest.
-        const int end = line.yTo < line.yFrom ? line.yTo + 1 : line.yTo - 1;
-        p.drawLine(line.x, line.yFrom, line.x, end);
-    }
+        FillStroke(p, line.x, line.yFrom, line.x, line.yTo, grid);
 
     p.setPen(text);
     for (const SpectrumAxisLabel& label : SpectrumAxisLabels(settings.sanz, scroll, settings.freq))

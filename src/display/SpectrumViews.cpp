@@ -31,6 +31,14 @@ SpectrumViews::SpectrumViews(QWidget* client, Project& project, const AppSetting
     CreateControls(client);
 }
 
+void SpectrumViews::SetViewScale(double scale) {
+    const QPixmap strip = PaintStepGlyphs(scale);
+    for (int i = 0; i < static_cast<int>(glyphs_.size()); ++i) glyphs_[i] = StepGlyphIcon(strip, i);
+    for (int row : {2, 3, 4}) steps_[row]->setIcon(glyphs_[row]);
+    glyphColumn_ = -1; // the outer four again, from the new glyphs
+    UpdateEditControls();
+}
+
 void SpectrumViews::CreateControls(QWidget* client) {
     specgroup0_ = MakeGroup(client, "specgroup0", {272, 0, 329, 109}, {});
     specbox0_ = new PaintBox(specgroup0_, QStringLiteral("specbox0"), {6, 14, 317, 91});
@@ -58,9 +66,9 @@ void SpectrumViews::CreateControls(QWidget* client) {
     connect(hBar_, &QScrollBar::valueChanged, this,
             Guarded([this](int position) { hBarChange(position); }));
 
-    specModeBtn_ = MakeToolButton(client, "SpecModeBtn", {604, 6, 25, 26},
-                                  QStringLiteral("Spektrenanzeige umschalten"),
-                                  MakeToolIcon(ToolIcon::SpectrumMode));
+    specModeBtn_ =
+        MakeToolButton(client, "SpecModeBtn", {604, 6, 25, 26},
+                       QStringLiteral("Spektrenanzeige umschalten"), ToolIcon::SpectrumMode);
     connect(specModeBtn_, &QToolButton::clicked, this, [this] { emit SpecModeBtnClicked(); });
 
     const char* names[StepButtonCount] = {"Plus3Btn",  "Plus2Btn",  "Plus1Btn", "ZeroBtn",

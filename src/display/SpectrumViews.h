@@ -47,6 +47,8 @@ public:
     void SpecEditKeyUp();
 
     int SpectrumScroll() const { return scroll_; }
+    // Paints the step-button glyphs again for a view scale.
+    void SetViewScale(double scale);
     // Selects a line as a pick would, without the repaints (for the window's start).
     void SetSelection(int column, int view);
 

@@ -138,7 +138,7 @@ void TSignalAnalyDlg::boxMouseUp() {
 void TSignalAnalyDlg::RedrawPoints(const std::vector<int>& points) {
     for (int k : points) {
         const WaveBand band = RedrawBand(editing_.Layout, k);
-        box_->update(band.left, 0, band.right - band.left, WaveBoxHeight);
+        box_->UpdateArea({band.left, 0, band.right - band.left, WaveBoxHeight});
     }
 }
 

@@ -18,10 +18,10 @@ void DrawMark(QPainter& p, const WaveMark& m) {
     const int t = m.top;
     const int last = WaveMarkSize - 1;
     p.fillRect(l + 1, t + 1, last - 1, last - 1, m.selected ? QColor(Qt::white) : MarkRed);
-    p.drawLine(l + 1, t, l + last - 1, t);
-    p.drawLine(l + 1, t + last, l + last - 1, t + last);
-    p.drawLine(l, t + 1, l, t + last - 1);
-    p.drawLine(l + last, t + 1, l + last, t + last - 1);
+    FillLine(p, l + 1, t, l + last - 1, t, Qt::black);
+    FillLine(p, l + 1, t + last, l + last - 1, t + last, Qt::black);
+    FillLine(p, l, t + 1, l, t + last - 1, Qt::black);
+    FillLine(p, l + last, t + 1, l + last, t + last - 1, Qt::black);
 }
 
 } // namespace
@@ -30,8 +30,7 @@ void PaintWaveform(QPainter& p, const WavePicture& picture, const QColor& face) 
     const QRect box = BeginViewPainting(p, WaveBoxWidth, WaveBoxHeight);
     p.fillRect(box, face);
     p.setFont(ViewFont());
-    p.setPen(ToQColor(GridGrey));
-    for (const WaveLine& l : picture.grid) p.drawLine(l.x1, l.y1, l.x2, l.y2);
+    for (const WaveLine& l : picture.grid) FillLine(p, l.x1, l.y1, l.x2, l.y2, ToQColor(GridGrey));
     p.setPen(Qt::black);
     for (const WaveLabel& l : picture.labels)
         DrawTextRightAligned(p, l.right, l.top, QString::fromStdString(l.text));

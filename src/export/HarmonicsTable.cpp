@@ -13,16 +13,32 @@ namespace {
 
 constexpr const char* LineEnd = "\r\n";
 
-const char* HeaderColumns(int mode) {
+// The names of the two value columns by display mode; nothing for a mode without columns.
+std::string HeaderColumns(int mode, const char* separator) {
+    constexpr const char* names[DisplayModeCount][2] = {
+        {"cos", "phi"}, // MagnitudeAndPhase
+        {"cos", "sin"}, // CosineAndSine
+        {"sin", "phi"}, // MagnitudeAndSinePhase
+    };
+    if (mode < 0 || mode >= DisplayModeCount) return {};
+    return std::string(names[mode][0]) + separator + names[mode][1];
+}
+
+// The two value cells of harmonic p by display mode, none for a mode without columns.
+std::string ValueCells(const tSignal& s, int p, int mode, const char* separator) {
     switch (mode) {
     case MagnitudeAndPhase:
-        return "cos\tphi";
-    case CosineAndSine:
-        return "cos\tsin";
     case MagnitudeAndSinePhase:
-        return "sin\tphi";
+        // Unlike the angle bars, a line of amplitude 0 keeps its stored phase here.
+        return FormatDecimal(s.Amplitude[p], 3) + separator +
+               FormatDecimal(ShownAngle(s, p, mode), 2);
+    case CosineAndSine: {
+        // In extended precision: unlike the spectrum view, the table is not a float.
+        const Coefficients c = CoefficientsOf(s.Amplitude[p], s.Phase[p]);
+        return FormatDecimal(c.a, 3) + separator + FormatDecimal(c.b, 3);
+    }
     default:
-        return "";
+        return {};
     }
 }
 
@@ -30,29 +46,26 @@ const char* HeaderColumns(int mode) {
 
 std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo) {
     std::string text = name + LineEnd;
-    text += std::string("n\tf(Hz)\t") + HeaderColumns(mode) + LineEnd;
+    text += std::string("n\tf(Hz)\t") + HeaderColumns(mode, "\t") + LineEnd;
     text += "0:\t0\t" + FormatDecimal(s.Amplitude[0], 3) + LineEnd;
     for (int p = 1; p <= MaxHarmonicNumber; ++p) {
         // Held as a float, like fo itself.
         const float frequency = static_cast<float>(p) * fo;
-        text += std::to_string(p) + ":\t" + FormatDecimal(frequency, 3) + "\t";
-        switch (mode) {
-        case MagnitudeAndPhase:
-        case MagnitudeAndSinePhase:
-            // Unlike the angle bars, a line of amplitude 0 keeps its stored phase here.
-            text +=
-                FormatDecimal(s.Amplitude[p], 3) + "\t" + FormatDecimal(ShownAngle(s, p, mode), 2);
-            break;
-        case CosineAndSine: {
-            // In extended precision: unlike the spectrum view, the table is not a float.
-            const Coefficients c = CoefficientsOf(s.Amplitude[p], s.Phase[p]);
-            text += FormatDecimal(c.a, 3) + "\t" + FormatDecimal(c.b, 3);
-            break;
-        }
-        default:
-            break;
-        }
-        text += LineEnd;
+        text += std::to_string(p) + ":\t" + FormatDecimal(frequency, 3) + "\t" +
+                ValueCells(s, p, mode, "\t") + LineEnd;
+    }
+    return text;
+}
+
+std::string HarmonicsCsv(const tSignal& s, int mode, float fo) {
+    const std::string header = HeaderColumns(mode, ";");
+    std::string text = "n;f(Hz)" + (header.empty() ? "" : ";" + header) + LineEnd;
+    // The constant term in the first value column, so that every row has as many cells.
+    text += "0;0;" + FormatDecimal(s.Amplitude[0], 3) + (header.empty() ? "" : ";") + LineEnd;
+    for (int p = 1; p <= MaxHarmonicNumber; ++p) {
+        const std::string values = ValueCells(s, p, mode, ";");
+        text += std::to_string(p) + ";" + FormatDecimal(static_cast<float>(p) * fo, 3) +
+                (values.empty() ? "" : ";" + values) + LineEnd;
     }
     return text;
 }

@@ -12,3 +12,8 @@
 // the sine form), the constant term and all 128 harmonics with their frequencies p * fo.
 // Lines end in CR LF; numbers carry a decimal comma.
 std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo);
+
+// The same rows for a file that spreadsheet programs with German settings open as they are:
+// UTF-8, a header row (n, f(Hz) and the two columns of the display mode), cells separated by
+// ";", numbers with a decimal comma, CR LF line ends; no name line.
+std::string HarmonicsCsv(const tSignal& s, int mode, float fo);

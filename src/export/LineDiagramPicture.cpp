@@ -47,10 +47,15 @@ public:
     }
 
     void Curves(const SignalList& signalList, int selectedIndex) {
-        for (const DiagramCurve& curve : DiagramCurves(signalList, selectedIndex, settings_.sh)) {
+        for (const DiagramCurve& curve :
+             DiagramCurves(signalList, selectedIndex, settings_.sh, settings_.stuetz)) {
             const tSignal& signal = signalList.Signal(curve.signal);
             const int colour = PaletteIndex(signal.ColorIndex);
             switch (curve.role) {
+            case CurveRole::SupportPoints:
+                SupportPoints(signal, curve.signal == selectedIndex ? SignalPalette[colour]
+                                                                    : SignalDimPalette[colour]);
+                break;
             case CurveRole::OtherSignal:
                 Curve(Waveform(signal), SignalDimPalette[colour], 1);
                 break;
@@ -119,6 +124,13 @@ private:
         std::vector<long double> samples(PlotColumns + 1);
         HarmonicCurve(signal, n, angleStep_, k_, samples);
         return samples;
+    }
+
+    void SupportPoints(const tSignal& signal, Rgb colour) {
+        PicturePolyline line{{}, SupportTint(colour), 1};
+        for (const SupportVertex& v : SupportPointVertices(signal, settings_.dxr, PlotColumns))
+            line.points.push_back({PlotLeft + v.column, Row(v.value, k_)});
+        Add(std::move(line));
     }
 
     template <typename Value> void Curve(const std::vector<Value>& samples, Rgb colour, int width) {

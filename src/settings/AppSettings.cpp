@@ -4,6 +4,7 @@
 #include "settings/AppSettings.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 float ClampFrequency(float fo) {
     if (!(fo >= MinFrequency)) return MinFrequency; // also catches NaN
@@ -21,4 +22,19 @@ void AppSettings::Normalize() {
     banz = std::clamp(banz, 0, 2);
     sfreq = std::clamp(sfreq, 0, SampleRateCount - 1);
     freq = ClampFrequency(freq);
+    ansicht = NearestViewScale(ansicht);
+}
+
+int NearestViewScale(int percent) {
+    int best = ViewScales.front();
+    for (int scale : ViewScales)
+        if (std::abs(scale - percent) < std::abs(best - percent)) best = scale;
+    return best;
+}
+
+int StepViewScale(int percent, int steps) {
+    const auto at = std::find(ViewScales.begin(), ViewScales.end(), NearestViewScale(percent));
+    const int index = std::clamp(static_cast<int>(at - ViewScales.begin()) + steps, 0,
+                                 static_cast<int>(ViewScales.size()) - 1);
+    return ViewScales[static_cast<std::size_t>(index)];
 }

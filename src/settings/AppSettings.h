@@ -41,11 +41,24 @@ struct AppSettings {
     int sfreq = 0;                        // sample rate index 0..2
     float freq = 1000.0f;                 // fundamental frequency fo in Hz
     std::array<bool, HarmonicCount> sh{}; // draw harmonic n of the selected signal alone
+    // Kept under keys of their own, which older versions of the program leave alone.
+    int ansicht = 100;      // view size in percent, one of ViewScales
+    bool stuetz = false;    // draw a waveform signal's support points behind its curve
+    std::string exportpath; // folder of the last picture or table saved into a file
 
     // Brings every value that the program uses as a table index into its table, and the
     // frequency into 0.1..25000 Hz.
     void Normalize();
 };
+
+// The view sizes the program offers, in percent: the window and its dialogs are drawn this
+// much larger, every geometry rule kept in the units of 100 %.
+inline constexpr std::array<int, 5> ViewScales{100, 125, 150, 200, 300};
+// The offered size nearest to `percent` (the smaller of two as near).
+int NearestViewScale(int percent);
+// The offered size `steps` places from `percent` (after bringing it to an offered one),
+// held at the smallest and the largest.
+int StepViewScale(int percent, int steps);
 
 inline constexpr float MinFrequency = 0.1f;
 inline constexpr float MaxFrequency = 25000.0f;

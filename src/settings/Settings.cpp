@@ -10,7 +10,8 @@ void Settings::Changed(SettingsChange change) {
 }
 
 DisplayOptions Settings::Options() const {
-    return {values_.sanz, values_.lanz, values_.banz, values_.sfreq, values_.freq, values_.sh};
+    return {values_.sanz, values_.lanz, values_.banz,  values_.sfreq,
+            values_.freq, values_.sh,   values_.stuetz};
 }
 
 void Settings::Replace(const AppSettings& values) {
@@ -59,6 +60,7 @@ void Settings::ApplyOptions(const DisplayOptions& options) {
     values_.sfreq = options.sfreq;
     values_.freq = options.freq;
     values_.sh = options.sh;
+    values_.stuetz = options.stuetz;
     values_.Normalize();
     Changed(SettingsChange::Options);
 }
@@ -66,6 +68,23 @@ void Settings::ApplyOptions(const DisplayOptions& options) {
 void Settings::SetSoundPath(std::string path) {
     values_.path = std::move(path);
     Changed(SettingsChange::SoundPath);
+}
+
+void Settings::SetExportPath(std::string path) {
+    values_.exportpath = std::move(path);
+    Changed(SettingsChange::ExportPath);
+}
+
+bool Settings::SetViewScale(int percent) {
+    const int scale = NearestViewScale(percent);
+    if (scale == values_.ansicht) return false;
+    values_.ansicht = scale;
+    Changed(SettingsChange::ViewScale);
+    return true;
+}
+
+bool Settings::StepViewScale(int steps) {
+    return SetViewScale(::StepViewScale(values_.ansicht, steps));
 }
 
 void Settings::SetWindowPosition(int left, int top) {

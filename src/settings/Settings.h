@@ -10,10 +10,12 @@
 
 // What a change of the settings touched, so that the window redraws what shows it.
 enum class SettingsChange {
-    Zoom,      // the line diagram's time/angle or amplitude zoom level
-    Mode,      // the display mode of the spectra
-    Options,   // anything of the settings dialog, or all settings at once
-    SoundPath, // the folder of the sound files (nothing on screen shows it)
+    Zoom,       // the line diagram's time/angle or amplitude zoom level
+    Mode,       // the display mode of the spectra
+    Options,    // anything of the settings dialog, or all settings at once
+    SoundPath,  // the folder of the sound files (nothing on screen shows it)
+    ViewScale,  // the size of the window and its dialogs
+    ExportPath, // the folder of exported files (nothing on screen shows it)
 };
 
 // The values of the settings dialog, taken over together when it closes with OK.
@@ -24,6 +26,7 @@ struct DisplayOptions {
     int sfreq = 0;
     float freq = 1000.0f;
     std::array<bool, HarmonicCount> sh{};
+    bool stuetz = false;
 };
 
 // The settings of the running program: every change goes through one of the operations,
@@ -56,6 +59,11 @@ public:
     void SetMode(int mode);
     void ApplyOptions(const DisplayOptions& options);
     void SetSoundPath(std::string path);
+    void SetExportPath(std::string path);
+    // The view size: one of ViewScales, or the one nearest; `steps` places up or down the
+    // list. Each returns whether the size changed (only then it notifies).
+    bool SetViewScale(int percent);
+    bool StepViewScale(int steps);
     // Where the main window stood when the program ended; nothing redraws for it.
     void SetWindowPosition(int left, int top);
 

@@ -5,6 +5,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
+#include "ui/ViewScale.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -105,7 +106,10 @@ QSize FixedDialog::FrameSize() const {
 }
 
 void FixedDialog::setVisible(bool visible) {
-    if (visible && !isVisible()) PlaceOverMainWindow();
+    if (visible && !isVisible()) {
+        FollowOwnerViewScale(this);
+        PlaceOverMainWindow();
+    }
     QDialog::setVisible(visible);
 }
 

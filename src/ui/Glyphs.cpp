@@ -3,6 +3,10 @@
 
 #include "ui/Glyphs.h"
 
+#include "ui/ViewScale.h"
+
+#include <QGuiApplication>
+
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
@@ -54,11 +58,20 @@ void PaintStepCell(QPainter& p, int x0, int y0, int arrow, const QString& text, 
     p.drawText(box, Qt::AlignCenter, text);
 }
 
+// A transparent strip of width x height units at `scale`, with as many pixels as the screen
+// shows there; a painter on it draws in units.
+QPixmap ScaledStrip(int width, int height, double scale) {
+    const double factor = DrawingFactor(scale);
+    QPixmap strip(ScaledEdge(width, factor), ScaledEdge(height, factor));
+    strip.setDevicePixelRatio(factor);
+    strip.fill(Qt::transparent);
+    return strip;
+}
+
 } // namespace
 
-QPixmap PaintListIcons() {
-    QPixmap strip(3 * ListIconSize, 2 * ListIconSize);
-    strip.fill(Qt::transparent);
+QPixmap PaintListIcons(double scale) {
+    QPixmap strip = ScaledStrip(3 * ListIconSize, 2 * ListIconSize, scale);
     QPainter p(&strip);
     for (int row = 0; row < 2; ++row) {
         const bool grey = row == 1;
@@ -70,9 +83,8 @@ QPixmap PaintListIcons() {
     return strip;
 }
 
-QPixmap PaintStepGlyphs() {
-    QPixmap strip(68, 119);
-    strip.fill(Qt::transparent);
+QPixmap PaintStepGlyphs(double scale) {
+    QPixmap strip = ScaledStrip(68, 119, scale);
     QPainter p(&strip);
     struct Cell {
         int arrow;
@@ -95,8 +107,16 @@ QPixmap PaintStepGlyphs() {
 
 QIcon StepGlyphIcon(const QPixmap& strip, int number) {
     const int c = number / 7, r = number % 7;
+    // The strip's pixels per unit: a cell is cut at the strip's resolution and shows at the
+    // view's size, in the screen's own pixels.
+    const double factor = strip.devicePixelRatio();
+    auto cell = [&](int x) {
+        QPixmap pixmap = strip.copy(ScaledRect(QRect(x, 17 * r, 17, 17), factor));
+        pixmap.setDevicePixelRatio(DrawingFactor(1.0));
+        return pixmap;
+    };
     QIcon icon;
-    icon.addPixmap(strip.copy(34 * c, 17 * r, 17, 17), QIcon::Normal);
-    icon.addPixmap(strip.copy(34 * c + 17, 17 * r, 17, 17), QIcon::Disabled);
+    icon.addPixmap(cell(34 * c), QIcon::Normal);
+    icon.addPixmap(cell(34 * c + 17), QIcon::Disabled);
     return icon;
 }

@@ -4,6 +4,7 @@
 #include "ui/PaintBox.h"
 
 #include "ui/CommandGuard.h"
+#include "ui/ViewScale.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,18 +19,39 @@ void PaintBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
+    const double scale = ViewScaleOf(this);
+    if (scale != 1.0) p.scale(scale, scale);
     if (OnPaint) OnPaint(p);
 }
 
+void PaintBox::UpdateArea(const QRect& area) {
+    const double scale = ViewScaleOf(this);
+    // One pixel more on each side: rounding must not leave a sliver unpainted.
+    update(scale == 1.0 ? area : ScaledRect(area, scale).adjusted(-1, -1, 1, 1));
+}
+
 // The mouse handlers are the user's commands: they run guarded, here once for every box.
+void PaintBox::Deliver(const std::function<void(QMouseEvent*)>& handler, QMouseEvent* event) {
+    if (!handler) return;
+    const double scale = ViewScaleOf(this);
+    if (scale == 1.0) {
+        RunCommand([&] { handler(event); });
+        return;
+    }
+    QMouseEvent unscaled(event->type(), UnscaledPosition(event->position(), scale),
+                         event->scenePosition(), event->globalPosition(), event->button(),
+                         event->buttons(), event->modifiers(), event->pointingDevice());
+    RunCommand([&] { handler(&unscaled); });
+}
+
 void PaintBox::mousePressEvent(QMouseEvent* event) {
-    if (OnMouseDown) RunCommand([&] { OnMouseDown(event); });
+    Deliver(OnMouseDown, event);
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove) RunCommand([&] { OnMouseMove(event); });
+    Deliver(OnMouseMove, event);
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (OnMouseUp) RunCommand([&] { OnMouseUp(event); });
+    Deliver(OnMouseUp, event);
 }

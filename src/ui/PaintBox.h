@@ -17,7 +17,9 @@ inline QColor ToQColor(Rgb c) {
 }
 
 // A plain drawing surface whose owner paints it and handles its mouse events. Movement
-// without a held button arrives only when the owner turns on mouse tracking.
+// without a held button arrives only when the owner turns on mouse tracking. The owner
+// works in units of 100 % whatever the view scale: the painter comes scaled, and mouse
+// positions arrive in the unit under the pointer.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -28,9 +30,15 @@ public:
     std::function<void(QMouseEvent*)> OnMouseMove;
     std::function<void(QMouseEvent*)> OnMouseUp;
 
+    // Repaints the part of the box that `area` (in units of 100 %) covers.
+    void UpdateArea(const QRect& area);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Deliver(const std::function<void(QMouseEvent*)>& handler, QMouseEvent* event);
 };

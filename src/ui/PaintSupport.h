@@ -25,6 +25,13 @@ QFont ViewFont();
 // the caller restores the painter when done.
 QRect BeginViewPainting(QPainter& p, int width, int height);
 
+// A one-pixel horizontal or vertical line over the pixels from (x1, y1) to (x2, y2), both
+// included, filled as a rectangle: through a scaled painter it covers exactly the scaled
+// pixels, as thick as the scale makes a pixel.
+void FillLine(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour);
+// The same leaving out the end point (x2, y2), as the views' strokes do.
+void FillStroke(QPainter& p, int x1, int y1, int x2, int y2, const QColor& colour);
+
 // Left edge of a label right-aligned to end at `right`: where the whole text fits, the
 // anchor holds; a text too wide for the room left of it starts at x = 0 instead, so that
 // a minus sign is never cut off by the box's edge.

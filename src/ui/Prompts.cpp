@@ -3,6 +3,8 @@
 
 #include "ui/Prompts.h"
 
+#include "ui/ViewScale.h"
+
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileDialog>
@@ -81,6 +83,7 @@ public:
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& start) override {
         QFileDialog dialog(parent, title, start, filter);
+        FollowOwnerViewScale(&dialog);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setDefaultSuffix(QStringLiteral("wwp"));
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -90,6 +93,7 @@ public:
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& defaultSuffix, const QString& start) override {
         QFileDialog dialog(parent, title, start, filter);
+        FollowOwnerViewScale(&dialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -107,6 +111,7 @@ Prompts* current = &realPrompts;
 QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                               QMessageBox::StandardButtons buttons, QWidget* parent) {
     auto* box = new QMessageBox(icon, title, text, buttons, parent);
+    FollowOwnerViewScale(box);
     // A signal named "<b>Fett</b>" must read as typed, not in bold.
     box->setTextFormat(Qt::PlainText);
     return box;

@@ -3,6 +3,8 @@
 
 #include "ui/ToolIcons.h"
 
+#include "ui/ViewScale.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -125,11 +127,15 @@ void Paint(QPainter& p, ToolIcon which) {
 
 } // namespace
 
-QIcon MakeToolIcon(ToolIcon which) {
-    QPixmap pixmap(18, 18);
+QIcon MakeToolIcon(ToolIcon which, double scale) {
+    const double factor = DrawingFactor(scale);
+    const int side = ScaledEdge(18, factor);
+    QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
+    if (factor != 1.0) p.scale(factor, factor);
     Paint(p, which);
     p.end();
+    pixmap.setDevicePixelRatio(factor / scale);
     return QIcon(pixmap);
 }

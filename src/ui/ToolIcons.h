@@ -24,4 +24,8 @@ enum class ToolIcon {
     SqueezeAmplitude,
 };
 
-QIcon MakeToolIcon(ToolIcon which);
+// Painted for a view scale (see ViewScale.h) at the screen's own resolution.
+QIcon MakeToolIcon(ToolIcon which, double scale = 1.0);
+// The property of a tool button that names its ToolIcon, so that the icon can be painted
+// again at another view scale.
+inline constexpr char ToolIconProperty[] = "wellenwerkToolIcon";

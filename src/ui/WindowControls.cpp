@@ -3,6 +3,8 @@
 
 #include "ui/WindowControls.h"
 
+#include "ui/ToolIcons.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +20,13 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& boun
     b->setFocusPolicy(Qt::NoFocus);
     if (!hint.isEmpty()) b->setToolTip(hint);
     if (!icon.isNull()) b->setIcon(icon);
+    return b;
+}
+
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
+                            const QString& hint, ToolIcon icon) {
+    QToolButton* b = MakeToolButton(parent, name, bounds, hint, MakeToolIcon(icon));
+    b->setProperty(ToolIconProperty, static_cast<int>(icon));
     return b;
 }
 

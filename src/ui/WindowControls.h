@@ -12,6 +12,7 @@ class QLabel;
 class QRect;
 class QToolButton;
 class QWidget;
+enum class ToolIcon;
 
 // The main window's kinds of controls, each made at fixed bounds in its parent with an
 // object name by which tests find it.
@@ -20,6 +21,10 @@ class QWidget;
 // optional hint and icon.
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
                             const QString& hint = {}, const QIcon& icon = {});
+
+// The same with one of the program's own icons, painted again whenever the view scale changes.
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
+                            const QString& hint, ToolIcon icon);
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds, const QString& title);
 

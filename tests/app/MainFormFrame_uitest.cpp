@@ -211,16 +211,20 @@ TEST_F(FrameTest, MenuHoldsEveryItem) {
         return out;
     };
     const QList<QAction*> top = f.menuBar()->actions();
-    EXPECT_EQ(texts(top[0]->menu()),
-              QStringList({"&Neu", "&Laden", "&Speichern", "Speichern &als ...", "-", "&Beenden"}));
+    EXPECT_EQ(texts(top[0]->menu()), QStringList({"&Neu", "&Laden", "&Beispiele", "&Speichern",
+                                                  "Speichern &als ...", "-", "&Beenden"}));
     EXPECT_EQ(texts(top[1]->menu()),
               QStringList({"&Neu", "&Löschen", "&Kopieren", "&Einfügen", "&Bearbeiten", "-",
                            "Kon&vertieren", "E&xportieren", "Sound speichern"}));
     EXPECT_EQ(texts(W<QMenu>("ExportMenu")),
-              QStringList({"Spektren", "Liniendiagramm", "Tabelle"}));
+              QStringList({"Spektren", "Liniendiagramm", "Tabelle", "-",
+                           "Liniendiagramm in Datei speichern ...", "Spektren in Datei speichern",
+                           "Tabelle in Datei speichern ..."}));
     EXPECT_EQ(texts(W<QMenu>("ExportMenu")->actions()[0]->menu()),
               QStringList({"32 Harmonische", "64 Harmonische", "128 Harmonische"}));
-    EXPECT_EQ(top[2], Item("OptionsItem"));
+    EXPECT_EQ(texts(top[2]->menu()), QStringList({"&Einstellungen ...", "&Ansicht"}));
+    EXPECT_EQ(texts(W<QMenu>("ViewMenu")), QStringList({"100 %", "125 %", "150 %", "200 %", "300 %",
+                                                        "-", "&Größer", "&Kleiner"}));
     EXPECT_EQ(texts(top[3]->menu()),
               QStringList({"In&halt", "&Theorie", "&Allgemeines", "-", "&Info"}));
 }

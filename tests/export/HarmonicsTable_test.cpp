@@ -81,4 +81,19 @@ TEST(HarmonicsTable, FrequenciesOfATenthOfAHertz) {
     }
 }
 
+TEST(HarmonicsTable, CsvHasAHeaderRowAndSemicolonsWithDecimalCommas) {
+    tSignal s;
+    s.Amplitude[0] = -2.5f;
+    s.Amplitude[1] = 100;
+    s.Phase[1] = -90;
+    const std::vector<std::string> lines = Lines(HarmonicsCsv(s, 1, 440.5f));
+    ASSERT_EQ(lines.size(), 130u);
+    EXPECT_EQ(lines[0], "n;f(Hz);cos;sin");
+    EXPECT_EQ(lines[1], "0;0;-2,5;");
+    EXPECT_EQ(lines[2], "1;440,5;0;100");
+    EXPECT_EQ(lines[129], "128;56384;0;0");
+    EXPECT_EQ(Lines(HarmonicsCsv(s, 0, 1000))[0], "n;f(Hz);cos;phi");
+    EXPECT_EQ(Lines(HarmonicsCsv(s, 7, 1000))[2], "1;1000"); // no columns for an unknown mode
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "display/LineDiagramGeometry.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectTitle.h"
 #include "signal/Synthesis.h"
 #include "support/CoreTestSupport.h"
 
@@ -299,6 +300,7 @@ TEST(ProjectFile, TheExampleProjectsLoadAndAreWrittenAsTheProgramWritesThem) {
         const Loaded l = Load(bytes);
         EXPECT_TRUE(l.failures.empty() && !l.project.changedWhileLoading) << entry.path();
         EXPECT_EQ(Save(l.list(), ',', bytes), bytes) << entry.path();
+        EXPECT_FALSE(ProjectTitle(bytes).empty()) << entry.path(); // listed by it in the menu
         for (int i = 0; i < l.list().Count(); ++i) // each curve fits the default view
             for (int x = 0; x < DiagramSampleCount; ++x)
                 ASSERT_LE(std::fabs(SignalValue(l.list().Signal(i), x,
