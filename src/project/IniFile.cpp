@@ -171,10 +171,17 @@ IniFile IniFile::Parse(std::string_view bytes) {
     IniFile ini;
     ini.text_.reserve(bytes.size() + bytes.size() / 4);
     ini.blocks_.emplace_back();
+    // CR LF, LF and a lone CR each end a line: files from old Mac editors use CR alone, and a
+    // file pieced together from others may mix all three. The next CR and the next LF are
+    // each looked for (with memchr) only once the scan has passed the last one found.
+    const auto next = [&](char c, std::size_t from) {
+        return std::min(bytes.find(c, from), bytes.size());
+    };
+    std::size_t nextCr = next('\r', 0), nextLf = next('\n', 0);
     for (std::size_t pos = 0; pos < bytes.size();) {
-        // CR LF, LF and a lone CR each end a line: files from old Mac editors use CR alone,
-        // and a file pieced together from others may mix all three.
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        if (nextCr < pos) nextCr = next('\r', pos);
+        if (nextLf < pos) nextLf = next('\n', pos);
+        const std::size_t end = std::min(nextCr, nextLf);
         const bool lineEnd = end < bytes.size();
         const std::string_view text = bytes.substr(pos, end - pos);
         pos = end + (bytes.substr(end, 2) == "\r\n" ? 2 : lineEnd ? 1 : 0);
