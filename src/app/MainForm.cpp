@@ -77,6 +77,7 @@ void TMainForm::FormCreate() {
 
     project_.SetListener(
         [this](ProjectChange change, int index) { ProjectChanged(change, index); });
+    project_.SetSelectionProbe([this] { return SelectedIndex(); });
     settings_.SetListener([this](SettingsChange change) { SettingsChanged(change); });
 }
 
@@ -88,6 +89,8 @@ void TMainForm::ConnectCommands() {
         {Command::SaveProject, &TMainForm::SaveProjectItemClick},
         {Command::SaveProjectAs, &TMainForm::SaveProjectAsItemClick},
         {Command::Exit, &TMainForm::ExitItemClick},
+        {Command::Undo, &TMainForm::UndoItemClick},
+        {Command::Redo, &TMainForm::RedoItemClick},
         {Command::NewSignal, &TMainForm::NewSignalBtnClick},
         {Command::DeleteSignal, &TMainForm::DeleteSignalBtnClick},
         {Command::CopySignal, &TMainForm::CopySignalBtnClick},
@@ -115,6 +118,7 @@ void TMainForm::ConnectCommands() {
     on(list_, &SignalListView::SelectionChanged, &TMainForm::SignalListBoxClick);
     on(list_, &SignalListView::RightButtonPressed, &TMainForm::SignalListBoxMouseDown);
     on(list_, &SignalListView::DoubleClicked, &TMainForm::SignalOptionsBtnClick);
+    on(list_, &SignalListView::DeletePressed, &TMainForm::DeleteSignalBtnClick);
     on(spectra_, &SpectrumViews::SpecModeBtnClicked, &TMainForm::SpecModeBtnClick);
     on(diagram_, &LineDiagramView::PlusBtnClicked, &TMainForm::PlusBtnClick);
     on(diagram_, &LineDiagramView::MinusBtnClicked, &TMainForm::MinusBtnClick);

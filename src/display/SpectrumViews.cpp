@@ -40,6 +40,16 @@ void SpectrumViews::CreateControls(QWidget* client) {
     specbox1_->OnPaint = [this](QPainter& p) { Paint(p, 1); };
     specbox0_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(0, e->position().toPoint().x()); };
     specbox1_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(1, e->position().toPoint().x()); };
+    int view = 0;
+    for (PaintBox* box : {specbox0_, specbox1_}) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->OnKeyPress = [this, view](QKeyEvent* e) { return ViewKeyPress(view, e); };
+        // Coming by Tab, the keys act on this view (a click picks its column anyway).
+        box->OnFocusIn = [this, view](Qt::FocusReason reason) {
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) SelectView(view);
+        };
+        ++view;
+    }
 
     // The value field overlaps both groups' frames: made after them, it stays on top.
     QFrame* panel = MakePanel(client, "Panel1", {448, 105, 153, 18}, QStringLiteral("Wert:"), 32);
@@ -71,14 +81,56 @@ void SpectrumViews::CreateControls(QWidget* client) {
         steps_[row]->setIconSize(QSize(17, 17));
         connect(steps_[row], &QToolButton::clicked, this,
                 Guarded([this, row] { StepButtonClick(row); }));
+        // Repeats while the button is held are one undo step; the next press starts anew.
+        connect(steps_[row], &QToolButton::pressed, this, [this] { project_.EndMerge(); });
     }
     // The middle three always show value steps; the outer four follow the selected view.
     for (int row : {2, 3, 4}) steps_[row]->setIcon(glyphs_[row]);
 }
 
+namespace {
+
+bool IsUndoOrRedo(const QKeyEvent* key) {
+    const QKeySequence pressed(key->keyCombination());
+    return key->matches(QKeySequence::Undo) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+// The step button whose step a key gives: + and - step by 1, with Shift as the middle
+// buttons, with Ctrl as the outer ones; -1 for other keys. The shifted + and - of a German
+// keyboard arrive as * and _.
+int StepRowOfKey(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    const int size = mods & Qt::ControlModifier ? 2 : mods & Qt::ShiftModifier ? 1 : 0;
+    switch (key->key()) {
+    case Qt::Key_Plus:
+        return 2 - size;
+    case Qt::Key_Asterisk:
+        return 1;
+    case Qt::Key_Minus:
+        return 4 + size;
+    case Qt::Key_Underscore:
+        return 5;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
 bool SpectrumViews::eventFilter(QObject* watched, QEvent* event) {
-    // Only keys the user presses and lets go of count, not those of auto-repeat.
     const QEvent::Type type = event->type();
+    // The window's undo and redo keys must reach the menu, not the field's own text undo;
+    // the keys held for them must not apply the field's text when they are let go.
+    if (watched == specEdit_ && type == QEvent::ShortcutOverride &&
+        IsUndoOrRedo(static_cast<QKeyEvent*>(event))) {
+        keysDown_.clear();
+        return true;
+    }
+    // Typing into the field again after it had lost the focus is a new undo step.
+    if (watched == specEdit_ && type == QEvent::FocusIn) project_.EndMerge();
+    // Only keys the user presses and lets go of count, not those of auto-repeat.
     if (watched == specEdit_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat())
@@ -106,6 +158,7 @@ const tSignal* SpectrumViews::SelectedSignal() const {
 void SpectrumViews::Paint(QPainter& p, int position) const {
     PaintSpectrum(p, SpectrumViewFor(settings_.mode, position), settings_, SelectedSignal(),
                   scroll_, view_ == position ? column_ : -1);
+    (position == 0 ? specbox0_ : specbox1_)->DrawFocusFrame(p);
 }
 
 void SpectrumViews::RepaintSpectra() {
@@ -159,20 +212,75 @@ void SpectrumViews::PickColumn(int view, int x) {
     if (c == column_ && view == view_) return;
     column_ = c;
     view_ = view;
+    ShowSelection();
+}
+
+void SpectrumViews::ShowSelection() {
     // Both views repaint: the highlight may move from one to the other.
     RepaintSpectra();
     ShowSelectedValue();
     UpdateEditControls();
 }
 
-void SpectrumViews::StepButtonClick(int row) {
-    StepSelectedLine(StepButtonValue(row, SelectionView(Selection())));
+void SpectrumViews::SelectView(int view) {
+    if (view == view_) return;
+    view_ = view;
+    ShowSelection();
 }
 
-void SpectrumViews::StepSelectedLine(float step) {
+void SpectrumViews::MoveColumn(int key) {
+    // Column 0 of the upper view is the constant term at every scroll position, so the
+    // walk over the harmonics scrolls the views where it passes columns 1 and 32.
+    int column = column_, scroll = scroll_;
+    if (key == Qt::Key_Home) {
+        column = 0, scroll = 0;
+    } else if (key == Qt::Key_End) {
+        column = SpectrumColumnCount - 1, scroll = MaxSpectrumScroll;
+    } else if (key == Qt::Key_Right && column == SpectrumColumnCount - 1) {
+        if (scroll < MaxSpectrumScroll) ++scroll, column -= SpectrumScrollStep - 1;
+    } else if (key == Qt::Key_Right) {
+        ++column;
+    } else if (column == 1 && scroll > 0) {
+        --scroll, column += SpectrumScrollStep - 1;
+    } else if (column > 0) {
+        --column;
+    }
+    column_ = column;
+    hBar_->setValue(scroll); // repaints the views when it scrolls
+    ShowSelection();
+}
+
+bool SpectrumViews::ViewKeyPress(int view, QKeyEvent* event) {
+    const int key = event->key();
+    SelectView(view);
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
+        MoveColumn(key);
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        const int other = key == Qt::Key_Up ? 0 : 1;
+        SelectView(other);
+        (other == 0 ? specbox0_ : specbox1_)->setFocus(Qt::OtherFocusReason);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        specEdit_->setFocus(Qt::OtherFocusReason);
+        specEdit_->selectAll();
+    } else if (const int row = StepRowOfKey(event); row >= 0) {
+        // A held key's repeats are one undo step.
+        if (!event->isAutoRepeat()) project_.EndMerge();
+        if (steps_[row]->isEnabled()) StepButtonClick(row);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void SpectrumViews::StepButtonClick(int row) {
+    StepSelectedLine(StepButtonValue(row, SelectionView(Selection())), "Schritt");
+}
+
+void SpectrumViews::StepSelectedLine(float step, const std::string& mergeKey) {
     const SpectrumSelection selection = Selection();
-    project_.EditSeries(selectedIndex_(),
-                        [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); });
+    project_.EditSeries(
+        selectedIndex_(), [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); },
+        mergeKey);
 }
 
 void SpectrumViews::SpecEditKeyUp() {
@@ -181,6 +289,7 @@ void SpectrumViews::SpecEditKeyUp() {
     const std::optional<int> value = ParseIntegerText(text);
     if (!value) throw std::runtime_error(IntegerConversionMessage(text));
     const SpectrumSelection selection = Selection();
-    project_.EditSeries(selectedIndex_(),
-                        [&](tSignal& s) { return ApplyTypedValue(s, selection, *value); });
+    project_.EditSeries(
+        selectedIndex_(), [&](tSignal& s) { return ApplyTypedValue(s, selection, *value); },
+        "Wert");
 }

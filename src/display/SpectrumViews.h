@@ -14,6 +14,7 @@
 class PaintBox;
 class Project;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QPainter;
 class QScrollBar;
@@ -41,7 +42,8 @@ public:
     // the four outer step buttons follow the selected view.
     void UpdateEditControls();
 
-    void StepSelectedLine(float step);
+    // `mergeKey` joins steps with the same key in a row into one undo step.
+    void StepSelectedLine(float step, const std::string& mergeKey = {});
     // Applies the value field's text; throws the conversion error for a text that is not
     // a whole number.
     void SpecEditKeyUp();
@@ -66,6 +68,13 @@ private:
     // A mouse press at horizontal position x in the upper (0) or lower (1) view.
     void PickColumn(int view, int x);
     void StepButtonClick(int row);
+    // The keys of a focused view: columns, views, steps and the way to the value field.
+    bool ViewKeyPress(int view, QKeyEvent* event);
+    // Left, Right, Home or End: the next harmonic, scrolling the views where it leaves them.
+    void MoveColumn(int key);
+    void SelectView(int view);
+    // After the selection moved: both views, the value field and the step buttons.
+    void ShowSelection();
 
     Project& project_;
     const AppSettings& settings_;

@@ -17,7 +17,9 @@ inline QColor ToQColor(Rgb c) {
 }
 
 // A plain drawing surface whose owner paints it and handles its mouse events. Movement
-// without a held button arrives only when the owner turns on mouse tracking.
+// without a held button arrives only when the owner turns on mouse tracking. A box that
+// takes the focus (its owner sets a focus policy) repaints when it gains or loses it, so
+// that its owner can show it, and hands its keys to OnKeyPress.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -27,10 +29,20 @@ public:
     std::function<void(QMouseEvent*)> OnMouseDown;
     std::function<void(QMouseEvent*)> OnMouseMove;
     std::function<void(QMouseEvent*)> OnMouseUp;
+    // Returns whether the key was used; unused keys go on to the parent.
+    std::function<bool(QKeyEvent*)> OnKeyPress;
+    std::function<void(Qt::FocusReason)> OnFocusIn;
+
+    // Draws a dotted frame in the highlight colour inside the box's edge while it has the
+    // focus; a box without the focus stays as painted.
+    void DrawFocusFrame(QPainter& p) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
