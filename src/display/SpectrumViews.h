@@ -49,6 +49,8 @@ public:
     void SpecEditKeyUp();
 
     int SpectrumScroll() const { return scroll_; }
+    // The selected column and view, the scroll position and the display mode.
+    SpectrumSelection Selection() const;
     // Selects a line as a pick would, without the repaints (for the window's start).
     void SetSelection(int column, int view);
 
@@ -61,7 +63,6 @@ protected:
 
 private:
     void CreateControls(QWidget* client);
-    SpectrumSelection Selection() const;
     const tSignal* SelectedSignal() const;
     void Paint(QPainter& p, int position) const;
     void hBarChange(int position);
