@@ -26,6 +26,8 @@ SignalListView::SignalListView(QWidget* client, const Project& project)
     connect(list_, &QListWidget::currentRowChanged, this, [this] { emit SelectionChanged(); });
     list_->viewport()->installEventFilter(this);
     list_->installEventFilter(this);
+    // The window opens with the keys on the list.
+    list_->setFocus(Qt::OtherFocusReason);
 }
 
 void SignalListView::SetItems(int index) {

@@ -3,6 +3,8 @@
 
 #include "ui/FixedDialog.h"
 
+#include "ui/Accessibility.h"
+
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
 
@@ -112,5 +114,6 @@ void FixedDialog::setVisible(bool visible) {
 void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
+    DescribeControls(*this);
     RunCommand([this] { FormActivate(); });
 }

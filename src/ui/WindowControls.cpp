@@ -15,7 +15,7 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& boun
     b->setGeometry(bounds);
     b->setAutoRaise(true);
     b->setIconSize(QSize(18, 18));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     if (!hint.isEmpty()) b->setToolTip(hint);
     if (!icon.isNull()) b->setIcon(icon);
     return b;
