@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 #include <stdexcept>
 
 SpectrumViews::SpectrumViews(QWidget* client, Project& project, const AppSettings& settings,
@@ -98,18 +99,21 @@ bool IsUndoOrRedo(const QKeyEvent* key) {
 }
 
 // The step button whose step a key gives: + and - step by 1, with Shift as the middle
-// buttons, with Ctrl as the outer ones; -1 for other keys. The shifted + and - of a German
-// keyboard arrive as * and _.
+// buttons, with Ctrl as the outer ones; -1 for other keys. A German keyboard gives * and _
+// for Shift with + and -; where + itself needs Shift (US keyboards) that Shift does not count,
+// while the keypad's + and - always take it.
 int StepRowOfKey(const QKeyEvent* key) {
     const Qt::KeyboardModifiers mods = key->modifiers();
-    const int size = mods & Qt::ControlModifier ? 2 : mods & Qt::ShiftModifier ? 1 : 0;
+    const bool keypad = mods & Qt::KeypadModifier;
+    const bool shift = mods & Qt::ShiftModifier;
+    const int size = mods & Qt::ControlModifier ? 2 : 0;
     switch (key->key()) {
     case Qt::Key_Plus:
-        return 2 - size;
+        return 2 - std::max(size, shift && keypad ? 1 : 0);
     case Qt::Key_Asterisk:
-        return 1;
+        return keypad ? -1 : 1;
     case Qt::Key_Minus:
-        return 4 + size;
+        return 4 + std::max(size, shift ? 1 : 0);
     case Qt::Key_Underscore:
         return 5;
     default:

@@ -79,21 +79,25 @@ TEST_F(KeyboardTest, PlusAndMinusStepLikeTheButtonsAndAHeldKeyIsOneStep) {
         int key;
         Qt::KeyboardModifiers mods;
         float a1;
-    } steps[] = {{Qt::Key_Plus, {}, 1},      {Qt::Key_Plus, Qt::ShiftModifier, 11},
-                 {Qt::Key_Asterisk, {}, 21}, {Qt::Key_Plus, Qt::ControlModifier, 121},
-                 {Qt::Key_Minus, {}, 120},   {Qt::Key_Minus, Qt::ControlModifier, 20}};
+    } steps[] = {{Qt::Key_Plus, {}, 1},
+                 {Qt::Key_Plus, Qt::ShiftModifier | Qt::KeypadModifier, 11},
+                 {Qt::Key_Plus, Qt::ShiftModifier, 12}, // the Shift that types + on US keys
+                 {Qt::Key_Asterisk, {}, 22},
+                 {Qt::Key_Plus, Qt::ControlModifier, 122},
+                 {Qt::Key_Minus, {}, 121},
+                 {Qt::Key_Minus, Qt::ControlModifier, 21}};
     for (const auto& s : steps) {
         Key(W("specbox0"), s.key, s.mods);
         EXPECT_EQ(A1(), s.a1);
         EXPECT_EQ(W<QLineEdit>("SpecEdit")->text().toFloat(), s.a1);
     }
-    EXPECT_EQ(project().UndoHistory().StepCount(), 6);
+    EXPECT_EQ(project().UndoHistory().StepCount(), 7);
     Key(W("specbox0"), Qt::Key_Plus);
     for (int i = 0; i < 4; ++i) Key(W("specbox0"), Qt::Key_Plus, {}, true);
-    EXPECT_EQ(A1(), 25);
+    EXPECT_EQ(A1(), 26);
     EXPECT_EQ(Item("UndoItem")->text(), "&Rückgängig: Wert von S1 ändern");
     Key(W("specbox0"), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(A1(), 20);
+    EXPECT_EQ(A1(), 21);
     // Return goes to the value field; the undo keys there undo the project, not the text.
     Key(W("specbox0"), Qt::Key_Return);
     QLineEdit* edit = W<QLineEdit>("SpecEdit");
@@ -103,17 +107,17 @@ TEST_F(KeyboardTest, PlusAndMinusStepLikeTheButtonsAndAHeldKeyIsOneStep) {
     QTest::keyPress(edit, Qt::Key_Control);
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyRelease(edit, Qt::Key_Control);
-    EXPECT_EQ(A1(), 20);
-    EXPECT_EQ(edit->text(), "20");
+    EXPECT_EQ(A1(), 21);
+    EXPECT_EQ(edit->text(), "21");
     for (Qt::KeyboardModifiers redo :
          {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
         QTest::keyClick(edit, redo == Qt::ControlModifier ? Qt::Key_Y : Qt::Key_Z, redo);
         EXPECT_EQ(A1(), 7);
         QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(A1(), 20);
+        EXPECT_EQ(A1(), 21);
     }
     // Back at the saved state the project is unchanged again.
-    for (int i = 0; i < 6; ++i) QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    for (int i = 0; i < 7; ++i) QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(project().Modified());
     EXPECT_FALSE(Item("UndoItem")->isEnabled());
     EXPECT_EQ(Item("UndoItem")->text(), "&Rückgängig");
