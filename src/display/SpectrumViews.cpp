@@ -14,6 +14,7 @@
 #include "ui/ToolIcons.h"
 #include "ui/WindowControls.h"
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -82,8 +83,15 @@ void SpectrumViews::CreateControls(QWidget* client) {
         steps_[row]->setIconSize(QSize(17, 17));
         connect(steps_[row], &QToolButton::clicked, this,
                 Guarded([this, row] { StepButtonClick(row); }));
-        // Repeats while the button is held are one undo step; the next press starts anew.
-        connect(steps_[row], &QToolButton::pressed, this, [this] { project_.EndMerge(); });
+        // The steps of one press of a button, repeats included should it repeat, are one undo
+        // step: a press starts a new one. A repeat emits pressed and released again while the
+        // button stays down.
+        connect(steps_[row], &QToolButton::pressed, this, [this] {
+            if (!stepHeld_) project_.EndMerge();
+            stepHeld_ = true;
+        });
+        connect(steps_[row], &QToolButton::released, this,
+                [this, row] { stepHeld_ = steps_[row]->isDown(); });
     }
     // The middle three always show value steps; the outer four follow the selected view.
     for (int row : {2, 3, 4}) steps_[row]->setIcon(glyphs_[row]);
@@ -134,6 +142,10 @@ bool SpectrumViews::eventFilter(QObject* watched, QEvent* event) {
     }
     // Typing into the field again after it had lost the focus is a new undo step.
     if (watched == specEdit_ && type == QEvent::FocusIn) project_.EndMerge();
+    // The field has no frame of its own: its panel shows the focus by sinking in.
+    if (watched == specEdit_ && (type == QEvent::FocusIn || type == QEvent::FocusOut))
+        static_cast<QFrame*>(specEdit_->parentWidget())
+            ->setFrameShadow(type == QEvent::FocusIn ? QFrame::Sunken : QFrame::Raised);
     // Only keys the user presses and lets go of count, not those of auto-repeat.
     if (watched == specEdit_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -233,24 +245,13 @@ void SpectrumViews::SelectView(int view) {
 }
 
 void SpectrumViews::MoveColumn(int key) {
-    // Column 0 of the upper view is the constant term at every scroll position, so the
-    // walk over the harmonics scrolls the views where it passes columns 1 and 32.
-    int column = column_, scroll = scroll_;
-    if (key == Qt::Key_Home) {
-        column = 0, scroll = 0;
-    } else if (key == Qt::Key_End) {
-        column = SpectrumColumnCount - 1, scroll = MaxSpectrumScroll;
-    } else if (key == Qt::Key_Right && column == SpectrumColumnCount - 1) {
-        if (scroll < MaxSpectrumScroll) ++scroll, column -= SpectrumScrollStep - 1;
-    } else if (key == Qt::Key_Right) {
-        ++column;
-    } else if (column == 1 && scroll > 0) {
-        --scroll, column += SpectrumScrollStep - 1;
-    } else if (column > 0) {
-        --column;
-    }
-    column_ = column;
-    hBar_->setValue(scroll); // repaints the views when it scrolls
+    const ColumnMove move = key == Qt::Key_Home    ? ColumnMove::Home
+                            : key == Qt::Key_End   ? ColumnMove::End
+                            : key == Qt::Key_Right ? ColumnMove::Right
+                                                   : ColumnMove::Left;
+    const SpectrumSelection moved = ::MoveColumn(Selection(), move);
+    column_ = moved.column;
+    hBar_->setValue(moved.scroll); // repaints the views when it scrolls
     ShowSelection();
 }
 

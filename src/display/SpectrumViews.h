@@ -95,4 +95,5 @@ private:
     int view_ = 0;           // 0 upper view, 1 lower view
     int glyphColumn_ = -1;   // glyph column now on the outer step buttons, -1 before the first
     std::set<int> keysDown_; // keys pressed in the value field and not yet released
+    bool stepHeld_ = false;  // a step button is down
 };

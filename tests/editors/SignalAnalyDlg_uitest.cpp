@@ -125,27 +125,24 @@ TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
     EXPECT_EQ(dlg.WorkSignal().SupportPoints, s.SupportPoints);
 }
 
-TEST_F(SignalAnalyDlgTest, KeysDrawInTheFocusedBoxAndCtrlZTakesStrokesBack) {
+// Left with nothing marked chooses the closing point, whose value is point 0's.
+TEST_F(SignalAnalyDlgTest, KeysChooseAndStepPointsAndCtrlZTakesStrokesBack) {
     Open(tSignal());
     dlg.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
-    const QImage unfocused = RenderToImage(*Box());
-    Box()->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(RenderToImage(*Box()), unfocused) << "the focus shows";
-    for (auto [key, mods] : {std::pair{Qt::Key_Right, Qt::NoModifier},
-                             {Qt::Key_Right, Qt::NoModifier},
-                             {Qt::Key_Up, Qt::ShiftModifier},
-                             {Qt::Key_Down, Qt::NoModifier}})
-        QTest::keyClick(Box(), key, mods);
-    EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), "1 : 9");
-    EXPECT_EQ(Pixel(39, 104), White) << "point 1 (of 32) is marked at 9";
-    QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(dlg.Editing().Value(1), 10);
-    QTest::keyClick(Box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(dlg.Editing().Value(1), 9);
-    Box()->clearFocus();
-    QTest::keyClick(Child<QPushButton>(dlg, "OKBtn"), Qt::Key_Return);
-    EXPECT_EQ(dlg.WorkSignal().SupportPoints[2], 9);
+    Box()->setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* koords;
+    } keys[] = {{Qt::Key_Left, {}, "0 : 0"},   {Qt::Key_Up, Qt::ShiftModifier, "0 : 10"},
+                {Qt::Key_Right, {}, "0 : 10"}, {Qt::Key_Left, {}, "31 : 0"},
+                {Qt::Key_Down, {}, "31 : -1"}, {Qt::Key_Z, Qt::ControlModifier, "31 : 0"}};
+    for (const auto& k : keys) {
+        QTest::keyClick(Box(), k.key, k.mods);
+        EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), k.koords);
+    }
+    EXPECT_EQ(Pixel(459, 113), White) << "point 31 (of 32) is marked";
 }
 
 // Opening editors by edit and double click is the signal commands' business; here: the
