@@ -257,6 +257,10 @@ void SpectrumViews::MoveColumn(int key) {
 
 bool SpectrumViews::ViewKeyPress(int view, QKeyEvent* event) {
     const int key = event->key();
+    const int row = StepRowOfKey(event);
+    const bool arrow = key >= Qt::Key_Home && key <= Qt::Key_Down; // Home, End and the arrows
+    if (!arrow && row < 0 && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    // The keys act on the focused view.
     SelectView(view);
     if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
         MoveColumn(key);
@@ -267,12 +271,10 @@ bool SpectrumViews::ViewKeyPress(int view, QKeyEvent* event) {
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         specEdit_->setFocus(Qt::OtherFocusReason);
         specEdit_->selectAll();
-    } else if (const int row = StepRowOfKey(event); row >= 0) {
+    } else if (row >= 0) {
         // A held key's repeats are one undo step.
         if (!event->isAutoRepeat()) project_.EndMerge();
         if (steps_[row]->isEnabled()) StepButtonClick(row);
-    } else {
-        return false;
     }
     return true;
 }
