@@ -38,18 +38,14 @@ TEST_F(KeyboardTest, PlusAndMinusStepLikeTheButtonsAndAHeldKeyIsOneStep) {
     EXPECT_TRUE(W<QScrollBar>("hBar")->value() == 6 && W("specbox1")->hasFocus());
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Home, Qt::Key_Right}) Key(key); // harmonic 1
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
-    const struct { // Shift with a + not on the keypad is the Shift that types + on US keys
-
-        int key;
-        Qt::KeyboardModifiers mods;
-        float a1;
-    } steps[] = {{Qt::Key_Plus, {}, 1},     {Qt::Key_Plus, shift | Qt::KeypadModifier, 11},
-                 {Qt::Key_Plus, shift, 12}, {Qt::Key_Asterisk, {}, 22},
-                 {Qt::Key_Plus, ctrl, 122}, {Qt::Key_Minus, {}, 121},
-                 {Qt::Key_Minus, ctrl, 21}};
-    for (const auto& s : steps) {
-        Key(s.key, s.mods);
-        EXPECT_EQ(W<QLineEdit>("SpecEdit")->text(), QString::number(s.a1));
+    // Shift with a + not on the keypad is the Shift that types + on US keys.
+    using K = std::tuple<Qt::Key, Qt::KeyboardModifiers, int>;
+    for (auto [key, mods, a1] :
+         {K{Qt::Key_Plus, {}, 1}, K{Qt::Key_Plus, shift | Qt::KeypadModifier, 11},
+          K{Qt::Key_Plus, shift, 12}, K{Qt::Key_Asterisk, {}, 22}, K{Qt::Key_Plus, ctrl, 122},
+          K{Qt::Key_Minus, {}, 121}, K{Qt::Key_Minus, ctrl, 21}}) {
+        Key(key, mods);
+        EXPECT_EQ(W<QLineEdit>("SpecEdit")->text(), QString::number(a1));
     }
     Key(Qt::Key_Plus);
     for (int i = 0; i < 4; ++i) { // a held key repeats

@@ -131,16 +131,13 @@ TEST_F(SignalAnalyDlgTest, KeysChooseAndStepPointsAndCtrlZTakesStrokesBack) {
     dlg.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
     Box()->setFocus();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers mods;
-        const char* koords;
-    } keys[] = {{Qt::Key_Left, {}, "0 : 0"},   {Qt::Key_Up, Qt::ShiftModifier, "0 : 10"},
-                {Qt::Key_Right, {}, "0 : 10"}, {Qt::Key_Left, {}, "31 : 0"},
-                {Qt::Key_Down, {}, "31 : -1"}, {Qt::Key_Z, Qt::ControlModifier, "31 : 0"}};
-    for (const auto& k : keys) {
-        QTest::keyClick(Box(), k.key, k.mods);
-        EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), k.koords);
+    using K = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;
+    for (auto [key, mods, koords] :
+         {K{Qt::Key_Left, {}, "0 : 0"}, K{Qt::Key_Up, Qt::ShiftModifier, "0 : 10"},
+          K{Qt::Key_Right, {}, "0 : 10"}, K{Qt::Key_Left, {}, "31 : 0"},
+          K{Qt::Key_Down, {}, "31 : -1"}, K{Qt::Key_Z, Qt::ControlModifier, "31 : 0"}}) {
+        QTest::keyClick(Box(), key, mods);
+        EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), koords);
     }
     EXPECT_EQ(Pixel(459, 113), White) << "point 31 (of 32) is marked";
 }

@@ -43,8 +43,7 @@ std::string Bytes(const Project& p) {
 struct Recorded {
     Project project;
     int selected = 1; // the entry the window shows as selected
-    using Changes = std::vector<std::pair<ProjectChange, int>>;
-    Changes changes;
+    std::vector<std::pair<ProjectChange, int>> changes;
     explicit Recorded(int count) {
         SignalList list;
         for (int i = 0; i < count; ++i) list.Append("s" + std::to_string(i), Full(i, i % 3));
@@ -87,8 +86,8 @@ TEST(History, EveryOperationIsUndoneAndRedoneExactlyWithItsSelection) {
         EXPECT_TRUE(!r.project.Modified() && r.project.RedoName() == c.step) << c.step;
         r.project.Redo();
         EXPECT_TRUE(Bytes(r.project) == after && r.project.Modified()) << c.step;
-        const Recorded::Changes once = {{ProjectChange::Signals, 1},
-                                        {ProjectChange::Signals, c.selectedAfter}};
+        const decltype(r.changes) once = {{ProjectChange::Signals, 1},
+                                          {ProjectChange::Signals, c.selectedAfter}};
         EXPECT_EQ(r.changes, once) << c.step;
     }
 }
