@@ -95,6 +95,13 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
 
     QMenu* signal = menu(bar, "SignalMenu", "&Signal");
     bar->addMenu(signal);
+    item(signal, Command::Undo, "UndoItem", "&Rückgängig");
+    item(signal, Command::Redo, "RedoItem", "&Wiederholen");
+    Action(Command::Undo)->setShortcut(QKeySequence::Undo);
+    Action(Command::Redo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    signal->addSeparator();
     item(signal, Command::NewSignal, "NewSignalItem", "&Neu");
     item(signal, Command::DeleteSignal, "DeleteSignalItem", "&Löschen");
     item(signal, Command::CopySignal, "CopySignalItem", "&Kopieren");

@@ -22,6 +22,8 @@ enum class Command {
     SaveProject,
     SaveProjectAs,
     Exit,
+    Undo, // take back the last change of the project (Ctrl+Z)
+    Redo, // do again what was taken back (Ctrl+Shift+Z, Ctrl+Y)
     NewSignal,
     DeleteSignal,
     CopySignal,

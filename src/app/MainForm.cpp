@@ -20,6 +20,7 @@
 #include "formula/FormulaDlg.h"
 #include "sound/SavewavDlg.h"
 #include "sound/TonePlayer.h"
+#include "ui/Accessibility.h"
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
 #include "ui/FixedDialog.h"
@@ -30,10 +31,33 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+
+namespace {
+
+// Tab goes from the list through the commands beside it, the spectra and their controls,
+// to the buttons at the right edge.
+void ArrangeTabOrder(QWidget& client) {
+    const char* const order[] = {
+        "SignalListBox",   "NewProjectBtn",    "OpenProjectBtn", "SaveProjectBtn", "NewSignalBtn",
+        "DeleteSignalBtn", "SignalOptionsBtn", "CopySignalBtn",  "PasteSignalBtn", "specbox0",
+        "specbox1",        "SpecEdit",         "SpecModeBtn",    "Plus3Btn",       "Plus2Btn",
+        "Plus1Btn",        "ZeroBtn",          "Minus1Btn",      "Minus2Btn",      "Minus3Btn",
+        "SoundBtn",        "OptionsBtn",       "PlusBtn",        "MinusBtn",       "RangeUpBtn",
+        "RangeDownBtn"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        auto* w = client.findChild<QWidget*>(QLatin1String(name));
+        if (previous && w) QWidget::setTabOrder(previous, w);
+        if (w) previous = w;
+    }
+}
+
+} // namespace
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -58,6 +82,8 @@ TMainForm::TMainForm(QWidget* parent)
     FormCreate();
     ConnectCommands();
     FormPaint();
+    ArrangeTabOrder(*client);
+    DescribeControls(*this);
 }
 
 TMainForm::~TMainForm() {
@@ -79,6 +105,7 @@ void TMainForm::FormCreate() {
 
     project_.SetListener(
         [this](ProjectChange change, int index) { ProjectChanged(change, index); });
+    project_.SetSelectionProbe([this] { return SelectedIndex(); });
     settings_.SetListener([this](SettingsChange change) { SettingsChanged(change); });
 }
 
@@ -90,6 +117,8 @@ void TMainForm::ConnectCommands() {
         {Command::SaveProject, &TMainForm::SaveProjectItemClick},
         {Command::SaveProjectAs, &TMainForm::SaveProjectAsItemClick},
         {Command::Exit, &TMainForm::ExitItemClick},
+        {Command::Undo, &TMainForm::UndoItemClick},
+        {Command::Redo, &TMainForm::RedoItemClick},
         {Command::NewSignal, &TMainForm::NewSignalBtnClick},
         {Command::DeleteSignal, &TMainForm::DeleteSignalBtnClick},
         {Command::CopySignal, &TMainForm::CopySignalBtnClick},
@@ -117,6 +146,7 @@ void TMainForm::ConnectCommands() {
     on(list_, &SignalListView::SelectionChanged, &TMainForm::SignalListBoxClick);
     on(list_, &SignalListView::RightButtonPressed, &TMainForm::SignalListBoxMouseDown);
     on(list_, &SignalListView::DoubleClicked, &TMainForm::SignalOptionsBtnClick);
+    on(list_, &SignalListView::DeletePressed, &TMainForm::DeleteSignalBtnClick);
     on(spectra_, &SpectrumViews::SpecModeBtnClicked, &TMainForm::SpecModeBtnClick);
     on(diagram_, &LineDiagramView::PlusBtnClicked, &TMainForm::PlusBtnClick);
     on(diagram_, &LineDiagramView::MinusBtnClicked, &TMainForm::MinusBtnClick);
@@ -246,9 +276,13 @@ bool TMainForm::event(QEvent* e) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == commands_->Button(Command::Sound)) {
         const QEvent::Type type = event->type();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        // The space bar holds it as well, once the button has the focus.
+        const auto* key = dynamic_cast<QKeyEvent*>(event);
+        const bool space = key && key->key() == Qt::Key_Space && !key->isAutoRepeat();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+            (space && type == QEvent::KeyPress))
             RunCommand([this] { SoundBtnMouseDown(); });
-        else if (type == QEvent::MouseButtonRelease)
+        else if (type == QEvent::MouseButtonRelease || (space && type == QEvent::KeyRelease))
             RunCommand([this] { SoundBtnMouseUp(); });
     }
     return QMainWindow::eventFilter(watched, event);

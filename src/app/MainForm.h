@@ -95,6 +95,8 @@ private:
     void ProjectChanged(ProjectChange change, int index);
     void SettingsChanged(SettingsChange change);
     void UpdateCommands();
+    // "Rückgängig" and "Wiederholen" name the step they would take back or do again.
+    void UpdateUndoCommands();
     void DrawLineDiagram();
     int SelectedIndex() const;
     const tSignal* SelectedSignal() const;
@@ -108,6 +110,8 @@ private:
     void PasteSignalBtnClick();
     void SignalOptionsBtnClick();
     void ConvertItemClick();
+    void UndoItemClick();
+    void RedoItemClick();
     // Shows `editor` on a signal and its name and takes both back after OK (true). The name
     // is checked against the others but the entry `ownIndex`, or not at all for
     // NameNotChecked.

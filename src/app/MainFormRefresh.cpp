@@ -10,6 +10,8 @@
 #include "display/MeasureReadouts.h"
 #include "display/SpectrumViews.h"
 
+#include <QAction>
+
 int TMainForm::SelectedIndex() const {
     return list_->SelectedIndex();
 }
@@ -43,6 +45,7 @@ void TMainForm::ProjectChanged(ProjectChange change, int index) {
         ShowCaption();
         break;
     }
+    UpdateUndoCommands();
 }
 
 void TMainForm::SettingsChanged(SettingsChange change) {
@@ -88,6 +91,19 @@ void TMainForm::UpdateCommands() {
         commands_->SetEnabled(c, selected != nullptr);
     commands_->SetEnabled(Command::Convert, selected && selected->Kind > SpectralLines);
     commands_->SetEnabled(Command::PasteSignal, project_.CopyBuffer() != nullptr);
+    UpdateUndoCommands();
+}
+
+void TMainForm::UpdateUndoCommands() {
+    auto show = [this](Command command, const QString& caption, const std::string& step) {
+        commands_->SetEnabled(command, !step.empty());
+        // A "&" in a signal's name is text, not an accelerator.
+        const QString name =
+            QString::fromStdString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        commands_->Action(command)->setText(step.empty() ? caption : caption + ": " + name);
+    };
+    show(Command::Undo, QStringLiteral("&Rückgängig"), project_.UndoName());
+    show(Command::Redo, QStringLiteral("&Wiederholen"), project_.RedoName());
 }
 
 void TMainForm::DrawLineDiagram() {

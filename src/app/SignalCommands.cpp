@@ -33,7 +33,8 @@ void TMainForm::NewSignalBtnClick() {
     tSignal signal;
     signal.Kind = dialog.Kind();
     // The editor of the new signal's kind opens at once; cancelling it keeps the signal
-    // with its defaults.
+    // with its defaults. Undo takes back the signal with its first edit.
+    const Project::CompoundStep step(project_);
     EditSignal(project_.Append(dialog.SignalName().toStdString(), signal));
 }
 
@@ -93,6 +94,14 @@ bool TMainForm::RunEditor(SignalEditor& editor, tSignal& signal, std::string& na
 
 void TMainForm::SignalOptionsBtnClick() {
     EditSignal(SelectedIndex());
+}
+
+void TMainForm::UndoItemClick() {
+    project_.Undo();
+}
+
+void TMainForm::RedoItemClick() {
+    project_.Redo();
 }
 
 void TMainForm::ConvertItemClick() {

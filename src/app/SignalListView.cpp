@@ -10,6 +10,7 @@
 #include "ui/WindowControls.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -24,6 +25,9 @@ SignalListView::SignalListView(QWidget* client, const Project& project)
     list_->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(list_, &QListWidget::currentRowChanged, this, [this] { emit SelectionChanged(); });
     list_->viewport()->installEventFilter(this);
+    list_->installEventFilter(this);
+    // The window opens with the keys on the list.
+    list_->setFocus(Qt::OtherFocusReason);
 }
 
 void SignalListView::SetItems(int index) {
@@ -48,6 +52,25 @@ int SignalListView::SelectedIndex() const {
 
 bool SignalListView::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (watched == list_ && type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return QObject::eventFilter(watched, event);
+        switch (key->key()) {
+        case Qt::Key_Space:
+            emit RightButtonPressed();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit DoubleClicked();
+            return true;
+        case Qt::Key_Delete:
+            emit DeletePressed();
+            return true;
+        default:
+            break;
+        }
+    }
     if (watched != list_->viewport() ||
         (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick))
         return QObject::eventFilter(watched, event);

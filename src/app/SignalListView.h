@@ -27,9 +27,13 @@ public:
 
 signals:
     void SelectionChanged();
-    // The right button was pressed on the list (wherever: it acts on the selected signal).
+    // The right button was pressed on the list (wherever: it acts on the selected signal),
+    // or Space with the list focused: the selected signal is to be shown or hidden.
     void RightButtonPressed();
+    // A double click or Return: the selected signal is to be edited.
     void DoubleClicked();
+    // Delete with the list focused.
+    void DeletePressed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

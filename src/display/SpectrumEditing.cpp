@@ -42,6 +42,24 @@ int PickColumn(int x) {
     return c < SpectrumColumnCount ? c : -1;
 }
 
+SpectrumSelection MoveColumn(SpectrumSelection s, ColumnMove move) {
+    const int last = SpectrumColumnCount - 1;
+    if (move == ColumnMove::Home) {
+        s.column = 0, s.scroll = 0;
+    } else if (move == ColumnMove::End) {
+        s.column = last, s.scroll = MaxSpectrumScroll;
+    } else if (move == ColumnMove::Right && s.column == last) {
+        if (s.scroll < MaxSpectrumScroll) ++s.scroll, s.column -= SpectrumScrollStep - 1;
+    } else if (move == ColumnMove::Right) {
+        ++s.column;
+    } else if (s.column == 1 && s.scroll > 0) {
+        --s.scroll, s.column += SpectrumScrollStep - 1;
+    } else if (s.column > 0) {
+        --s.column;
+    }
+    return s;
+}
+
 SpectrumView SelectionView(const SpectrumSelection& selection) {
     return SpectrumViewFor(selection.mode, selection.view);
 }

@@ -39,6 +39,13 @@ int EditedEntry(const SpectrumSelection& selection);
 std::optional<long double> SelectedLineValue(const tSignal& signal,
                                              const SpectrumSelection& selection);
 
+// The keyboard's walk over the harmonics: Left and Right to the neighbouring harmonic, Home
+// to the constant term, End to harmonic 128. Column 0 of the upper view is the constant term
+// at every scroll position, so the walk scrolls the views by 16 harmonics where it passes
+// column 32 or column 1; the view stays.
+enum class ColumnMove { Left, Right, Home, End };
+SpectrumSelection MoveColumn(SpectrumSelection selection, ColumnMove move);
+
 // Step button rows from top to bottom: +big, +medium, +1, zero, -1, -medium, -big.
 inline constexpr int StepButtonCount = 7;
 // The step of a button (row 0..6) in a view: angles go by 45 and 5 degrees, every other

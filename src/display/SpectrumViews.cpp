@@ -14,12 +14,14 @@
 #include "ui/ToolIcons.h"
 #include "ui/WindowControls.h"
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 #include <stdexcept>
 
 SpectrumViews::SpectrumViews(QWidget* client, Project& project, const AppSettings& settings,
@@ -48,6 +50,17 @@ void SpectrumViews::CreateControls(QWidget* client) {
     specbox1_->OnPaint = [this](QPainter& p) { Paint(p, 1); };
     specbox0_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(0, e->position().toPoint().x()); };
     specbox1_->OnMouseDown = [this](QMouseEvent* e) { PickColumn(1, e->position().toPoint().x()); };
+    int view = 0;
+    for (PaintBox* box : {specbox0_, specbox1_}) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->OnKeyPress = [this, view](QKeyEvent* e) { return ViewKeyPress(view, e); };
+        box->installEventFilter(this);
+        // Coming by Tab, the keys act on this view (a click picks its column anyway).
+        box->OnFocusIn = [this, view](Qt::FocusReason reason) {
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) SelectView(view);
+        };
+        ++view;
+    }
 
     // The value field overlaps both groups' frames: made after them, it stays on top.
     QFrame* panel = MakePanel(client, "Panel1", {448, 105, 153, 18}, QStringLiteral("Wert:"), 32);
@@ -79,14 +92,77 @@ void SpectrumViews::CreateControls(QWidget* client) {
         steps_[row]->setIconSize(QSize(17, 17));
         connect(steps_[row], &QToolButton::clicked, this,
                 Guarded([this, row] { StepButtonClick(row); }));
+        // The steps of one press of a button, repeats included should it repeat, are one undo
+        // step: a press starts a new one. A repeat emits pressed and released again while the
+        // button stays down.
+        connect(steps_[row], &QToolButton::pressed, this, [this] {
+            if (!stepHeld_) project_.EndMerge();
+            stepHeld_ = true;
+        });
+        connect(steps_[row], &QToolButton::released, this,
+                [this, row] { stepHeld_ = steps_[row]->isDown(); });
     }
     // The middle three always show value steps; the outer four follow the selected view.
     for (int row : {2, 3, 4}) steps_[row]->setIcon(glyphs_[row]);
 }
 
+namespace {
+
+bool IsUndoOrRedo(const QKeyEvent* key) {
+    const QKeySequence pressed(key->keyCombination());
+    return key->matches(QKeySequence::Undo) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+// The step button whose step a key gives: + and - step by 1, with Shift as the middle
+// buttons, with Ctrl as the outer ones; -1 for other keys. A German keyboard gives * and _
+// for Shift with + and -; where + itself needs Shift (US keyboards) that Shift does not count,
+// while the keypad's + and - always take it.
+int StepRowOfKey(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    const bool keypad = mods & Qt::KeypadModifier;
+    const bool shift = mods & Qt::ShiftModifier;
+    const int size = mods & Qt::ControlModifier ? 2 : 0;
+    switch (key->key()) {
+    case Qt::Key_Plus:
+        return 2 - std::max(size, shift && keypad ? 1 : 0);
+    case Qt::Key_Asterisk:
+        return keypad ? -1 : 1;
+    case Qt::Key_Minus:
+        return 4 + std::max(size, shift ? 1 : 0);
+    case Qt::Key_Underscore:
+        return 5;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
 bool SpectrumViews::eventFilter(QObject* watched, QEvent* event) {
-    // Only keys the user presses and lets go of count, not those of auto-repeat.
     const QEvent::Type type = event->type();
+    // Ctrl with + and - steps by the outer buttons while a view has the focus; elsewhere the
+    // same keys change the view size.
+    if (watched != specEdit_ && type == QEvent::ShortcutOverride &&
+        StepRowOfKey(static_cast<QKeyEvent*>(event)) >= 0) {
+        event->accept();
+        return true;
+    }
+    // The window's undo and redo keys must reach the menu, not the field's own text undo;
+    // the keys held for them must not apply the field's text when they are let go.
+    if (watched == specEdit_ && type == QEvent::ShortcutOverride &&
+        IsUndoOrRedo(static_cast<QKeyEvent*>(event))) {
+        keysDown_.clear();
+        return true;
+    }
+    // Typing into the field again after it had lost the focus is a new undo step.
+    if (watched == specEdit_ && type == QEvent::FocusIn) project_.EndMerge();
+    // The field has no frame of its own: its panel shows the focus by sinking in.
+    if (watched == specEdit_ && (type == QEvent::FocusIn || type == QEvent::FocusOut))
+        static_cast<QFrame*>(specEdit_->parentWidget())
+            ->setFrameShadow(type == QEvent::FocusIn ? QFrame::Sunken : QFrame::Raised);
+    // Only keys the user presses and lets go of count, not those of auto-repeat.
     if (watched == specEdit_ && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat())
@@ -114,6 +190,7 @@ const tSignal* SpectrumViews::SelectedSignal() const {
 void SpectrumViews::Paint(QPainter& p, int position) const {
     PaintSpectrum(p, SpectrumViewFor(settings_.mode, position), settings_, SelectedSignal(),
                   scroll_, view_ == position ? column_ : -1);
+    (position == 0 ? specbox0_ : specbox1_)->DrawFocusFrame(p);
 }
 
 void SpectrumViews::RepaintSpectra() {
@@ -167,20 +244,66 @@ void SpectrumViews::PickColumn(int view, int x) {
     if (c == column_ && view == view_) return;
     column_ = c;
     view_ = view;
+    ShowSelection();
+}
+
+void SpectrumViews::ShowSelection() {
     // Both views repaint: the highlight may move from one to the other.
     RepaintSpectra();
     ShowSelectedValue();
     UpdateEditControls();
 }
 
-void SpectrumViews::StepButtonClick(int row) {
-    StepSelectedLine(StepButtonValue(row, SelectionView(Selection())));
+void SpectrumViews::SelectView(int view) {
+    if (view == view_) return;
+    view_ = view;
+    ShowSelection();
 }
 
-void SpectrumViews::StepSelectedLine(float step) {
+void SpectrumViews::MoveColumn(int key) {
+    const ColumnMove move = key == Qt::Key_Home    ? ColumnMove::Home
+                            : key == Qt::Key_End   ? ColumnMove::End
+                            : key == Qt::Key_Right ? ColumnMove::Right
+                                                   : ColumnMove::Left;
+    const SpectrumSelection moved = ::MoveColumn(Selection(), move);
+    column_ = moved.column;
+    hBar_->setValue(moved.scroll); // repaints the views when it scrolls
+    ShowSelection();
+}
+
+bool SpectrumViews::ViewKeyPress(int view, QKeyEvent* event) {
+    const int key = event->key();
+    const int row = StepRowOfKey(event);
+    const bool arrow = key >= Qt::Key_Home && key <= Qt::Key_Down; // Home, End and the arrows
+    if (!arrow && row < 0 && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    // The keys act on the focused view.
+    SelectView(view);
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
+        MoveColumn(key);
+    } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        const int other = key == Qt::Key_Up ? 0 : 1;
+        SelectView(other);
+        (other == 0 ? specbox0_ : specbox1_)->setFocus(Qt::OtherFocusReason);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        specEdit_->setFocus(Qt::OtherFocusReason);
+        specEdit_->selectAll();
+    } else if (row >= 0) {
+        // A held key's repeats are one undo step.
+        if (!event->isAutoRepeat()) project_.EndMerge();
+        if (steps_[row]->isEnabled()) StepButtonClick(row);
+    }
+    return true;
+}
+
+void SpectrumViews::StepButtonClick(int row) {
+    StepSelectedLine(StepButtonValue(row, SelectionView(Selection())), "Schritt");
+}
+
+void SpectrumViews::StepSelectedLine(float step, const std::string& mergeKey) {
     const SpectrumSelection selection = Selection();
-    project_.EditSeries(selectedIndex_(),
-                        [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); });
+    project_.EditSeries(
+        selectedIndex_(), [&](tSignal& s) { return ::StepSelectedLine(s, selection, step); },
+        mergeKey);
 }
 
 void SpectrumViews::SpecEditKeyUp() {
@@ -189,6 +312,7 @@ void SpectrumViews::SpecEditKeyUp() {
     const std::optional<int> value = ParseIntegerText(text);
     if (!value) throw std::runtime_error(IntegerConversionMessage(text));
     const SpectrumSelection selection = Selection();
-    project_.EditSeries(selectedIndex_(),
-                        [&](tSignal& s) { return ApplyTypedValue(s, selection, *value); });
+    project_.EditSeries(
+        selectedIndex_(), [&](tSignal& s) { return ApplyTypedValue(s, selection, *value); },
+        "Wert");
 }

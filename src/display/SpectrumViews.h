@@ -14,6 +14,7 @@
 class PaintBox;
 class Project;
 class QGroupBox;
+class QKeyEvent;
 class QLineEdit;
 class QPainter;
 class QScrollBar;
@@ -41,7 +42,8 @@ public:
     // the four outer step buttons follow the selected view.
     void UpdateEditControls();
 
-    void StepSelectedLine(float step);
+    // `mergeKey` joins steps with the same key in a row into one undo step.
+    void StepSelectedLine(float step, const std::string& mergeKey = {});
     // Applies the value field's text; throws the conversion error for a text that is not
     // a whole number.
     void SpecEditKeyUp();
@@ -49,6 +51,8 @@ public:
     int SpectrumScroll() const { return scroll_; }
     // Paints the step-button glyphs again for a view scale.
     void SetViewScale(double scale);
+    // The selected column and view, the scroll position and the display mode.
+    SpectrumSelection Selection() const;
     // Selects a line as a pick would, without the repaints (for the window's start).
     void SetSelection(int column, int view);
 
@@ -61,13 +65,19 @@ protected:
 
 private:
     void CreateControls(QWidget* client);
-    SpectrumSelection Selection() const;
     const tSignal* SelectedSignal() const;
     void Paint(QPainter& p, int position) const;
     void hBarChange(int position);
     // A mouse press at horizontal position x in the upper (0) or lower (1) view.
     void PickColumn(int view, int x);
     void StepButtonClick(int row);
+    // The keys of a focused view: columns, views, steps and the way to the value field.
+    bool ViewKeyPress(int view, QKeyEvent* event);
+    // Left, Right, Home or End: the next harmonic, scrolling the views where it leaves them.
+    void MoveColumn(int key);
+    void SelectView(int view);
+    // After the selection moved: both views, the value field and the step buttons.
+    void ShowSelection();
 
     Project& project_;
     const AppSettings& settings_;
@@ -87,4 +97,5 @@ private:
     int view_ = 0;           // 0 upper view, 1 lower view
     int glyphColumn_ = -1;   // glyph column now on the outer step buttons, -1 before the first
     std::set<int> keysDown_; // keys pressed in the value field and not yet released
+    bool stepHeld_ = false;  // a step button is down
 };

@@ -141,7 +141,16 @@ void HarmonicsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
 bool HarmonicsGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     const bool editing = QTableWidget::edit(index, trigger, event);
     // Installed after the delegate's filter, so it sees the editor's keys first.
-    if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
+    if (QWidget* editor = indexWidget(index)) {
+        editor->installEventFilter(this);
+        // A screen reader names the cell by its column and harmonic.
+        const QTableWidgetItem* header = horizontalHeaderItem(index.column());
+        editor->setAccessibleName(
+            QStringLiteral("%1, n = %2")
+                .arg(header ? header->text() : QString(), CellText(index.row(), 0)));
+        editor->setAccessibleDescription(
+            QStringLiteral("Zelle der Harmonischen; Tab geht zur nächsten Zelle."));
+    }
     return editing;
 }
 

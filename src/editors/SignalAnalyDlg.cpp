@@ -11,11 +11,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -98,10 +100,29 @@ void TSignalAnalyDlg::CreateCurveGroup() {
     box_->setMouseTracking(true); // the readout follows the pointer without a button held
     box_->OnPaint = [this](QPainter& p) {
         PaintWaveform(p, editing_.Picture(), box_->palette().color(QPalette::Button));
+        box_->DrawFocusFrame(p);
+        // With the focus, the chosen point is framed as well: the closing point's mark
+        // alone would not show it.
+        const int k = editing_.SelectedPoint;
+        if (box_->hasFocus() && k >= 0) {
+            p.setPen(QPen(box_->palette().color(QPalette::Highlight), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(PointX(editing_.Layout, k) - 4, ValueY(editing_.Value(k)) - 4, 8, 8);
+        }
     };
     box_->OnMouseDown = [this](QMouseEvent* e) { boxMouseDown(e); };
     box_->OnMouseMove = [this](QMouseEvent* e) { boxMouseMove(e); };
     box_->OnMouseUp = [this](QMouseEvent*) { boxMouseUp(); };
+    box_->setFocusPolicy(Qt::StrongFocus);
+    box_->OnKeyPress = [this](QKeyEvent* e) { return boxKeyPress(e); };
+    // The strokes of this showing can be taken back and done again until OK or Cancel.
+    auto shortcut = [this](QKeySequence keys, void (TSignalAnalyDlg::*handler)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                Guarded([this, handler] { (this->*handler)(); }));
+    };
+    shortcut(QKeySequence::Undo, &TSignalAnalyDlg::UndoStroke);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TSignalAnalyDlg::RedoStroke);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &TSignalAnalyDlg::RedoStroke);
 }
 
 void TSignalAnalyDlg::FormActivate() {
@@ -133,6 +154,36 @@ void TSignalAnalyDlg::boxMouseMove(QMouseEvent* event) {
 
 void TSignalAnalyDlg::boxMouseUp() {
     editing_.MouseUp();
+}
+
+bool TSignalAnalyDlg::boxKeyPress(QKeyEvent* event) {
+    const int big = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        RedrawPoints(editing_.ChooseNext(event->key() == Qt::Key_Left ? -1 : 1));
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        RedrawPoints(editing_.StepChosen(event->key() == Qt::Key_Up ? big : -big));
+        break;
+    default:
+        return false;
+    }
+    ShowChosenPoint();
+    return true;
+}
+
+void TSignalAnalyDlg::ShowChosenPoint() {
+    if (const auto text = editing_.ChosenKoords()) koords_->setText(QString::fromStdString(*text));
+}
+
+void TSignalAnalyDlg::UndoStroke() {
+    if (editing_.Undo()) DrawCurve(), ShowChosenPoint();
+}
+
+void TSignalAnalyDlg::RedoStroke() {
+    if (editing_.Redo()) DrawCurve(), ShowChosenPoint();
 }
 
 void TSignalAnalyDlg::RedrawPoints(const std::vector<int>& points) {

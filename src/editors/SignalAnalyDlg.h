@@ -12,6 +12,7 @@ class HelpSystem;
 class PaintBox;
 class QButtonGroup;
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 
 // The editor of waveform signals: name, colour, visibility, the number of support points
@@ -37,6 +38,11 @@ private:
     void boxMouseDown(QMouseEvent* event);
     void boxMouseMove(QMouseEvent* event);
     void boxMouseUp();
+    // Left/Right choose a point, Up/Down change its value by 1 (with Shift by 10).
+    bool boxKeyPress(QKeyEvent* event);
+    void ShowChosenPoint();
+    void UndoStroke();
+    void RedoStroke();
     // Repaints the bands of these points; a full repaint when the whole curve changed.
     void RedrawPoints(const std::vector<int>& points);
     void DrawCurve();

@@ -9,12 +9,12 @@
 #include <cmath>
 #include <limits>
 
-namespace {} // namespace
-
 void WaveformEditing::Load(const tSignal& signal) {
     std::copy_n(signal.SupportPoints.begin(), PointsSize, Points.begin());
     SelectedPoint = -1;
     Dragging = false;
+    undo_.clear();
+    redo_.clear();
     SetPointsIndex(signal.PointsIndex);
 }
 
@@ -86,6 +86,7 @@ std::vector<int> WaveformEditing::MouseDown(WaveButton button, int x, int y) {
     const std::optional<WaveHit> hit = HitTest(Layout, x, y);
     if (!hit) return {};
     const int k = hit->point;
+    BeginStroke();
     SetValue(k, hit->value);
     std::vector<int> redraw;
     if (button == WaveButton::Left) {
@@ -114,4 +115,58 @@ WaveformEditing::MoveResult WaveformEditing::MouseMove(int x, int y) {
         KeepEndsInStep(i, result.redraw);
     }
     return result;
+}
+
+void WaveformEditing::MouseUp() {
+    Dragging = false;
+    if (!undo_.empty() && undo_.back() == Now()) undo_.pop_back();
+}
+
+std::vector<int> WaveformEditing::ChooseNext(int direction) {
+    const int n = Layout.PointCount;
+    const int k =
+        SelectedPoint < 0 ? (direction > 0 ? 0 : n) : std::clamp(SelectedPoint + direction, 0, n);
+    std::vector<int> redraw;
+    Mark(k, redraw);
+    redraw.push_back(k);
+    KeepEndsInStep(k, redraw);
+    return redraw;
+}
+
+std::vector<int> WaveformEditing::StepChosen(int delta) {
+    const int k = SelectedPoint;
+    if (k < 0) return {};
+    BeginStroke();
+    SetValue(k, int64_t{Value(k)} + delta);
+    std::vector<int> redraw{k};
+    KeepEndsInStep(k, redraw);
+    return redraw;
+}
+
+std::optional<std::string> WaveformEditing::ChosenKoords() const {
+    if (SelectedPoint < 0) return std::nullopt;
+    const int i = SelectedPoint == Layout.PointCount ? 0 : SelectedPoint;
+    return std::to_string(i) + " : " + std::to_string(Value(i));
+}
+
+void WaveformEditing::BeginStroke() {
+    undo_.push_back(Now());
+    redo_.clear();
+}
+
+bool WaveformEditing::Restore(std::vector<Drawing>& from, std::vector<Drawing>& other) {
+    if (from.empty() || Dragging) return false;
+    other.push_back(Now());
+    Points = from.back().points;
+    SelectedPoint = from.back().selected > Layout.PointCount ? -1 : from.back().selected;
+    from.pop_back();
+    return true;
+}
+
+bool WaveformEditing::Undo() {
+    return Restore(undo_, redo_);
+}
+
+bool WaveformEditing::Redo() {
+    return Restore(redo_, undo_);
 }

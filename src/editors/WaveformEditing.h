@@ -57,9 +57,37 @@ public:
     };
     // While dragging, every point the pointer crosses takes its height and the mark goes.
     MoveResult MouseMove(int x, int y);
-    void MouseUp() { Dragging = false; }
+    // Ends the drag; a stroke that changed nothing is not kept for undo.
+    void MouseUp();
+
+    // --- the keyboard ---------------------------------------------------------------------
+    // Marks the point after (+1) or before (-1) the marked one, the closing point included;
+    // with none marked the first or the closing point.
+    std::vector<int> ChooseNext(int direction);
+    // Changes the marked point's value by `delta` (a stroke of its own).
+    std::vector<int> StepChosen(int delta);
+    // The readout for the marked point, as for the pointer over it; nothing without one.
+    std::optional<std::string> ChosenKoords() const;
+
+    // --- strokes: a press with its drag, a right-button line, a key's step ------------------
+    // Take back the last stroke or do the last taken back again; false when there is none.
+    // The caller repaints the whole curve.
+    bool Undo();
+    bool Redo();
 
 private:
+    struct Drawing {
+        std::array<int32_t, PointsSize> points;
+        int selected;
+        bool operator==(const Drawing&) const = default;
+    };
+    Drawing Now() const { return {Points, SelectedPoint}; }
+    // Keeps the drawing before a stroke; a new stroke drops what was taken back.
+    void BeginStroke();
+    // Makes the last drawing on `from` the present one and keeps the present one on `other`.
+    bool Restore(std::vector<Drawing>& from, std::vector<Drawing>& other);
+    std::vector<Drawing> undo_, redo_;
+
     // Where point k (0..N) keeps its value among Points.
     int GridIndex(int k) const;
     void SetValue(int k, int64_t v);

@@ -3,8 +3,18 @@
 
 #include "project/Project.h"
 
-void Project::Changed(ProjectChange change, int index, bool modifies) {
-    if (modifies) modified_ = true;
+namespace {
+
+// The menu's name of a step: `what` with the signal's name in place of "%".
+std::string StepName(const char* what, const std::string& signalName) {
+    std::string text = what;
+    if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, signalName);
+    return text;
+}
+
+} // namespace
+
+void Project::Changed(ProjectChange change, int index) {
     if (listener_) listener_(change, index);
 }
 
@@ -12,16 +22,38 @@ NameProblem Project::CheckName(const std::string& name, int ownIndex) const {
     return CheckSignalName(name, signals_, ownIndex);
 }
 
-int Project::Append(std::string name, const tSignal& signal) {
+std::optional<SignalEntry> Project::EntryAt(int index) const {
+    return SignalEntry{Name(index), Signal(index)};
+}
+
+void Project::RecordEdit(const char* what, int index, std::optional<SignalEntry> before,
+                         int selectionBefore, const std::string& mergeKey) {
+    const std::string name = StepName(what, before->name);
+    history_.Record(name, {index, std::move(before), EntryAt(index)}, selectionBefore, index,
+                    mergeKey);
+}
+
+int Project::AppendStep(std::string name, const tSignal& signal, const char* what) {
+    const int selected = SelectedNow();
     const int index = signals_.Append(std::move(name), signal);
+    history_.Record(StepName(what, Name(index)), {index, std::nullopt, EntryAt(index)}, selected,
+                    index);
     Changed(ProjectChange::Signals, index);
     return index;
 }
 
+int Project::Append(std::string name, const tSignal& signal) {
+    return AppendStep(std::move(name), signal, "Signal % erzeugen");
+}
+
 int Project::Remove(int index) {
     if (!IsValidIndex(index)) return -1;
+    const int selected = SelectedNow();
+    std::optional<SignalEntry> removed = EntryAt(index);
+    const std::string name = StepName("Signal % löschen", removed->name);
     signals_.Remove(index);
     const int next = index < Count() ? index : index - 1;
+    history_.Record(name, {index, std::move(removed), std::nullopt}, selected, next);
     Changed(ProjectChange::Signals, next);
     return next;
 }
@@ -30,42 +62,67 @@ void Project::Copy(int index) {
     if (!IsValidIndex(index)) return;
     if (!copyBuffer_) copyBuffer_.emplace();
     copyBuffer_->Assign(Signal(index));
-    Changed(ProjectChange::CopyBuffer, index, false);
+    Changed(ProjectChange::CopyBuffer, index);
 }
 
 int Project::Paste(std::string name) {
     if (!copyBuffer_) return -1;
-    return Append(std::move(name), *copyBuffer_);
+    return AppendStep(std::move(name), *copyBuffer_, "Signal % einfügen");
 }
 
 void Project::Convert(int index) {
     if (!IsValidIndex(index) || signals_.Signal(index).Kind <= SpectralLines) return;
+    const int selected = SelectedNow();
+    auto before = EntryAt(index);
     signals_.Signal(index).Kind = SpectralLines;
+    RecordEdit("Signal % konvertieren", index, std::move(before), selected);
     Changed(ProjectChange::Signals, index);
 }
 
 void Project::ToggleVisible(int index) {
     if (!IsValidIndex(index)) return;
+    const int selected = SelectedNow();
+    auto before = EntryAt(index);
     tSignal& s = signals_.Signal(index);
     s.Visible = !s.Visible;
+    RecordEdit("Sichtbarkeit von % ändern", index, std::move(before), selected);
     Changed(ProjectChange::Visibility, index);
 }
 
 void Project::CommitEdit(int index, const tSignal& edited, std::string name) {
     if (!IsValidIndex(index)) return;
+    const int selected = SelectedNow();
+    auto before = EntryAt(index);
     signals_.Signal(index).Assign(edited);
     signals_.Rename(index, std::move(name));
+    RecordEdit("Signal % bearbeiten", index, std::move(before), selected);
     Changed(ProjectChange::Signals, index);
 }
 
 void Project::Touch(int index) {
+    if (!IsValidIndex(index)) return;
+    RecordEdit("Signal % bearbeiten", index, EntryAt(index), SelectedNow());
     Changed(ProjectChange::Signals, index);
 }
 
-bool Project::EditSeries(int index, const std::function<bool(tSignal&)>& change) {
-    if (!IsValidIndex(index) || !change(signals_.Signal(index))) return false;
+bool Project::EditSeries(int index, const std::function<bool(tSignal&)>& change,
+                         const std::string& mergeKey) {
+    if (!IsValidIndex(index)) return false;
+    auto before = EntryAt(index);
+    if (!change(signals_.Signal(index))) return false;
+    RecordEdit("Wert von % ändern", index, std::move(before), SelectedNow(), mergeKey);
     Changed(ProjectChange::Series, index);
     return true;
+}
+
+void Project::Undo() {
+    if (!CanUndo()) return;
+    Changed(ProjectChange::Signals, history_.Undo(signals_));
+}
+
+void Project::Redo() {
+    if (!CanRedo()) return;
+    Changed(ProjectChange::Signals, history_.Redo(signals_));
 }
 
 void Project::Clear() {
@@ -75,11 +132,11 @@ void Project::Clear() {
 void Project::ReplaceAll(SignalList loaded, std::string fileName, bool differsFromFile) {
     signals_ = std::move(loaded);
     fileName_ = std::move(fileName);
-    modified_ = differsFromFile;
-    Changed(ProjectChange::Replaced, Count() > 0 ? 0 : -1, false);
+    history_.Clear(differsFromFile);
+    Changed(ProjectChange::Replaced, Count() > 0 ? 0 : -1);
 }
 
 void Project::SetFileName(std::string fileName) {
     fileName_ = std::move(fileName);
-    Changed(ProjectChange::FileName, -1, false);
+    Changed(ProjectChange::FileName, -1);
 }

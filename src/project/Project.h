@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "project/History.h"
 #include "project/SignalList.h"
 #include "project/SignalNames.h"
 
@@ -22,14 +23,17 @@ enum class ProjectChange {
 
 // The open project: the ordered list of named signals, the copy buffer, the file it was
 // loaded from or saved to, and whether it changed since. Every change goes through one of
-// its operations, which keeps the flag right and raises exactly one notification; the
-// operations take list indexes and return the entry that should be selected afterwards.
+// its operations, which records it as a step that can be undone, keeps the flag right and
+// raises exactly one notification; the operations take list indexes and return the entry
+// that should be selected afterwards.
 class Project {
 public:
     // Called after every change with what changed and the entry to select (for Signals and
     // Replaced) or the entry that changed (for Series and Visibility); -1 when none.
     using Listener = std::function<void(ProjectChange change, int index)>;
     void SetListener(Listener listener) { listener_ = std::move(listener); }
+    // Tells which entry the window shows as selected, so that undo can select it again.
+    void SetSelectionProbe(std::function<int()> probe) { selection_ = std::move(probe); }
 
     const SignalList& Signals() const { return signals_; }
     int Count() const { return signals_.Count(); }
@@ -48,14 +52,14 @@ public:
     // Full path of the project file; empty while the project is untitled.
     const std::string& FileName() const { return fileName_; }
     // Whether the project changed since it was started, loaded or saved.
-    bool Modified() const { return modified_; }
+    bool Modified() const { return !history_.AtSavedState(); }
 
     // Whether `name` can be given to a new or pasted signal (the entry at `ownIndex`, a
     // signal being renamed, is not compared with itself).
     NameProblem CheckName(const std::string& name, int ownIndex = -1) const;
 
     // --- signal commands -----------------------------------------------------------------
-    // Appends a copy of `signal` under `name`; returns its index.
+    // Appends a copy of `signal` under `name` (a new signal); returns its index.
     int Append(std::string name, const tSignal& signal);
     // Removes an entry; returns the entry that takes its place in the selection: the same
     // index, the one before when the last entry went, -1 when the list is now empty.
@@ -72,8 +76,37 @@ public:
     // Marks an entry as edited without changing it (a kind that has no editor).
     void Touch(int index);
     // Changes an entry's series in place; `change` returns whether it changed anything, and
-    // only then is the project marked as changed.
-    bool EditSeries(int index, const std::function<bool(tSignal&)>& change);
+    // only then is the project marked as changed. Edits with the same non-empty `mergeKey`
+    // in a row are one step until EndMerge.
+    bool EditSeries(int index, const std::function<bool(tSignal&)>& change,
+                    const std::string& mergeKey = {});
+
+    // --- undo and redo -------------------------------------------------------------------
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // What undo and redo would do, for the menu ("Wert von S1 ändern"); empty for nothing.
+    std::string UndoName() const { return history_.UndoName(); }
+    std::string RedoName() const { return history_.RedoName(); }
+    // Restores the signals, their order and the selection as they were before the last
+    // step (or after the last undone one), with one notification.
+    void Undo();
+    void Redo();
+    // The next change is a step of its own, even with the merge key of the last.
+    void EndMerge() { history_.Seal(); }
+    // While one lives, every change is part of one step (a new signal and its first edit).
+    class CompoundStep {
+    public:
+        explicit CompoundStep(Project& project) : history_(project.history_) {
+            history_.BeginCompound();
+        }
+        ~CompoundStep() { history_.EndCompound(); }
+        CompoundStep(const CompoundStep&) = delete;
+        CompoundStep& operator=(const CompoundStep&) = delete;
+
+    private:
+        History& history_;
+    };
+    const History& UndoHistory() const { return history_; }
 
     // --- whole projects ------------------------------------------------------------------
     // An empty, untitled, unchanged project.
@@ -82,14 +115,21 @@ public:
     // unless loading had to change what the file holds (`differsFromFile`).
     void ReplaceAll(SignalList loaded, std::string fileName, bool differsFromFile = false);
     void SetFileName(std::string fileName);
-    void MarkSaved() { modified_ = false; }
+    void MarkSaved() { history_.MarkSaved(); }
 
 private:
-    void Changed(ProjectChange change, int index, bool modifies = true);
+    void Changed(ProjectChange change, int index);
+    int SelectedNow() const { return selection_ ? selection_() : -1; }
+    std::optional<SignalEntry> EntryAt(int index) const;
+    // Records the change of entry `index` from `before` to what it holds now.
+    void RecordEdit(const char* what, int index, std::optional<SignalEntry> before,
+                    int selectionBefore, const std::string& mergeKey = {});
+    int AppendStep(std::string name, const tSignal& signal, const char* what);
 
     SignalList signals_;
     std::optional<tSignal> copyBuffer_;
     std::string fileName_;
-    bool modified_ = false;
+    History history_;
     Listener listener_;
+    std::function<int()> selection_;
 };

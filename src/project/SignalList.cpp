@@ -10,6 +10,16 @@ int SignalList::Append(std::string name, const tSignal& signal) {
     return Count() - 1;
 }
 
+void SignalList::Insert(int index, std::string name, const tSignal& signal) {
+    entries_.insert(entries_.begin() + index, {std::move(name), std::make_unique<tSignal>(signal)});
+}
+
+void SignalList::Replace(int index, std::string name, const tSignal& signal) {
+    NamedSignal& entry = entries_.at(index);
+    entry.name = std::move(name);
+    *entry.signal = signal;
+}
+
 void SignalList::Remove(int index) {
     entries_.erase(entries_.begin() + index);
 }

@@ -28,6 +28,10 @@ public:
 
     // Appends a copy of `signal` under `name`; returns its index.
     int Append(std::string name, const tSignal& signal);
+    // Puts an exact copy of `signal` (every field as it is) at `index`, 0..Count().
+    void Insert(int index, std::string name, const tSignal& signal);
+    // Makes the entry at `index` an exact copy of `signal` under `name`.
+    void Replace(int index, std::string name, const tSignal& signal);
     void Remove(int index);
     void Clear() { entries_.clear(); }
 

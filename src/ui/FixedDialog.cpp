@@ -3,6 +3,8 @@
 
 #include "ui/FixedDialog.h"
 
+#include "ui/Accessibility.h"
+
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ViewScale.h"
@@ -116,5 +118,6 @@ void FixedDialog::setVisible(bool visible) {
 void FixedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
+    DescribeControls(*this);
     RunCommand([this] { FormActivate(); });
 }

@@ -6,6 +6,8 @@
 #include "ui/CommandGuard.h"
 #include "ui/ViewScale.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -54,4 +56,28 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event) {
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
     Deliver(OnMouseUp, event);
+}
+
+void PaintBox::keyPressEvent(QKeyEvent* event) {
+    bool used = false;
+    if (OnKeyPress) RunCommand([&] { used = OnKeyPress(event); });
+    if (!used) QWidget::keyPressEvent(event);
+}
+
+void PaintBox::focusInEvent(QFocusEvent* event) {
+    update();
+    if (OnFocusIn) RunCommand([&] { OnFocusIn(event->reason()); });
+}
+
+void PaintBox::focusOutEvent(QFocusEvent*) {
+    update();
+}
+
+void PaintBox::DrawFocusFrame(QPainter& p) const {
+    if (!hasFocus()) return;
+    p.save();
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, width() - 1, height() - 1);
+    p.restore();
 }

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int SquareSize = 17;
 constexpr int SquareStep = 22;
 constexpr Rgb OutlineGrey{128, 128, 128};
+const char* const ColourNames[] = {"Schwarz", "Rot",  "Grün", "Blau",
+                                   "Magenta", "Cyan", "Gelb", "Weiß"};
 
 } // namespace
 
@@ -47,6 +50,16 @@ void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
             work_.ColorIndex = i;
             ShowColourChoice(i);
         };
+        // By keyboard: Tab to the square, Space or Return chooses it.
+        square->setFocusPolicy(Qt::TabFocus);
+        square->setAccessibleName(QString::fromUtf8(ColourNames[i]));
+        square->OnKeyPress = [this, i](QKeyEvent* e) {
+            const int key = e->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+            work_.ColorIndex = i;
+            ShowColourChoice(i);
+            return true;
+        };
         colourSquares_[i] = square;
     }
     visBox_ = new QCheckBox(QStringLiteral("sichtbar"), group);
@@ -68,6 +81,7 @@ void SignalEditorDialog::PaintSquare(QPainter& p, int index) const {
         p.setPen(ToQColor(OutlineGrey));
         p.drawRect(w, w, SquareSize - 1 - 2 * w, SquareSize - 1 - 2 * w);
     }
+    colourSquares_[index]->DrawFocusFrame(p);
 }
 
 bool SignalEditorDialog::NameIsAccepted() {

@@ -8,16 +8,37 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QToolButton>
+
+namespace {
+
+// The style draws no focus on flat tool buttons; this one frames itself while it has the
+// focus and is painted as every other tool button otherwise.
+class FocusFramedButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QToolButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
+} // namespace
 
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
                             const QString& hint, const QIcon& icon) {
-    auto* b = new QToolButton(parent);
+    auto* b = new FocusFramedButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(bounds);
     b->setAutoRaise(true);
     b->setIconSize(QSize(18, 18));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     if (!hint.isEmpty()) b->setToolTip(hint);
     if (!icon.isNull()) b->setIcon(icon);
     return b;

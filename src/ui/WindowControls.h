@@ -17,8 +17,8 @@ enum class ToolIcon;
 // The main window's kinds of controls, each made at fixed bounds in its parent with an
 // object name by which tests find it.
 
-// A flat tool button that takes no focus (its command is also in the menu), with an
-// optional hint and icon.
+// A flat tool button with an optional hint and icon. Tab reaches it, a click does not take
+// the focus from where the user works.
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& bounds,
                             const QString& hint = {}, const QIcon& icon = {});
 

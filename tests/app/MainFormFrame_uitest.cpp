@@ -214,8 +214,9 @@ TEST_F(FrameTest, MenuHoldsEveryItem) {
     EXPECT_EQ(texts(top[0]->menu()), QStringList({"&Neu", "&Laden", "&Beispiele", "&Speichern",
                                                   "Speichern &als ...", "-", "&Beenden"}));
     EXPECT_EQ(texts(top[1]->menu()),
-              QStringList({"&Neu", "&Löschen", "&Kopieren", "&Einfügen", "&Bearbeiten", "-",
-                           "Kon&vertieren", "E&xportieren", "Sound speichern"}));
+              QStringList({"&Rückgängig", "&Wiederholen", "-", "&Neu", "&Löschen", "&Kopieren",
+                           "&Einfügen", "&Bearbeiten", "-", "Kon&vertieren", "E&xportieren",
+                           "Sound speichern"}));
     EXPECT_EQ(texts(W<QMenu>("ExportMenu")),
               QStringList({"Spektren", "Liniendiagramm", "Tabelle", "-",
                            "Liniendiagramm in Datei speichern ...", "Spektren in Datei speichern",

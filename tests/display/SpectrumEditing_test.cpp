@@ -247,4 +247,22 @@ TEST(SpectrumEditing, TypedCoefficients) {
     EXPECT_EQ(Shown(s, Select(1, 1, 4)), "-4");
 }
 
+// Past column 32 the views scroll on by 16 harmonics, before column 1 back.
+TEST(SpectrumEditing, TheKeysWalkTheHarmonicsAndScrollTheViews) {
+    using enum ColumnMove;
+    const struct {
+        int column, scroll;
+        ColumnMove move;
+        int movedColumn, movedScroll;
+    } cases[] = {{0, 0, Right, 1, 0},  {0, 0, Left, 0, 0},    {5, 3, Home, 0, 0},
+                 {5, 3, End, 32, 6},   {32, 0, Right, 17, 1}, {32, 6, Right, 32, 6},
+                 {17, 1, Left, 16, 1}, {1, 1, Left, 16, 0},   {1, 0, Left, 0, 0}};
+    for (const auto& c : cases) {
+        const SpectrumSelection moved = MoveColumn({c.column, 1, c.scroll, 0}, c.move);
+        EXPECT_EQ(std::tuple(moved.column, moved.view, moved.scroll),
+                  std::tuple(c.movedColumn, 1, c.movedScroll))
+            << c.column << " " << c.scroll;
+    }
+}
+
 } // namespace

@@ -125,6 +125,23 @@ TEST_F(SignalAnalyDlgTest, OkWritesAndAnalysesCancelAndHelpLeaveTheSignal) {
     EXPECT_EQ(dlg.WorkSignal().SupportPoints, s.SupportPoints);
 }
 
+// Left with nothing marked chooses the closing point, whose value is point 0's.
+TEST_F(SignalAnalyDlgTest, KeysChooseAndStepPointsAndCtrlZTakesStrokesBack) {
+    Open(tSignal());
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    Box()->setFocus();
+    using K = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;
+    for (auto [key, mods, koords] :
+         {K{Qt::Key_Left, {}, "0 : 0"}, K{Qt::Key_Up, Qt::ShiftModifier, "0 : 10"},
+          K{Qt::Key_Right, {}, "0 : 10"}, K{Qt::Key_Left, {}, "31 : 0"},
+          K{Qt::Key_Down, {}, "31 : -1"}, K{Qt::Key_Z, Qt::ControlModifier, "31 : 0"}}) {
+        QTest::keyClick(Box(), key, mods);
+        EXPECT_EQ(Child<QLabel>(dlg, "koords")->text(), koords);
+    }
+    EXPECT_EQ(Pixel(459, 113), White) << "point 31 (of 32) is marked";
+}
+
 // Opening editors by edit and double click is the signal commands' business; here: the
 // waveform editor is the one a new waveform signal gets, and its analysis reaches the project.
 TEST_F(MainFormTest, ANewWaveformSignalOpensTheWaveformEditor) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -148,4 +149,24 @@ TEST(WaveformEditing, RedrawnBandsCoverEveryChange) {
                 << e.kind << e.point << ": segment " << k;
         }
     }
+}
+
+// A press with its drag is one stroke, a press in a dead band none, a key's step one.
+TEST(WaveformEditing, StrokesAreUndoneOneByOne) {
+    WaveformEditing w = Editing(0); // 8 points
+    w.ChooseNext(-1);               // the closing point, which is point 0
+    w.StepChosen(10);
+    w.MouseDown(L, X8(3), Y(40));
+    w.MouseMove(X8(4), Y(50));
+    w.MouseUp();
+    w.MouseDown(L, 50, Y(5));
+    w.MouseDown(R, X8(6), Y(-30));
+    for (int32_t sum : {10 + 40 + 50 - 30, 10 + 40 + 50, 10, 0}) {
+        const std::vector<int32_t> v = w.Values();
+        EXPECT_EQ(std::accumulate(v.begin(), v.end(), 0), sum);
+        w.Undo();
+    }
+    EXPECT_TRUE(!w.Undo() && w.Redo() && w.Value(0) == 10);
+    w.StepChosen(1); // a new stroke drops what was undone
+    EXPECT_FALSE(w.Redo());
 }
