@@ -4,7 +4,7 @@
 # Installs the Debian/Ubuntu packages Wellenwerk needs to build, run and test, if missing.
 set -euo pipefail
 packages=(cmake g++ ninja-build clang-format qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-          qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation2
+          qt6-translations-l10n qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools libgtest-dev libbenchmark-dev fonts-liberation2
           xvfb xauth openbox xdotool pulseaudio pulseaudio-utils sox librsvg2-bin
           dpkg-dev file appstream desktop-file-utils shared-mime-info man-db)
 missing=()

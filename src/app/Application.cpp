@@ -5,11 +5,9 @@
 
 #include "app/ProgramInfo.h"
 #include "ui/CommandGuard.h"
+#include "ui/Translatable.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 WellenwerkApplication::WellenwerkApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Wellenwerk"));
@@ -27,12 +25,5 @@ bool WellenwerkApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void WellenwerkApplication::LoadGermanTranslations() {
-    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const char* name : {"qtbase_de", "qtmultimedia_de"}) {
-        auto* translator = new QTranslator(this);
-        if (translator->load(QString::fromLatin1(name), dir))
-            installTranslator(translator);
-        else
-            delete translator;
-    }
+    ApplyLanguage(German);
 }

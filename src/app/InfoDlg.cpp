@@ -8,7 +8,8 @@
 #include <QLabel>
 
 InfoDlg::InfoDlg(QWidget* mainWindow)
-    : FixedDialog(mainWindow, QStringLiteral("InfoDlg"), QStringLiteral("Info"), {380, 250}) {
+    : FixedDialog(mainWindow, QStringLiteral("InfoDlg"),
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Info")), {380, 250}) {
     auto* name = new QLabel(QStringLiteral(WELLENWERK_TITLE), this);
     name->setObjectName(QStringLiteral("ProgramName"));
     QFont big = name->font();

@@ -5,6 +5,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/ToolIcons.h"
+#include "ui/Translatable.h"
 #include "ui/WindowControls.h"
 
 #include <QAction>
@@ -28,116 +29,142 @@ const ButtonPlace CommandButtons[] = {
     {Command::NewProject,
      "NewProjectBtn",
      {240, 6, 25, 25},
-     "Neues Projekt anlegen",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Neues Projekt anlegen"),
      ToolIcon::NewProject},
     {Command::LoadProject,
      "OpenProjectBtn",
      {240, 30, 25, 25},
-     "Projekt laden",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Projekt laden"),
      ToolIcon::OpenProject},
     {Command::SaveProject,
      "SaveProjectBtn",
      {241, 54, 25, 25},
-     "Projekt speichern",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Projekt speichern"),
      ToolIcon::SaveProject},
     {Command::NewSignal,
      "NewSignalBtn",
      {240, 88, 25, 25},
-     "Neues Signal erzeugen",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Neues Signal erzeugen"),
      ToolIcon::NewSignal},
     {Command::DeleteSignal,
      "DeleteSignalBtn",
      {240, 112, 25, 25},
-     "Signal entfernen",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Signal entfernen"),
      ToolIcon::DeleteSignal},
     {Command::EditSignal,
      "SignalOptionsBtn",
      {240, 136, 25, 25},
-     "Signal bearbeiten",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Signal bearbeiten"),
      ToolIcon::EditSignal},
     {Command::CopySignal,
      "CopySignalBtn",
      {240, 160, 25, 25},
-     "Signal kopieren",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Signal kopieren"),
      ToolIcon::CopySignal},
     {Command::PasteSignal,
      "PasteSignalBtn",
      {240, 184, 25, 25},
-     "Signal einfügen",
+     QT_TRANSLATE_NOOP("Wellenwerk", "Signal einfügen"),
      ToolIcon::PasteSignal},
-    {Command::Sound, "SoundBtn", {604, 240, 25, 25}, "Tonwiedergabe", ToolIcon::Sound},
-    {Command::Options, "OptionsBtn", {604, 272, 25, 25}, "Einstellungen", ToolIcon::Options},
+    {Command::Sound,
+     "SoundBtn",
+     {604, 240, 25, 25},
+     QT_TRANSLATE_NOOP("Wellenwerk", "Tonwiedergabe"),
+     ToolIcon::Sound},
+    {Command::Options,
+     "OptionsBtn",
+     {604, 272, 25, 25},
+     QT_TRANSLATE_NOOP("Wellenwerk", "Einstellungen"),
+     ToolIcon::Options},
 };
 
 } // namespace
 
 MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     auto item = [this](QMenu* menu, Command command, const char* name, const char* text) {
-        QAction* a = menu->addAction(QString::fromUtf8(text));
+        QAction* a = menu->addAction(QString());
+        SetTranslated(a, "text", text);
         a->setObjectName(QString::fromLatin1(name));
         actions_[static_cast<int>(command)] = a;
     };
     auto menu = [](QWidget* parent, const char* name, const char* title) {
-        auto* m = new QMenu(QString::fromUtf8(title), parent);
+        auto* m = new QMenu(parent);
+        SetTranslated(m, "title", title);
         m->setObjectName(QString::fromLatin1(name));
         return m;
     };
     QMenuBar* bar = window.menuBar();
 
-    QMenu* project = menu(bar, "ProjectMenu", "&Projekt");
+    QMenu* project = menu(bar, "ProjectMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Projekt"));
     bar->addMenu(project);
-    item(project, Command::NewProject, "NewProjectItem", "&Neu");
-    item(project, Command::LoadProject, "OpenProjectItem", "&Laden");
-    item(project, Command::SaveProject, "SaveProjectItem", "&Speichern");
-    item(project, Command::SaveProjectAs, "SaveProjectAsItem", "Speichern &als ...");
+    item(project, Command::NewProject, "NewProjectItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Neu"));
+    item(project, Command::LoadProject, "OpenProjectItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Laden"));
+    item(project, Command::SaveProject, "SaveProjectItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Speichern"));
+    item(project, Command::SaveProjectAs, "SaveProjectAsItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "Speichern &als ..."));
     project->addSeparator();
-    item(project, Command::Exit, "ExitItem", "&Beenden");
+    item(project, Command::Exit, "ExitItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Beenden"));
 
-    QMenu* signal = menu(bar, "SignalMenu", "&Signal");
+    QMenu* signal = menu(bar, "SignalMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Signal"));
     bar->addMenu(signal);
-    item(signal, Command::Undo, "UndoItem", "&Rückgängig");
-    item(signal, Command::Redo, "RedoItem", "&Wiederholen");
+    item(signal, Command::Undo, "UndoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Rückgängig"));
+    item(signal, Command::Redo, "RedoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Wiederholen"));
     Action(Command::Undo)->setShortcut(QKeySequence::Undo);
     Action(Command::Redo)
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     signal->addSeparator();
-    item(signal, Command::NewSignal, "NewSignalItem", "&Neu");
-    item(signal, Command::DeleteSignal, "DeleteSignalItem", "&Löschen");
-    item(signal, Command::CopySignal, "CopySignalItem", "&Kopieren");
-    item(signal, Command::PasteSignal, "PasteSignalItem", "&Einfügen");
-    item(signal, Command::EditSignal, "EditSignalItem", "&Bearbeiten");
+    item(signal, Command::NewSignal, "NewSignalItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Neu"));
+    item(signal, Command::DeleteSignal, "DeleteSignalItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Löschen"));
+    item(signal, Command::CopySignal, "CopySignalItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Kopieren"));
+    item(signal, Command::PasteSignal, "PasteSignalItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Einfügen"));
+    item(signal, Command::EditSignal, "EditSignalItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "&Bearbeiten"));
     signal->addSeparator();
-    item(signal, Command::Convert, "ConvertItem", "Kon&vertieren");
-    QMenu* exports = menu(signal, "ExportMenu", "E&xportieren");
+    item(signal, Command::Convert, "ConvertItem", QT_TRANSLATE_NOOP("Wellenwerk", "Kon&vertieren"));
+    QMenu* exports = menu(signal, "ExportMenu", QT_TRANSLATE_NOOP("Wellenwerk", "E&xportieren"));
     signal->addMenu(exports);
     actions_[static_cast<int>(Command::Export)] = exports->menuAction();
     exports->menuAction()->setObjectName(QStringLiteral("ExportItem"));
-    QMenu* spectra = menu(exports, "ExportSpecMenu", "Spektren");
+    QMenu* spectra = menu(exports, "ExportSpecMenu", QT_TRANSLATE_NOOP("Wellenwerk", "Spektren"));
     exports->addMenu(spectra);
     spectra->menuAction()->setObjectName(QStringLiteral("ExportSpecItem"));
-    item(spectra, Command::ExportSpectra32, "N32Harmonische1", "32 Harmonische");
-    item(spectra, Command::ExportSpectra64, "N64Harmonische1", "64 Harmonische");
-    item(spectra, Command::ExportSpectra128, "N128Harmonische1", "128 Harmonische");
-    item(exports, Command::ExportDiagram, "ExportDiagItem", "Liniendiagramm");
-    item(exports, Command::ExportTable, "ExportTabItem", "Tabelle");
-    item(signal, Command::SaveSound, "SaveSoundItem", "Sound speichern");
+    item(spectra, Command::ExportSpectra32, "N32Harmonische1",
+         QT_TRANSLATE_NOOP("Wellenwerk", "32 Harmonische"));
+    item(spectra, Command::ExportSpectra64, "N64Harmonische1",
+         QT_TRANSLATE_NOOP("Wellenwerk", "64 Harmonische"));
+    item(spectra, Command::ExportSpectra128, "N128Harmonische1",
+         QT_TRANSLATE_NOOP("Wellenwerk", "128 Harmonische"));
+    item(exports, Command::ExportDiagram, "ExportDiagItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm"));
+    item(exports, Command::ExportTable, "ExportTabItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle"));
+    item(signal, Command::SaveSound, "SaveSoundItem",
+         QT_TRANSLATE_NOOP("Wellenwerk", "Sound speichern"));
 
-    QAction* options = bar->addAction(QStringLiteral("&Einstellungen"));
+    QAction* options = bar->addAction(QString());
+    SetTranslated(options, "text", QT_TRANSLATE_NOOP("Wellenwerk", "&Einstellungen"));
     options->setObjectName(QStringLiteral("OptionsItem"));
     actions_[static_cast<int>(Command::Options)] = options;
 
-    QMenu* help = menu(bar, "HelpMenu", "&Hilfe");
+    QMenu* help = menu(bar, "HelpMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Hilfe"));
     bar->addMenu(help);
-    item(help, Command::Contents, "Inhalt1", "In&halt");
-    item(help, Command::Theory, "TheoryItem", "&Theorie");
-    item(help, Command::General, "ContentsItem", "&Allgemeines");
+    item(help, Command::Contents, "Inhalt1", QT_TRANSLATE_NOOP("Wellenwerk", "In&halt"));
+    item(help, Command::Theory, "TheoryItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Theorie"));
+    item(help, Command::General, "ContentsItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Allgemeines"));
     help->addSeparator();
-    item(help, Command::Info, "InfoItem", "&Info");
+    item(help, Command::Info, "InfoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Info"));
 
     for (const ButtonPlace& place : CommandButtons) {
-        buttons_[static_cast<int>(place.command)] = MakeToolButton(
-            client, place.name, place.bounds, QString::fromUtf8(place.hint), place.icon);
+        QToolButton* button =
+            MakeToolButton(client, place.name, place.bounds, QString(), place.icon);
+        SetTranslated(button, "toolTip", place.hint);
+        buttons_[static_cast<int>(place.command)] = button;
     }
 }
 

@@ -27,6 +27,7 @@
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
+#include "ui/Translatable.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,6 +96,7 @@ void TMainForm::FormCreate() {
     if (!ProgramDir.endsWith(QDir::separator())) ProgramDir += QDir::separator();
 
     settings_.Replace(store_->Load(ProgramDir));
+    ApplyLanguage(EffectiveLanguage(settings_.Values().sprache, QLocale().name().toStdString()));
     AddClassroomMenus();
     ApplyViewScale();
     move(settings_.Values().left, settings_.Values().top);

@@ -9,8 +9,10 @@
 #include "display/LineDiagramView.h"
 #include "display/MeasureReadouts.h"
 #include "display/SpectrumViews.h"
+#include "ui/Translatable.h"
 
 #include <QAction>
+#include <QLocale>
 
 int TMainForm::SelectedIndex() const {
     return list_->SelectedIndex();
@@ -59,6 +61,9 @@ void TMainForm::SettingsChanged(SettingsChange change) {
         spectra_->UpdateEditControls();
         break;
     case SettingsChange::Options:
+        ApplyLanguage(
+            EffectiveLanguage(settings_.Values().sprache, QLocale().name().toStdString()));
+        ShowCaption();
         ApplyViewScale(); // all settings at once may bring another view size
         diagram_->UpdateZoomButtons();
         FormPaint();
@@ -102,8 +107,10 @@ void TMainForm::UpdateUndoCommands() {
             QString::fromStdString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
         commands_->Action(command)->setText(step.empty() ? caption : caption + ": " + name);
     };
-    show(Command::Undo, QStringLiteral("&Rückgängig"), project_.UndoName());
-    show(Command::Redo, QStringLiteral("&Wiederholen"), project_.RedoName());
+    show(Command::Undo, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "&Rückgängig")),
+         project_.UndoName());
+    show(Command::Redo, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "&Wiederholen")),
+         project_.RedoName());
 }
 
 void TMainForm::DrawLineDiagram() {

@@ -6,9 +6,11 @@
 #include "settings/FrequencyText.h"
 #include "settings/Settings.h"
 #include "ui/HelpSystem.h"
+#include "ui/Translatable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +37,13 @@ constexpr int GroupWidth = NotebookBounds.width() - 2 * PageInset;
 constexpr int HarmonicBoxCount = 33;
 constexpr int HarmonicBoxesPerRow = 5;
 
+// The tabs' titles; the blank after each gives the tab a little air.
+const char* const TabTitles[] = {
+    QT_TRANSLATE_NOOP("Wellenwerk", "Anzeige "),     QT_TRANSLATE_NOOP("Wellenwerk", "Skalen "),
+    QT_TRANSLATE_NOOP("Wellenwerk", "Hintergrund "), QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz "),
+    QT_TRANSLATE_NOOP("Wellenwerk", "Sound "),
+};
+
 QString HarmonicBoxName(int n) {
     return QStringLiteral("h%1").arg(n);
 }
@@ -43,16 +52,19 @@ QString HarmonicBoxName(int n) {
 
 // --- RadioGroup ------------------------------------------------------------------------
 
-RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& title,
-                       const QStringList& items, const QRect& geometry)
-    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, const char* title,
+                       std::initializer_list<const char*> items, const QRect& geometry)
+    : QGroupBox(parent), buttons_(new QButtonGroup(this)) {
     setObjectName(name);
     setGeometry(geometry);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i], this);
+    SetTranslated(this, "title", title);
+    int i = 0;
+    for (const char* item : items) {
+        auto* button = new QRadioButton(this);
+        SetTranslated(button, "text", item);
         button->setObjectName(name + QString::number(i));
         button->setGeometry(10, 18 + 20 * i, geometry.width() - 20, 18);
-        buttons_->addButton(button, i);
+        buttons_->addButton(button, i++);
     }
 }
 
@@ -67,7 +79,8 @@ void RadioGroup::SetItemIndex(int index) {
 // --- the dialog ------------------------------------------------------------------------
 
 Toptionsdlg::Toptionsdlg(QWidget* mainWindow, Settings& settings, HelpSystem& help)
-    : FixedDialog(mainWindow, QStringLiteral("Toptionsdlg"), QStringLiteral("Einstellungen"),
+    : FixedDialog(mainWindow, QStringLiteral("Toptionsdlg"),
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Einstellungen")),
                   {ClientWidth, ClientHeight}),
       settings_(settings), help_(help) {
     // A small font keeps five tabs and five check boxes a row inside the fixed client area.
@@ -91,8 +104,9 @@ void Toptionsdlg::CreatePages() {
 
     // Page 0: which partial waves of the selected signal the line diagram draws.
     QWidget* display = addPage(QStringLiteral("Anzeige"));
-    auto* harmonics = new QGroupBox(QStringLiteral("Harmonische"), display);
-    harmonics->setObjectName(QStringLiteral("Harmonische"));
+    auto* harmonics = new QGroupBox(display);
+    SetTranslated(harmonics, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"));
+    harmonics->setObjectName(QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"));
     harmonics->setGeometry(PageInset, PageInset, GroupWidth, 152);
     for (int n = 0; n < HarmonicBoxCount; ++n) {
         auto* box = new QCheckBox(QString::number(n), harmonics);
@@ -104,26 +118,38 @@ void Toptionsdlg::CreatePages() {
 
     // Page 1: the axis kinds of the spectra and of the line diagram.
     QWidget* scales = addPage(QStringLiteral("Skalen"));
-    sgrp_ = new RadioGroup(scales, QStringLiteral("Sgrp"), QStringLiteral("Spektrum"),
-                           {QStringLiteral("Harmonische"), QStringLiteral("Frequenz")},
-                           {PageInset, PageInset, GroupWidth, 64});
-    lgrp_ = new RadioGroup(scales, QStringLiteral("Lgrp"), QStringLiteral("Liniendiagramm"),
-                           {QStringLiteral("Winkel"), QStringLiteral("Zeit")},
-                           {PageInset, 76, GroupWidth, 64});
-    stuetzBox_ = new QCheckBox(QStringLiteral("Stützstellen im Liniendiagramm"), scales);
+    sgrp_ =
+        new RadioGroup(scales, QStringLiteral("Sgrp"), QT_TRANSLATE_NOOP("Wellenwerk", "Spektrum"),
+                       {QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"),
+                        QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz")},
+                       {PageInset, PageInset, GroupWidth, 64});
+    lgrp_ = new RadioGroup(
+        scales, QStringLiteral("Lgrp"), QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm"),
+        {QT_TRANSLATE_NOOP("Wellenwerk", "Winkel"), QT_TRANSLATE_NOOP("Wellenwerk", "Zeit")},
+        {PageInset, 76, GroupWidth, 64});
+    stuetzBox_ = new QCheckBox(scales);
+    SetTranslated(stuetzBox_, "text",
+                  QT_TRANSLATE_NOOP("Wellenwerk", "Stützstellen im Liniendiagramm"));
     stuetzBox_->setObjectName(QStringLiteral("StuetzBox"));
     stuetzBox_->setGeometry(PageInset + 6, 141, GroupWidth - 6, 17);
 
     // Page 2: background colour of the spectra and the line diagram.
     QWidget* background = addPage(QStringLiteral("Hintergrund"));
-    bgrp_ =
-        new RadioGroup(background, QStringLiteral("bgrp"), QStringLiteral("Hintergrundfarbe"),
-                       {QStringLiteral("grau"), QStringLiteral("weiß"), QStringLiteral("schwarz")},
-                       {PageInset, PageInset, GroupWidth, 84});
+    bgrp_ = new RadioGroup(
+        background, QStringLiteral("bgrp"), QT_TRANSLATE_NOOP("Wellenwerk", "Hintergrundfarbe"),
+        {QT_TRANSLATE_NOOP("Wellenwerk", "grau"), QT_TRANSLATE_NOOP("Wellenwerk", "weiß"),
+         QT_TRANSLATE_NOOP("Wellenwerk", "schwarz")},
+        {PageInset, PageInset, GroupWidth, 84});
+    // The language of the interface shares the page: the dialog has no room for a sixth tab.
+    // Each language is named in its own words, so that a user lost in the other one finds it.
+    spracheGrp_ = new RadioGroup(background, QStringLiteral("spracheGrp"),
+                                 QT_TRANSLATE_NOOP("Wellenwerk", "Sprache"), {"Deutsch", "English"},
+                                 {PageInset, 94, GroupWidth, 64});
 
     // Page 3: the fundamental frequency.
-    QWidget* frequency = addPage(QStringLiteral("Frequenz"));
-    auto* foGroup = new QGroupBox(QStringLiteral("Frequenz fo (Hz)"), frequency);
+    QWidget* frequency = addPage(QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz"));
+    auto* foGroup = new QGroupBox(frequency);
+    SetTranslated(foGroup, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz fo (Hz)"));
     foGroup->setObjectName(QStringLiteral("fogrp"));
     foGroup->setGeometry(PageInset, PageInset, GroupWidth, 76);
     auto* range = new QLabel(QStringLiteral("0.1..25000"), foGroup);
@@ -136,8 +162,9 @@ void Toptionsdlg::CreatePages() {
     // Page 4: the sample rate of the sound.
     QWidget* sound = addPage(QStringLiteral("Sound"));
     sfreqGrp_ = new RadioGroup(
-        sound, QStringLiteral("sfreqgrp"), QStringLiteral("Samplefrequenz"),
-        {QStringLiteral("11,025 kHz"), QStringLiteral("22,05 kHz"), QStringLiteral("44,1 kHz")},
+        sound, QStringLiteral("sfreqgrp"), QT_TRANSLATE_NOOP("Wellenwerk", "Samplefrequenz"),
+        {QT_TRANSLATE_NOOP("Wellenwerk", "11,025 kHz"),
+         QT_TRANSLATE_NOOP("Wellenwerk", "22,05 kHz"), QT_TRANSLATE_NOOP("Wellenwerk", "44,1 kHz")},
         {PageInset, PageInset, GroupWidth, 84});
 }
 
@@ -162,8 +189,18 @@ void Toptionsdlg::CreateTabs() {
     connect(tabSet_, &QTabBar::currentChanged, this, &Toptionsdlg::TabSetClick);
     // The first tab added becomes current and shows page 0; later showings keep whatever
     // page the user chose last.
-    for (const char* title : {"Anzeige ", "Skalen ", "Hintergrund ", "Frequenz ", "Sound "})
-        tabSet_->addTab(QString::fromUtf8(title));
+    for (int i = 0; i < int(std::size(TabTitles)); ++i) tabSet_->addTab(QString());
+    ShowTabTitles();
+}
+
+void Toptionsdlg::ShowTabTitles() {
+    for (int i = 0; i < int(std::size(TabTitles)); ++i)
+        tabSet_->setTabText(i, Translated(TabTitles[i]));
+}
+
+void Toptionsdlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) ShowTabTitles();
+    FixedDialog::changeEvent(event);
 }
 
 void Toptionsdlg::FormActivate() {
@@ -172,6 +209,7 @@ void Toptionsdlg::FormActivate() {
     sgrp_->SetItemIndex(s.sanz);
     bgrp_->SetItemIndex(s.banz);
     sfreqGrp_->SetItemIndex(s.sfreq);
+    spracheGrp_->SetItemIndex(CurrentLanguage());
     stuetzBox_->setChecked(s.stuetz);
     fEdit_->setText(QString::fromStdString(FormatFrequencyField(s.freq)));
     // Harmonics without a check box (33..128) keep their flags untouched.
@@ -192,6 +230,8 @@ bool Toptionsdlg::OKBtnClick() {
     options.sanz = sgrp_->ItemIndex();
     options.banz = bgrp_->ItemIndex();
     options.sfreq = sfreqGrp_->ItemIndex();
+    // Left alone the choice stays the system's, to follow it should that change.
+    if (spracheGrp_->ItemIndex() != CurrentLanguage()) options.sprache = spracheGrp_->ItemIndex();
     options.stuetz = stuetzBox_->isChecked();
     for (int n = 0; n < HarmonicCount; ++n)
         if (const auto* box = findChild<QCheckBox*>(HarmonicBoxName(n)))

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QStringList>
+#include <initializer_list>
 
 class QButtonGroup;
 class QCheckBox;
@@ -23,8 +24,9 @@ class RadioGroup : public QGroupBox {
 public:
     // The group takes `name` as object name and the bounds `geometry`; its buttons, one under
     // the other, are named `name` + 0, 1, ...
-    RadioGroup(QWidget* parent, const QString& name, const QString& title, const QStringList& items,
-               const QRect& geometry);
+    // The title and items are German texts marked for translation.
+    RadioGroup(QWidget* parent, const QString& name, const char* title,
+               std::initializer_list<const char*> items, const QRect& geometry);
     // The checked item, -1 when none is.
     int ItemIndex() const;
     // Checks item `index`; an index outside the items checks none.
@@ -46,12 +48,14 @@ protected:
     void FormActivate() override;
     bool OKBtnClick() override;
     void HelpBtnClick() override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreatePages();
     void CreateButtons();
     void CreateTabs();
     void TabSetClick(int index);
+    void ShowTabTitles();
 
     QTabBar* tabSet_ = nullptr;
     QStackedWidget* notebook_ = nullptr;
@@ -59,6 +63,7 @@ private:
     RadioGroup* lgrp_ = nullptr;
     RadioGroup* bgrp_ = nullptr;
     RadioGroup* sfreqGrp_ = nullptr;
+    RadioGroup* spracheGrp_ = nullptr; // the interface's language, German or English
     QLineEdit* fEdit_ = nullptr;
     QCheckBox* stuetzBox_ = nullptr; // support points of waveform signals in the line diagram
     Settings& settings_;

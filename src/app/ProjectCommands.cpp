@@ -11,6 +11,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
+#include "ui/Translatable.h"
 
 #include <QDialog>
 #include <QFile>
@@ -37,7 +38,10 @@ char DecimalSeparator() {
 void TMainForm::ShowCaption() {
     const QString program = QStringLiteral(WELLENWERK_TITLE);
     const QString file = QString::fromStdString(project_.FileName());
-    setWindowTitle(file.isEmpty() ? program : program + QStringLiteral(" - Projekt: ") + file);
+    setWindowTitle(file.isEmpty()
+                       ? program
+                       : program + Translated(QT_TRANSLATE_NOOP("Wellenwerk", " - Projekt: ")) +
+                             file);
 }
 
 void TMainForm::NewProjectBtnClick() {

@@ -56,6 +56,7 @@ AppSettings SettingsStore::Load(const QString& programDir) const {
     s.ansicht = readInt(QStringLiteral("ansicht"), s.ansicht);
     s.stuetz = readInt(QStringLiteral("stuetz"), 0) != 0;
     s.exportpath = store_->value(QStringLiteral("exportpath")).toString().toStdString();
+    s.sprache = readInt(QStringLiteral("sprache"), s.sprache);
     s.Normalize();
     return s;
 }
@@ -82,6 +83,8 @@ void SettingsStore::Save(const AppSettings& s) {
     putInt("ansicht", s.ansicht);
     putInt("stuetz", s.stuetz ? 1 : 0);
     put(QStringLiteral("exportpath"), QString::fromStdString(s.exportpath));
+    // Written only once chosen: until then the system's language decides at every start.
+    if (s.sprache != LanguageFromSystem) putInt("sprache", s.sprache);
     store_->sync();
 }
 

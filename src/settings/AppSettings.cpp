@@ -23,6 +23,14 @@ void AppSettings::Normalize() {
     sfreq = std::clamp(sfreq, 0, SampleRateCount - 1);
     freq = ClampFrequency(freq);
     ansicht = NearestViewScale(ansicht);
+    sprache = std::clamp(sprache, static_cast<int>(LanguageFromSystem), static_cast<int>(English));
+}
+
+Language EffectiveLanguage(int sprache, std::string_view localeName) {
+    if (sprache == German || sprache == English) return static_cast<Language>(sprache);
+    const bool english = localeName.starts_with("en") &&
+                         (localeName.size() == 2 || localeName[2] == '_' || localeName[2] == '-');
+    return english ? English : German;
 }
 
 int NearestViewScale(int percent) {

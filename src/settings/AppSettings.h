@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "signal/Signal.h"
 
@@ -25,6 +26,16 @@ inline constexpr int AmplitudeZoomLevels = 7;
 // Number of sample rates the sound offers ("sfreq").
 inline constexpr int SampleRateCount = 3;
 
+// The languages of the interface ("sprache"); German is the one the texts are written in.
+enum Language : int {
+    LanguageFromSystem = -1, // never chosen: the system's language decides at each start
+    German = 0,
+    English = 1,
+};
+// The language the interface speaks for the setting and the system locale's name ("en_GB",
+// "de-AT", "C"): English for an English locale, German for every other.
+Language EffectiveLanguage(int sprache, std::string_view localeName);
+
 // The display and sound settings kept per user between runs. Field names are the names
 // under which the values are stored.
 struct AppSettings {
@@ -42,9 +53,10 @@ struct AppSettings {
     float freq = 1000.0f;                 // fundamental frequency fo in Hz
     std::array<bool, HarmonicCount> sh{}; // draw harmonic n of the selected signal alone
     // Kept under keys of their own, which older versions of the program leave alone.
-    int ansicht = 100;      // view size in percent, one of ViewScales
-    bool stuetz = false;    // draw a waveform signal's support points behind its curve
-    std::string exportpath; // folder of the last picture or table saved into a file
+    int ansicht = 100;                // view size in percent, one of ViewScales
+    bool stuetz = false;              // draw a waveform signal's support points behind its curve
+    std::string exportpath;           // folder of the last picture or table saved into a file
+    int sprache = LanguageFromSystem; // the interface's language, a Language or the system's
 
     // Brings every value that the program uses as a table index into its table, and the
     // frequency into 0.1..25000 Hz.

@@ -10,8 +10,8 @@ void Settings::Changed(SettingsChange change) {
 }
 
 DisplayOptions Settings::Options() const {
-    return {values_.sanz, values_.lanz, values_.banz,  values_.sfreq,
-            values_.freq, values_.sh,   values_.stuetz};
+    return {values_.sanz, values_.lanz, values_.banz,   values_.sfreq,
+            values_.freq, values_.sh,   values_.stuetz, values_.sprache};
 }
 
 void Settings::Replace(const AppSettings& values) {
@@ -61,6 +61,7 @@ void Settings::ApplyOptions(const DisplayOptions& options) {
     values_.freq = options.freq;
     values_.sh = options.sh;
     values_.stuetz = options.stuetz;
+    values_.sprache = options.sprache;
     values_.Normalize();
     Changed(SettingsChange::Options);
 }

@@ -27,6 +27,7 @@ struct DisplayOptions {
     float freq = 1000.0f;
     std::array<bool, HarmonicCount> sh{};
     bool stuetz = false;
+    int sprache = LanguageFromSystem;
 };
 
 // The settings of the running program: every change goes through one of the operations,

@@ -96,6 +96,7 @@ const ControlText Texts[] = {
     {"bgrp#", nullptr, "Hintergrundfarbe der Anzeigen; die Pfeile wählen eine andere."},
     {"fedit", "Frequenz fo (Hz)", "Grundfrequenz von 0.1 bis 25000 Hz, mit Punkt."},
     {"sfreqgrp#", nullptr, "Abtastrate des Tons; die Pfeile wählen eine andere."},
+    {"spracheGrp#", nullptr, "Sprache der Oberfläche; die Pfeile wählen eine andere."},
 };
 // clang-format on
 

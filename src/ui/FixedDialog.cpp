@@ -7,6 +7,7 @@
 
 #include "ui/CommandGuard.h"
 #include "ui/DialogPlacement.h"
+#include "ui/Translatable.h"
 #include "ui/ViewScale.h"
 
 #include <QAbstractButton>
@@ -53,7 +54,7 @@ FixedDialog::FixedDialog(QWidget* mainWindow, const QString& objectName, const Q
                          QSize clientSize)
     : QDialog(mainWindow) {
     setObjectName(objectName);
-    setWindowTitle(caption);
+    SetTranslated(this, "windowTitle", caption.toUtf8());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(clientSize);
@@ -62,24 +63,25 @@ FixedDialog::FixedDialog(QWidget* mainWindow, const QString& objectName, const Q
 FixedDialog::StandardButtons FixedDialog::AddButtons(const QRect& ok, const QRect& cancel,
                                                      const QRect& help, QWidget* parent) {
     QWidget* owner = parent ? parent : this;
-    auto make = [owner](const char* name, const QString& text, const QRect& bounds) {
-        auto* button = new QPushButton(text, owner);
+    auto make = [owner](const char* name, const char* text, const QRect& bounds) {
+        auto* button = new QPushButton(owner);
+        SetTranslated(button, "text", text);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(bounds);
         return button;
     };
     StandardButtons buttons;
-    buttons.ok = make("OKBtn", QStringLiteral("OK"), ok);
+    buttons.ok = make("OKBtn", QT_TRANSLATE_NOOP("Wellenwerk", "OK"), ok);
     buttons.ok->setDefault(true); // Enter anywhere in the dialog means OK
     connect(buttons.ok, &QPushButton::clicked, this, Guarded([this] {
                 if (OKBtnClick()) accept();
             }));
     if (cancel.isValid()) {
-        buttons.cancel = make("CancelBtn", QStringLiteral("Abbrechen"), cancel);
+        buttons.cancel = make("CancelBtn", QT_TRANSLATE_NOOP("Wellenwerk", "Abbrechen"), cancel);
         connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     }
     if (help.isValid()) {
-        buttons.help = make("HelpBtn", QStringLiteral("Hilfe"), help);
+        buttons.help = make("HelpBtn", QT_TRANSLATE_NOOP("Wellenwerk", "Hilfe"), help);
         connect(buttons.help, &QPushButton::clicked, this, Guarded([this] { HelpBtnClick(); }));
     }
     return buttons;

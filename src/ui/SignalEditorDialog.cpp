@@ -24,7 +24,9 @@ const char* const ColourNames[] = {"Schwarz", "Rot",  "Grün", "Blau",
 
 SignalEditorDialog::SignalEditorDialog(QWidget* mainWindow, const QString& objectName,
                                        QSize clientSize)
-    : FixedDialog(mainWindow, objectName, QStringLiteral("Signaleigenschaften"), clientSize) {}
+    : FixedDialog(mainWindow, objectName,
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Signaleigenschaften")),
+                  clientSize) {}
 
 void SignalEditorDialog::SetSignalName(const QString& name) {
     nameEdit_->setText(name);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -65,3 +66,18 @@ TEST(AppSettings, FrequencyClamp) {
 }
 
 } // namespace
+
+TEST(EffectiveLanguage, AChoiceWinsElseAnEnglishLocaleMeansEnglish) {
+    const std::tuple<int, const char*, Language> cases[] = {
+        {LanguageFromSystem, "en_GB", English},
+        {LanguageFromSystem, "en-US", English},
+        {LanguageFromSystem, "en", English},
+        {LanguageFromSystem, "de_DE", German},
+        {LanguageFromSystem, "C", German},
+        {LanguageFromSystem, "eng", German},
+        {German, "en_US", German},
+        {English, "de_AT", English},
+    };
+    for (const auto& [sprache, locale, expected] : cases)
+        EXPECT_EQ(EffectiveLanguage(sprache, locale), expected) << sprache << " " << locale;
+}

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Dorwinkel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "settings/AppSettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QObject;
+
+// Every text of the interface is written in German and marked where it stands with
+// QT_TRANSLATE_NOOP("Wellenwerk", "..."), so that lupdate finds it; one context for the
+// whole program, as a word means the same in every window.
+inline constexpr char TextContext[] = "Wellenwerk";
+
+// `source` in the language now spoken.
+QString Translated(const char* source);
+
+// Shows `source` in the property `property` ("text", "title", "windowTitle", "toolTip", ...)
+// of `object`, now and again after every change of the language.
+void SetTranslated(QObject* object, const char* property, const QByteArray& source);
+
+// Speaks `language` from now on: installs the program's translation and Qt's own (standard
+// buttons, file dialogs) in place of those before, and sets every bound text anew. Windows
+// that compose texts of their own hear of it through a LanguageChange event.
+void ApplyLanguage(Language language);
+// The language last applied; German before any.
+Language CurrentLanguage();
