@@ -263,5 +263,117 @@
         <source>Signaleigenschaften</source>
         <translation>Signal properties</translation>
     </message>
+    <message>
+        <source>Wollen Sie %1 wirklich beenden?</source>
+        <translation>Do you really want to quit %1?</translation>
+    </message>
+    <message>
+        <source>Neues Signal</source>
+        <translation>New signal</translation>
+    </message>
+    <message>
+        <source>Bildungstyp</source>
+        <translation>Kind of signal</translation>
+    </message>
+    <message>
+        <source>Spektallinien </source>
+        <translation>Spectral lines </translation>
+    </message>
+    <message>
+        <source>Signalform (Fourieranalyse)</source>
+        <translation>Waveform (Fourier analysis)</translation>
+    </message>
+    <message>
+        <source>Formeln (Fourierreihe)</source>
+        <translation>Formulas (Fourier series)</translation>
+    </message>
+    <message>
+        <source>Wellenwerk Projekt (*.wwp)</source>
+        <translation>Wellenwerk project (*.wwp)</translation>
+    </message>
+    <message>
+        <source>Projekt &quot;%1&quot;wurde verändert. Jetzt speichern?</source>
+        <translation>Project "%1" has been changed. Save it now?</translation>
+    </message>
+    <message>
+        <source>Projekt &quot;%1&quot; wurde verändert. Jetzt speichern?</source>
+        <translation>Project "%1" has been changed. Save it now?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie das Signal &quot;%1&quot; wirklich entfernen?</source>
+        <translation>Do you really want to delete the signal "%1"?</translation>
+    </message>
+    <message>
+        <source>Dieses Signal ist durch Signalformeditor und Fourieranalyse entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr rückgängig gemacht werden. Jetzt konvertieren?</source>
+        <translation>This signal was made with the waveform editor and Fourier analysis. Converting it into spectral lines cannot be undone. Convert it now?</translation>
+    </message>
+    <message>
+        <source>Dieses Signal ist aus Formeln für Fourierreihen entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr rückgängig gemacht werden. Jetzt konvertieren?</source>
+        <translation>This signal was made from formulas for Fourier series. Converting it into spectral lines cannot be undone. Convert it now?</translation>
+    </message>
+    <message>
+        <source>Signale</source>
+        <translation>Signals</translation>
+    </message>
+    <message>
+        <source>Winkel/Zeitachse dehnen</source>
+        <translation>Stretch angle/time axis</translation>
+    </message>
+    <message>
+        <source>Winkel/Zeitachse stauchen</source>
+        <translation>Squeeze angle/time axis</translation>
+    </message>
+    <message>
+        <source>Amplitudenachse dehnen</source>
+        <translation>Stretch amplitude axis</translation>
+    </message>
+    <message>
+        <source>Amplitudenachse stauchen</source>
+        <translation>Squeeze amplitude axis</translation>
+    </message>
+    <message>
+        <source>Effektivwert:</source>
+        <translation>RMS value:</translation>
+    </message>
+    <message>
+        <source>Klirrfaktor:</source>
+        <translation>Distortion:</translation>
+    </message>
+    <message>
+        <source>Cosinusspektrum</source>
+        <translation>Cosine spectrum</translation>
+    </message>
+    <message>
+        <source>Sinusspektrum</source>
+        <translation>Sine spectrum</translation>
+    </message>
+    <message>
+        <source>Betragsspektrum (Sinus)</source>
+        <translation>Magnitude spectrum (sine)</translation>
+    </message>
+    <message>
+        <source>Winkelspektrum</source>
+        <translation>Phase spectrum</translation>
+    </message>
+    <message>
+        <source>Betragsspektrum (Cosinus)</source>
+        <translation>Magnitude spectrum (cosine)</translation>
+    </message>
+    <message>
+        <source>Wert:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>Spektrenanzeige umschalten</source>
+        <translation>Switch spectrum display</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>visible</translation>
+    </message>
 </context>
 </TS>

@@ -296,8 +296,9 @@ void TMainForm::FormActivate() {
 }
 
 bool TMainForm::FormCloseQuery() {
-    return prompts().Confirm(this,
-                             QStringLiteral("Wollen Sie " WELLENWERK_TITLE " wirklich beenden?"));
+    return prompts().Confirm(
+        this, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Wollen Sie %1 wirklich beenden?"))
+                  .arg(QStringLiteral(WELLENWERK_TITLE)));
 }
 
 void TMainForm::FormClose() {

@@ -4,6 +4,7 @@
 #include "app/NewSignalDlg.h"
 
 #include "signal/Signal.h"
+#include "ui/Translatable.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -49,18 +50,21 @@ bool SignalNameDialog::OKBtnClick() {
 }
 
 TNewSignalDlg::TNewSignalDlg(QWidget* mainWindow, NameCheck check)
-    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"), QStringLiteral("Neues Signal"),
+    : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalDlg"),
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Neues Signal")),
                        {DialogWidth, 188}, std::move(check)) {
-    auto* box = new QGroupBox(QStringLiteral("Bildungstyp"), this);
+    auto* box = new QGroupBox(this);
+    SetTranslated(box, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Bildungstyp"));
     box->setObjectName(QStringLiteral("TypegroupBox"));
     box->setGeometry(8, 60, DialogWidth - 16, 86);
     typegroup_ = new QButtonGroup(this);
     typegroup_->setObjectName(QStringLiteral("Typegroup"));
-    const QString items[] = {QStringLiteral("Spektallinien "),
-                             QStringLiteral("Signalform (Fourieranalyse)"),
-                             QStringLiteral("Formeln (Fourierreihe)")};
+    const char* const items[] = {QT_TRANSLATE_NOOP("Wellenwerk", "Spektallinien "),
+                                 QT_TRANSLATE_NOOP("Wellenwerk", "Signalform (Fourieranalyse)"),
+                                 QT_TRANSLATE_NOOP("Wellenwerk", "Formeln (Fourierreihe)")};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(items[i], box);
+        auto* radio = new QRadioButton(box);
+        SetTranslated(radio, "text", items[i]);
         radio->setObjectName(QStringLiteral("Typegroup%1").arg(i));
         radio->setGeometry(10, 20 + 21 * i, DialogWidth - 40, 20);
         typegroup_->addButton(radio, i);
@@ -78,4 +82,5 @@ void TNewSignalDlg::SetKind(int kind) {
 
 TNewSignalNameDlg::TNewSignalNameDlg(QWidget* mainWindow, NameCheck check)
     : SignalNameDialog(mainWindow, QStringLiteral("TNewSignalNameDlg"),
-                       QStringLiteral("Signal einfügen"), {DialogWidth, 100}, std::move(check)) {}
+                       QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Signal einfügen")),
+                       {DialogWidth, 100}, std::move(check)) {}

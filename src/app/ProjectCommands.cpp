@@ -20,7 +20,9 @@
 
 namespace {
 
-const QString ProjectFilter = QStringLiteral("Wellenwerk Projekt (*.wwp)");
+QString ProjectFilter() {
+    return Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Wellenwerk Projekt (*.wwp)"));
+}
 
 // The name as the file system spells it.
 std::string FileSystemName(const QString& path) {
@@ -50,8 +52,9 @@ void TMainForm::NewProjectBtnClick() {
 }
 
 void TMainForm::LoadProjectItemClick() {
-    const QString path = prompts().OpenFileName(this, QStringLiteral("Projekt laden"),
-                                                ProjectFilter, ProjectDialogStart());
+    const QString path =
+        prompts().OpenFileName(this, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Projekt laden")),
+                               ProjectFilter(), ProjectDialogStart());
     RememberProjectFolder(path);
     if (path.isEmpty() || !QuerySaveBeforeReplacing()) return;
     LoadProjectFile(path);
@@ -103,9 +106,9 @@ bool TMainForm::SaveProjectAs() {
     if (project_.Count() == 0) return false;
     // A titled project proposes its own file.
     const QString file = QString::fromStdString(project_.FileName());
-    const QString path =
-        prompts().SaveFileName(this, QStringLiteral("Projekt speichern"), ProjectFilter,
-                               QStringLiteral("wwp"), file.isEmpty() ? ProjectDialogStart() : file);
+    const QString path = prompts().SaveFileName(
+        this, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Projekt speichern")), ProjectFilter(),
+        QStringLiteral("wwp"), file.isEmpty() ? ProjectDialogStart() : file);
     RememberProjectFolder(path);
     if (path.isEmpty()) return false;
     // The project takes the new name only once it has been written there.
@@ -129,9 +132,10 @@ void TMainForm::RememberProjectFolder(const QString& chosenPath) {
 
 bool TMainForm::QuerySaveBeforeReplacing() {
     if (project_.Count() == 0) return true;
-    const QString question = QStringLiteral("Projekt \"") +
-                             QString::fromStdString(project_.FileName()) +
-                             QStringLiteral("\"wurde verändert. Jetzt speichern?");
+    const QString question =
+        Translated(
+            QT_TRANSLATE_NOOP("Wellenwerk", "Projekt \"%1\"wurde verändert. Jetzt speichern?"))
+            .arg(QString::fromStdString(project_.FileName()));
     switch (prompts().AskSave(this, question)) {
     case Prompts::SaveAnswer::Yes:
         // A save the user cancels keeps the project open instead of discarding it.
@@ -146,9 +150,10 @@ bool TMainForm::QuerySaveBeforeReplacing() {
 
 bool TMainForm::QueryProjectSaved() {
     if (!project_.Modified() || project_.Count() == 0) return true;
-    const QString question = QStringLiteral("Projekt \"") +
-                             QString::fromStdString(project_.FileName()) +
-                             QStringLiteral("\" wurde verändert. Jetzt speichern?");
+    const QString question =
+        Translated(
+            QT_TRANSLATE_NOOP("Wellenwerk", "Projekt \"%1\" wurde verändert. Jetzt speichern?"))
+            .arg(QString::fromStdString(project_.FileName()));
     switch (prompts().AskYesNo(this, question)) {
     case Prompts::SaveAnswer::Yes:
         // Yes and then no save (the file dialog cancelled) keeps the program running.

@@ -7,6 +7,7 @@
 #include "app/NewSignalDlg.h"
 #include "ui/Prompts.h"
 #include "ui/SignalEditor.h"
+#include "ui/Translatable.h"
 
 #include <QDialog>
 
@@ -41,8 +42,10 @@ void TMainForm::NewSignalBtnClick() {
 void TMainForm::DeleteSignalBtnClick() {
     const int i = SelectedIndex();
     if (i < 0) return;
-    const QString question = QStringLiteral("Wollen Sie das Signal \"%1\" wirklich entfernen?")
-                                 .arg(QString::fromStdString(project_.Name(i)));
+    const QString question =
+        Translated(
+            QT_TRANSLATE_NOOP("Wellenwerk", "Wollen Sie das Signal \"%1\" wirklich entfernen?"))
+            .arg(QString::fromStdString(project_.Name(i)));
     if (!prompts().Confirm(this, question)) return;
     project_.Remove(i);
 }
@@ -109,12 +112,14 @@ void TMainForm::ConvertItemClick() {
     if (!s || s->Kind <= SpectralLines) return;
     const QString question =
         s->Kind == Waveform
-            ? QStringLiteral("Dieses Signal ist durch Signalformeditor und Fourieranalyse "
-                             "entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr "
-                             "rückgängig gemacht werden. Jetzt konvertieren?")
-            : QStringLiteral("Dieses Signal ist aus Formeln für Fourierreihen entstanden. Eine "
-                             "Konvertierung in Spektrallinien kann nicht mehr rückgängig gemacht "
-                             "werden. Jetzt konvertieren?");
+            ? Translated(QT_TRANSLATE_NOOP(
+                  "Wellenwerk", "Dieses Signal ist durch Signalformeditor und Fourieranalyse "
+                                "entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr "
+                                "rückgängig gemacht werden. Jetzt konvertieren?"))
+            : Translated(QT_TRANSLATE_NOOP(
+                  "Wellenwerk", "Dieses Signal ist aus Formeln für Fourierreihen entstanden. Eine "
+                                "Konvertierung in Spektrallinien kann nicht mehr rückgängig "
+                                "gemacht werden. Jetzt konvertieren?"));
     if (!prompts().Confirm(this, question)) return;
     project_.Convert(SelectedIndex());
 }

@@ -16,7 +16,8 @@
 
 SignalListView::SignalListView(QWidget* client, const Project& project)
     : QObject(client), project_(project), icons_(PaintListIcons()) {
-    QGroupBox* group = MakeGroup(client, "GroupBox2", {4, 0, 233, 221}, QStringLiteral("Signale"));
+    QGroupBox* group = MakeGroup(client, "GroupBox2", {4, 0, 233, 221},
+                                 QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Signale")));
     list_ = new QListWidget(group);
     list_->setObjectName(QStringLiteral("SignalListBox"));
     list_->setGeometry(8, 16, 217, 197);

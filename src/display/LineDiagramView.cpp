@@ -18,7 +18,8 @@ LineDiagramView::LineDiagramView(QWidget* client, const Project& project, const 
     : QObject(client), project_(project), settings_(settings),
       selectedIndex_(std::move(selectedIndex)) {
     QGroupBox* group =
-        MakeGroup(client, "GroupBox1", {4, 224, 597, 205}, QStringLiteral("Liniendiagramm"));
+        MakeGroup(client, "GroupBox1", {4, 224, 597, 205},
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm")));
     diagbox_ = new PaintBox(group, QStringLiteral("diagbox"), {4, 14, 589, 187});
     diagbox_->OnPaint = [this](QPainter& p) {
         PaintLineDiagram(p, canvas_, settings_.Values(), project_.Signals(), selectedIndex_(),
@@ -31,14 +32,17 @@ LineDiagramView::LineDiagramView(QWidget* client, const Project& project, const 
         connect(b, &QToolButton::clicked, this, clicked);
         return b;
     };
-    plusBtn_ = button("PlusBtn", 328, "Winkel/Zeitachse dehnen", ToolIcon::StretchTime,
-                      &LineDiagramView::PlusBtnClicked);
-    minusBtn_ = button("MinusBtn", 352, "Winkel/Zeitachse stauchen", ToolIcon::SqueezeTime,
-                       &LineDiagramView::MinusBtnClicked);
-    rangeUpBtn_ = button("RangeUpBtn", 380, "Amplitudenachse dehnen", ToolIcon::StretchAmplitude,
-                         &LineDiagramView::RangeUpBtnClicked);
-    rangeDownBtn_ = button("RangeDownBtn", 404, "Amplitudenachse stauchen",
-                           ToolIcon::SqueezeAmplitude, &LineDiagramView::RangeDownBtnClicked);
+    plusBtn_ = button("PlusBtn", 328, QT_TRANSLATE_NOOP("Wellenwerk", "Winkel/Zeitachse dehnen"),
+                      ToolIcon::StretchTime, &LineDiagramView::PlusBtnClicked);
+    minusBtn_ =
+        button("MinusBtn", 352, QT_TRANSLATE_NOOP("Wellenwerk", "Winkel/Zeitachse stauchen"),
+               ToolIcon::SqueezeTime, &LineDiagramView::MinusBtnClicked);
+    rangeUpBtn_ =
+        button("RangeUpBtn", 380, QT_TRANSLATE_NOOP("Wellenwerk", "Amplitudenachse dehnen"),
+               ToolIcon::StretchAmplitude, &LineDiagramView::RangeUpBtnClicked);
+    rangeDownBtn_ =
+        button("RangeDownBtn", 404, QT_TRANSLATE_NOOP("Wellenwerk", "Amplitudenachse stauchen"),
+               ToolIcon::SqueezeAmplitude, &LineDiagramView::RangeDownBtnClicked);
     UpdateZoomButtons();
 }
 

@@ -39,11 +39,13 @@ void ShowReadout(QLabel* label, const std::string& text) {
 
 MeasureReadouts::MeasureReadouts(QWidget* client) {
     rms_ = AddReadout(MakePanel(client, "Effektivwertpanel", {272, 221, 117, 18},
-                                QStringLiteral("Effektivwert:"), 62),
+                                QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Effektivwert:")),
+                                62),
                       "Effektivwertlabel");
-    distortion_ = AddReadout(MakePanel(client, "Klirrfaktorpanel", {392, 221, 117, 18},
-                                       QStringLiteral("Klirrfaktor:"), 56),
-                             "KlirrLabel");
+    distortion_ = AddReadout(
+        MakePanel(client, "Klirrfaktorpanel", {392, 221, 117, 18},
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Klirrfaktor:")), 56),
+        "KlirrLabel");
 }
 
 void MeasureReadouts::Show(const tSignal* s) {

@@ -4,6 +4,7 @@
 #include "display/SpectrumGeometry.h"
 
 #include "signal/NumberFormat.h"
+#include "text/TranslatableText.h"
 
 #include <cmath>
 
@@ -105,11 +106,14 @@ SpectrumView SpectrumViewFor(int mode, int position) {
 SpectrumTitles SpectrumTitlesFor(int mode) {
     switch (mode) {
     case 1:
-        return {"Cosinusspektrum", "Sinusspektrum"};
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "Cosinusspektrum"),
+                QT_TRANSLATE_NOOP("Wellenwerk", "Sinusspektrum")};
     case 2:
-        return {"Betragsspektrum (Sinus)", "Winkelspektrum"};
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "Betragsspektrum (Sinus)"),
+                QT_TRANSLATE_NOOP("Wellenwerk", "Winkelspektrum")};
     default:
-        return {"Betragsspektrum (Cosinus)", "Winkelspektrum"};
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "Betragsspektrum (Cosinus)"),
+                QT_TRANSLATE_NOOP("Wellenwerk", "Winkelspektrum")};
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/Glyphs.h"
 #include "ui/PaintBox.h"
 #include "ui/ToolIcons.h"
+#include "ui/Translatable.h"
 #include "ui/WindowControls.h"
 
 #include <QFrame>
@@ -63,7 +64,8 @@ void SpectrumViews::CreateControls(QWidget* client) {
     }
 
     // The value field overlaps both groups' frames: made after them, it stays on top.
-    QFrame* panel = MakePanel(client, "Panel1", {448, 105, 153, 18}, QStringLiteral("Wert:"), 32);
+    QFrame* panel = MakePanel(client, "Panel1", {448, 105, 153, 18},
+                              QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Wert:")), 32);
     specEdit_ = new QLineEdit(panel);
     specEdit_->setObjectName(QStringLiteral("SpecEdit"));
     specEdit_->setGeometry(36, 1, 116, 16);
@@ -79,9 +81,10 @@ void SpectrumViews::CreateControls(QWidget* client) {
     connect(hBar_, &QScrollBar::valueChanged, this,
             Guarded([this](int position) { hBarChange(position); }));
 
-    specModeBtn_ =
-        MakeToolButton(client, "SpecModeBtn", {604, 6, 25, 26},
-                       QStringLiteral("Spektrenanzeige umschalten"), ToolIcon::SpectrumMode);
+    specModeBtn_ = MakeToolButton(
+        client, "SpecModeBtn", {604, 6, 25, 26},
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Spektrenanzeige umschalten")),
+        ToolIcon::SpectrumMode);
     connect(specModeBtn_, &QToolButton::clicked, this, [this] { emit SpecModeBtnClicked(); });
 
     const char* names[StepButtonCount] = {"Plus3Btn",  "Plus2Btn",  "Plus1Btn", "ZeroBtn",
@@ -200,8 +203,8 @@ void SpectrumViews::RepaintSpectra() {
 
 void SpectrumViews::ShowSpectrumTitles() {
     const SpectrumTitles titles = SpectrumTitlesFor(settings_.mode);
-    specgroup0_->setTitle(QString::fromStdString(titles.upper));
-    specgroup1_->setTitle(QString::fromStdString(titles.lower));
+    specgroup0_->setTitle(Translated(titles.upper.c_str()));
+    specgroup1_->setTitle(Translated(titles.lower.c_str()));
     RepaintSpectra();
     ShowSelectedValue();
 }

@@ -5,6 +5,7 @@
 
 #include "signal/Palette.h"
 #include "ui/PaintBox.h"
+#include "ui/Translatable.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,7 +42,8 @@ void SignalEditorDialog::AddNameGroup(const QRect& bounds) {
 }
 
 void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
-    auto* group = new QGroupBox(QStringLiteral("Farbe"), this);
+    auto* group = new QGroupBox(this);
+    SetTranslated(group, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Farbe"));
     group->setObjectName(QStringLiteral("GroupBox2"));
     group->setGeometry(bounds);
     for (int i = 0; i < static_cast<int>(colourSquares_.size()); ++i) {
@@ -64,7 +66,8 @@ void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
         };
         colourSquares_[i] = square;
     }
-    visBox_ = new QCheckBox(QStringLiteral("sichtbar"), group);
+    visBox_ = new QCheckBox(group);
+    SetTranslated(visBox_, "text", QT_TRANSLATE_NOOP("Wellenwerk", "sichtbar"));
     visBox_->setObjectName(QStringLiteral("visbox"));
     visBox_->setGeometry(10, 20 + SquareSize + 6, 100, 18);
 }

@@ -4,6 +4,7 @@
 #include "ui/WindowControls.h"
 
 #include "ui/ToolIcons.h"
+#include "ui/Translatable.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -39,7 +40,7 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& boun
     b->setAutoRaise(true);
     b->setIconSize(QSize(18, 18));
     b->setFocusPolicy(Qt::TabFocus);
-    if (!hint.isEmpty()) b->setToolTip(hint);
+    if (!hint.isEmpty()) SetTranslated(b, "toolTip", hint.toUtf8());
     if (!icon.isNull()) b->setIcon(icon);
     return b;
 }
@@ -52,7 +53,9 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QRect& boun
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds, const QString& title) {
-    auto* g = new QGroupBox(title, parent);
+    auto* g = new QGroupBox(parent);
+    // An empty title is one its window sets itself, and translates itself.
+    if (!title.isEmpty()) SetTranslated(g, "title", title.toUtf8());
     g->setObjectName(QString::fromLatin1(name));
     g->setGeometry(bounds);
     return g;
@@ -66,7 +69,8 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const 
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
-    auto* label = new QLabel(caption, panel);
+    auto* label = new QLabel(panel);
+    SetTranslated(label, "text", caption.toUtf8());
     label->setGeometry(3, 1, captionWidth, bounds.height() - 2);
     return panel;
 }
