@@ -293,15 +293,15 @@
     </message>
     <message>
         <source>Projekt &quot;%1&quot;wurde verändert. Jetzt speichern?</source>
-        <translation>Project "%1" has been changed. Save it now?</translation>
+        <translation>Project &quot;%1&quot; has been changed. Save it now?</translation>
     </message>
     <message>
         <source>Projekt &quot;%1&quot; wurde verändert. Jetzt speichern?</source>
-        <translation>Project "%1" has been changed. Save it now?</translation>
+        <translation>Project &quot;%1&quot; has been changed. Save it now?</translation>
     </message>
     <message>
         <source>Wollen Sie das Signal &quot;%1&quot; wirklich entfernen?</source>
-        <translation>Do you really want to delete the signal "%1"?</translation>
+        <translation>Do you really want to delete the signal &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Dieses Signal ist durch Signalformeditor und Fourieranalyse entstanden. Eine Konvertierung in Spektrallinien kann nicht mehr rückgängig gemacht werden. Jetzt konvertieren?</source>
@@ -374,6 +374,122 @@
     <message>
         <source>sichtbar</source>
         <translation>visible</translation>
+    </message>
+    <message>
+        <source>&amp;Beispiele</source>
+        <translation>Exa&amp;mples</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm in Datei speichern ...</source>
+        <translation>Save line diagram to file ...</translation>
+    </message>
+    <message>
+        <source>Spektren in Datei speichern</source>
+        <translation>Save spectra to file</translation>
+    </message>
+    <message>
+        <source>32 Harmonische ...</source>
+        <translation>32 harmonics ...</translation>
+    </message>
+    <message>
+        <source>64 Harmonische ...</source>
+        <translation>64 harmonics ...</translation>
+    </message>
+    <message>
+        <source>128 Harmonische ...</source>
+        <translation>128 harmonics ...</translation>
+    </message>
+    <message>
+        <source>Tabelle in Datei speichern ...</source>
+        <translation>Save table to file ...</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen ...</source>
+        <translation>&amp;Settings ...</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Größer</source>
+        <translation>&amp;Larger</translation>
+    </message>
+    <message>
+        <source>&amp;Kleiner</source>
+        <translation>&amp;Smaller</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist bereits vorhanden. Wollen Sie sie ersetzen?</source>
+        <translation>The file "%1" already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm speichern</source>
+        <translation>Save line diagram</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm.svg</source>
+        <translation>Line diagram.svg</translation>
+    </message>
+    <message>
+        <source>Spektren speichern</source>
+        <translation>Save spectra</translation>
+    </message>
+    <message>
+        <source>Spektren.svg</source>
+        <translation>Spectra.svg</translation>
+    </message>
+    <message>
+        <source>Tabelle speichern</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>Tabelle.csv</source>
+        <translation>Table.csv</translation>
+    </message>
+    <message>
+        <source>Fourier-Synthese und Fourier-Analyse</source>
+        <translation>Fourier synthesis and Fourier analysis</translation>
+    </message>
+    <message>
+        <source>Nutzungsbedingungen: Wellenwerk ist freie Software. Sie dürfen das Programm nach den Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, verwenden, weitergeben und verändern. Es wird ohne jede Gewährleistung verbreitet; Einzelheiten nennt die Lizenz: https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <translation>Terms of use: Wellenwerk is free software. You may use, share and change it under the terms of the GNU General Public License, version 3 or any later version. It comes without any warranty; the licence gives the details: https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg);;PNG-Bild (*.png)</source>
+        <translation>SVG drawing (*.svg);;PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>CSV-Tabelle (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm in Datei gespeichert!</source>
+        <translation>Line diagram saved to file!</translation>
+    </message>
+    <message>
+        <source>Spektren in Datei gespeichert!</source>
+        <translation>Spectra saved to file!</translation>
+    </message>
+    <message>
+        <source>Tabelle in Datei gespeichert!</source>
+        <translation>Table saved to file!</translation>
+    </message>
+    <message>
+        <source>Wellenwerk – Hilfe</source>
+        <translation>Wellenwerk – Help</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Bestätigung</source>
+        <translation>Confirmation</translation>
     </message>
 </context>
 </TS>

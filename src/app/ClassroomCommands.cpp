@@ -11,6 +11,7 @@
 #include "project/ProjectTitle.h"
 #include "ui/CommandGuard.h"
 #include "ui/Prompts.h"
+#include "ui/Translatable.h"
 #include "ui/ViewScale.h"
 
 #include <QActionGroup>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -50,13 +52,23 @@ std::vector<Example> Examples() {
     return examples;
 }
 
-QMenu* MakeMenu(QWidget* parent, const char* name, const QString& title) {
-    auto* menu = new QMenu(title, parent);
+// Menus and items with a German text marked for translation.
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* title) {
+    auto* menu = new QMenu(parent);
     menu->setObjectName(QLatin1String(name));
+    SetTranslated(menu, "title", title);
     return menu;
 }
 
-QAction* MakeItem(QMenu* menu, const char* name, const QString& text) {
+QAction* MakeItem(QMenu* menu, const char* name, const char* text) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(QLatin1String(name));
+    SetTranslated(a, "text", text);
+    return a;
+}
+
+// An item whose text is no word (a number, a file's title).
+QAction* MakePlainItem(QMenu* menu, const QByteArray& name, const QString& text) {
     QAction* a = menu->addAction(text);
     a->setObjectName(QLatin1String(name));
     return a;
@@ -72,7 +84,8 @@ void TMainForm::AddClassroomMenus() {
 
     // "Projekt → Beispiele", under "Laden".
     auto* project = bar->findChild<QMenu*>(QStringLiteral("ProjectMenu"));
-    examplesMenu_ = MakeMenu(project, "ExamplesMenu", QStringLiteral("&Beispiele"));
+    examplesMenu_ =
+        MakeMenu(project, "ExamplesMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Beispiele"));
     const QList<QAction*> projectItems = project->actions();
     const auto load = std::find_if(projectItems.begin(), projectItems.end(), [](QAction* a) {
         return a->objectName() == QLatin1String("OpenProjectItem");
@@ -85,31 +98,35 @@ void TMainForm::AddClassroomMenus() {
     auto* exports = bar->findChild<QMenu*>(QStringLiteral("ExportMenu"));
     exports->addSeparator();
     on(MakeItem(exports, "ExportDiagFileItem",
-                QStringLiteral("Liniendiagramm in Datei speichern ...")),
+                QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm in Datei speichern ...")),
        [this] { ExportDiagFileClick(); });
-    QMenu* spectra =
-        MakeMenu(exports, "ExportSpecFileMenu", QStringLiteral("Spektren in Datei speichern"));
+    QMenu* spectra = MakeMenu(exports, "ExportSpecFileMenu",
+                              QT_TRANSLATE_NOOP("Wellenwerk", "Spektren in Datei speichern"));
     exports->addMenu(spectra);
-    for (const auto& [count, name] : {std::pair{32, "N32FileItem"}, std::pair{64, "N64FileItem"},
-                                      std::pair{128, "N128FileItem"}})
-        on(MakeItem(spectra, name, QStringLiteral("%1 Harmonische ...").arg(count)),
-           [this, count = count] { ExportSpectraFileClick(count); });
-    on(MakeItem(exports, "ExportTabFileItem", QStringLiteral("Tabelle in Datei speichern ...")),
+    const std::tuple<int, const char*, const char*> counts[] = {
+        {32, "N32FileItem", QT_TRANSLATE_NOOP("Wellenwerk", "32 Harmonische ...")},
+        {64, "N64FileItem", QT_TRANSLATE_NOOP("Wellenwerk", "64 Harmonische ...")},
+        {128, "N128FileItem", QT_TRANSLATE_NOOP("Wellenwerk", "128 Harmonische ...")}};
+    for (const auto& [count, name, text] : counts)
+        on(MakeItem(spectra, name, text), [this, count = count] { ExportSpectraFileClick(count); });
+    on(MakeItem(exports, "ExportTabFileItem",
+                QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle in Datei speichern ...")),
        [this] { ExportTabFileClick(); });
 
     // "Einstellungen" becomes a menu: the settings dialog and "Ansicht" with the view sizes.
     auto* options = bar->findChild<QAction*>(QStringLiteral("OptionsItem"));
-    QMenu* settingsMenu = MakeMenu(bar, "SettingsMenu", options->text());
+    QMenu* settingsMenu =
+        MakeMenu(bar, "SettingsMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Einstellungen"));
     bar->insertMenu(options, settingsMenu);
     bar->removeAction(options);
-    options->setText(QStringLiteral("&Einstellungen ..."));
+    SetTranslated(options, "text", QT_TRANSLATE_NOOP("Wellenwerk", "&Einstellungen ..."));
     settingsMenu->addAction(options);
-    QMenu* view = MakeMenu(settingsMenu, "ViewMenu", QStringLiteral("&Ansicht"));
+    QMenu* view = MakeMenu(settingsMenu, "ViewMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Ansicht"));
     settingsMenu->addMenu(view);
     auto* sizes = new QActionGroup(view);
     for (int percent : ViewScales) {
-        QAction* item = MakeItem(view, QStringLiteral("Scale%1Item").arg(percent).toLatin1(),
-                                 QStringLiteral("%1 %").arg(percent));
+        QAction* item = MakePlainItem(view, QStringLiteral("Scale%1Item").arg(percent).toLatin1(),
+                                      QStringLiteral("%1 %").arg(percent));
         item->setCheckable(true);
         item->setChecked(percent == settings_.Values().ansicht);
         sizes->addAction(item);
@@ -117,11 +134,11 @@ void TMainForm::AddClassroomMenus() {
         if (percent == 100) item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     }
     view->addSeparator();
-    QAction* larger = MakeItem(view, "ZoomInItem", QStringLiteral("&Größer"));
+    QAction* larger = MakeItem(view, "ZoomInItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Größer"));
     larger->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     on(larger, [this] { settings_.StepViewScale(+1); });
-    QAction* smaller = MakeItem(view, "ZoomOutItem", QStringLiteral("&Kleiner"));
+    QAction* smaller = MakeItem(view, "ZoomOutItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Kleiner"));
     smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     on(smaller, [this] { settings_.StepViewScale(-1); });
     // The shortcuts work while the menus are closed, too.
@@ -131,7 +148,7 @@ void TMainForm::AddClassroomMenus() {
 void TMainForm::FillExamplesMenu() {
     examplesMenu_->clear();
     for (const Example& example : Examples()) {
-        QAction* item = MakeItem(examplesMenu_, "ExampleItem", example.title);
+        QAction* item = MakePlainItem(examplesMenu_, "ExampleItem", example.title);
         connect(item, &QAction::triggered, this,
                 Guarded([this, path = example.path] { ExampleItemClick(path); }));
     }
@@ -185,39 +202,45 @@ QString TMainForm::ChooseExportFile(const QString& title, const QString& filter,
     if (path.isEmpty()) return {};
     settings_.SetExportPath(QFileInfo(path).absolutePath().toStdString());
     if (QFileInfo::exists(path) &&
-        !prompts().Confirm(this, QStringLiteral("Die Datei \"%1\" ist bereits vorhanden. Wollen "
-                                                "Sie sie ersetzen?")
-                                     .arg(QDir::toNativeSeparators(path))))
+        !prompts().Confirm(
+            this,
+            Translated(QT_TRANSLATE_NOOP(
+                           "Wellenwerk",
+                           "Die Datei \"%1\" ist bereits vorhanden. Wollen Sie sie ersetzen?"))
+                .arg(QDir::toNativeSeparators(path))))
         return {};
     return path;
 }
 
 void TMainForm::ExportDiagFileClick() {
     if (!SelectedSignal()) return;
-    const QString path = ChooseExportFile(
-        QStringLiteral("Liniendiagramm speichern"), QString::fromUtf8(PictureFileFilter),
-        QStringLiteral("svg"), QStringLiteral("Liniendiagramm.svg"));
+    const QString path =
+        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm speichern")),
+                         Translated(PictureFileFilter), QStringLiteral("svg"),
+                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm.svg")));
     if (path.isEmpty()) return;
     if (SaveLineDiagramFile(path, project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, QString::fromUtf8(LineDiagramSavedText));
+        prompts().Inform(this, Translated(LineDiagramSavedText));
 }
 
 void TMainForm::ExportSpectraFileClick(int harmonicCount) {
     const QString path =
-        ChooseExportFile(QStringLiteral("Spektren speichern"), QString::fromUtf8(PictureFileFilter),
-                         QStringLiteral("svg"), QStringLiteral("Spektren.svg"));
+        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren speichern")),
+                         Translated(PictureFileFilter), QStringLiteral("svg"),
+                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren.svg")));
     if (path.isEmpty()) return;
     ExportHarmonicCount = harmonicCount;
     SaveSpectraFile(path, SelectedSignal(), settings_.Values(), harmonicCount);
-    prompts().Inform(this, QString::fromUtf8(SpectraSavedText));
+    prompts().Inform(this, Translated(SpectraSavedText));
 }
 
 void TMainForm::ExportTabFileClick() {
     if (!SelectedSignal()) return;
     const QString path =
-        ChooseExportFile(QStringLiteral("Tabelle speichern"), QString::fromUtf8(TableFileFilter),
-                         QStringLiteral("csv"), QStringLiteral("Tabelle.csv"));
+        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle speichern")),
+                         Translated(TableFileFilter), QStringLiteral("csv"),
+                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle.csv")));
     if (path.isEmpty()) return;
     if (SaveTableFile(path, project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, QString::fromUtf8(TableSavedText));
+        prompts().Inform(this, Translated(TableSavedText));
 }

@@ -4,6 +4,7 @@
 #include "app/InfoDlg.h"
 
 #include "app/ProgramInfo.h"
+#include "ui/Translatable.h"
 
 #include <QLabel>
 
@@ -18,7 +19,9 @@ InfoDlg::InfoDlg(QWidget* mainWindow)
     name->setFont(big);
     name->setGeometry(16, 12, 348, 30);
 
-    auto* subtitle = new QLabel(QStringLiteral("Fourier-Synthese und Fourier-Analyse"), this);
+    auto* subtitle = new QLabel(this);
+    SetTranslated(subtitle, "text",
+                  QT_TRANSLATE_NOOP("Wellenwerk", "Fourier-Synthese und Fourier-Analyse"));
     subtitle->setGeometry(16, 44, 348, 18);
 
     auto* terms = new QLabel(this);
@@ -26,11 +29,14 @@ InfoDlg::InfoDlg(QWidget* mainWindow)
     terms->setWordWrap(true);
     terms->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The terms are those of the GNU GPL, which allows no further restrictions.
-    terms->setText(QStringLiteral(
-        "Nutzungsbedingungen: Wellenwerk ist freie Software. Sie dürfen das Programm nach den "
-        "Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, "
-        "verwenden, weitergeben und verändern. Es wird ohne jede Gewährleistung verbreitet; "
-        "Einzelheiten nennt die Lizenz: https://www.gnu.org/licenses/gpl-3.0.html"));
+    SetTranslated(
+        terms, "text",
+        QT_TRANSLATE_NOOP(
+            "Wellenwerk",
+            "Nutzungsbedingungen: Wellenwerk ist freie Software. Sie dürfen das Programm nach den "
+            "Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, "
+            "verwenden, weitergeben und verändern. Es wird ohne jede Gewährleistung verbreitet; "
+            "Einzelheiten nennt die Lizenz: https://www.gnu.org/licenses/gpl-3.0.html"));
     terms->setGeometry(16, 72, 348, 120);
 
     AddButtons({152, 208, 76, 26}, {});

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "text/TranslatableText.h"
+
 #include <QString>
 
 // The exports into files: the same pictures as on the clipboard, as SVG or PNG by the file's
@@ -16,8 +18,9 @@ class SignalList;
 class tSignal;
 
 // The file types the picture exports offer, for the file dialog.
-inline constexpr char PictureFileFilter[] = "SVG-Grafik (*.svg);;PNG-Bild (*.png)";
-inline constexpr char TableFileFilter[] = "CSV-Tabelle (*.csv)";
+inline constexpr char PictureFileFilter[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "SVG-Grafik (*.svg);;PNG-Bild (*.png)");
+inline constexpr char TableFileFilter[] = QT_TRANSLATE_NOOP("Wellenwerk", "CSV-Tabelle (*.csv)");
 
 // Whether the picture exports can write a file of this name: its suffix is svg or png (in
 // any letter case).
@@ -34,6 +37,9 @@ void SaveSpectraFile(const QString& path, const tSignal* selected, const AppSett
 bool SaveTableFile(const QString& path, const SignalList& signalList, int selectedIndex,
                    const AppSettings& settings);
 
-inline constexpr char LineDiagramSavedText[] = "Liniendiagramm in Datei gespeichert!";
-inline constexpr char SpectraSavedText[] = "Spektren in Datei gespeichert!";
-inline constexpr char TableSavedText[] = "Tabelle in Datei gespeichert!";
+inline constexpr char LineDiagramSavedText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm in Datei gespeichert!");
+inline constexpr char SpectraSavedText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Spektren in Datei gespeichert!");
+inline constexpr char TableSavedText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle in Datei gespeichert!");

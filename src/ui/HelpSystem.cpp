@@ -3,6 +3,8 @@
 
 #include "ui/HelpSystem.h"
 
+#include "ui/Translatable.h"
+
 #include <QApplication>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -49,7 +51,8 @@ void HelpSystem::Show(const QString& page) {
         window_ = new QTextBrowser;
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setObjectName(QStringLiteral("HelpWindow"));
-        window_->setWindowTitle(QStringLiteral("Wellenwerk – Hilfe"));
+        SetTranslated(window_, "windowTitle",
+                      QT_TRANSLATE_NOOP("Wellenwerk", "Wellenwerk – Hilfe"));
         window_->setOpenLinks(true);
         window_->resize(640, 520);
         for (const QKeySequence& keys :

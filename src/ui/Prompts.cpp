@@ -3,6 +3,8 @@
 
 #include "ui/Prompts.h"
 
+#include "ui/Translatable.h"
+
 #include "ui/ViewScale.h"
 
 #include <QCloseEvent>
@@ -46,21 +48,24 @@ int Show(QMessageBox::Icon icon, const QString& title, const QString& text,
 class QtPrompts final : public Prompts {
 public:
     void Error(QWidget* parent, const QString& text) override {
-        Show(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok, parent);
+        Show(QMessageBox::Critical, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Fehler")), text,
+             QMessageBox::Ok, parent);
     }
 
     void Inform(QWidget* parent, const QString& text) override {
-        Show(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-             parent);
+        Show(QMessageBox::Information, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Information")),
+             text, QMessageBox::Ok, parent);
     }
 
     bool Confirm(QWidget* parent, const QString& text) override {
-        return Show(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+        return Show(QMessageBox::Question,
+                    Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Bestätigung")), text,
                     QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
     }
 
     SaveAnswer AskSave(QWidget* parent, const QString& text) override {
-        switch (Show(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+        switch (Show(QMessageBox::Question,
+                     Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Bestätigung")), text,
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent)) {
         case QMessageBox::Yes:
             return SaveAnswer::Yes;
@@ -72,7 +77,8 @@ public:
     }
 
     SaveAnswer AskYesNo(QWidget* parent, const QString& text) override {
-        DismissableBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), text,
+        DismissableBox box(QMessageBox::Question,
+                           Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Bestätigung")), text,
                            QMessageBox::Yes | QMessageBox::No, parent);
         box.setTextFormat(Qt::PlainText);
         const int result = box.exec();
