@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; ist bereits vorhanden. Wollen Sie sie ersetzen?</source>
-        <translation>The file "%1" already exists. Do you want to replace it?</translation>
+        <translation>The file &quot;%1&quot; already exists. Do you want to replace it?</translation>
     </message>
     <message>
         <source>Liniendiagramm speichern</source>
@@ -490,6 +490,62 @@
     <message>
         <source>Bestätigung</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Stützstellen</source>
+        <translation>Support points</translation>
+    </message>
+    <message>
+        <source>Kurvenform</source>
+        <translation>Waveform</translation>
+    </message>
+    <message>
+        <source>Faktor:</source>
+        <translation>Factor:</translation>
+    </message>
+    <message>
+        <source>Amplitude multiplizieren</source>
+        <translation>Multiply amplitudes</translation>
+    </message>
+    <message>
+        <source>Konstanten</source>
+        <translation>Constants</translation>
+    </message>
+    <message>
+        <source>Reihenglieder</source>
+        <translation>Terms of the series</translation>
+    </message>
+    <message>
+        <source>Bildungsgesetze</source>
+        <translation>Formulas</translation>
+    </message>
+    <message>
+        <source>Projekt speichern als ...</source>
+        <translation>Save sound as ...</translation>
+    </message>
+    <message>
+        <source>Dateiname:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Dateien:</source>
+        <translation>Files:</translation>
+    </message>
+    <message>
+        <source>Verzeichnisse</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Laufwerke:</source>
+        <translation>Drives:</translation>
+    </message>
+    <message>
+        <source>Neues Verzeichnis:</source>
+        <translation>New folder:</translation>
+    </message>
+    <message>
+        <source>Neues Verzeichnis anlegen</source>
+        <translation>Create new folder</translation>
     </message>
 </context>
 </TS>

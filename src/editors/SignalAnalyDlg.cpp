@@ -7,6 +7,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/PaintBox.h"
+#include "ui/Translatable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -76,7 +77,8 @@ TSignalAnalyDlg::TSignalAnalyDlg(QWidget* mainWindow, HelpSystem& help)
 }
 
 void TSignalAnalyDlg::CreatePointsGroup() {
-    auto* ptsgrp = new QGroupBox(QStringLiteral("Stützstellen"), this);
+    auto* ptsgrp = new QGroupBox(this);
+    SetTranslated(ptsgrp, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Stützstellen"));
     ptsgrp->setObjectName(QStringLiteral("Ptsgrp"));
     ptsgrp->setGeometry(PointsBounds);
     ptsButtons_ = new QButtonGroup(this);
@@ -92,7 +94,8 @@ void TSignalAnalyDlg::CreatePointsGroup() {
 }
 
 void TSignalAnalyDlg::CreateCurveGroup() {
-    auto* kurvenform = new QGroupBox(QStringLiteral("Kurvenform"), this);
+    auto* kurvenform = new QGroupBox(this);
+    SetTranslated(kurvenform, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Kurvenform"));
     kurvenform->setObjectName(QStringLiteral("Kurvenform"));
     kurvenform->setGeometry(CurveBounds);
     box_ = new PaintBox(kurvenform, QStringLiteral("box"),

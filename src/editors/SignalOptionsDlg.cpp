@@ -8,6 +8,7 @@
 #include "ui/CommandGuard.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
+#include "ui/Translatable.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -57,7 +58,8 @@ TSignalOptionsDlg::TSignalOptionsDlg(QWidget* mainWindow, const AppSettings& set
 }
 
 void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
-    auto* group = new QGroupBox(QStringLiteral("Harmonische"), this);
+    auto* group = new QGroupBox(this);
+    SetTranslated(group, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"));
     group->setObjectName(QStringLiteral("HarmonicsGroup"));
     group->setGeometry(bounds);
 
@@ -69,7 +71,8 @@ void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
         hgrid_->SetCellText(n, NumberColumn, QString::number(n));
 
     const int right = GridBounds.right() + 9;
-    auto* factor = new QLabel(QStringLiteral("Faktor:"), group);
+    auto* factor = new QLabel(group);
+    SetTranslated(factor, "text", QT_TRANSLATE_NOOP("Wellenwerk", "Faktor:"));
     factor->setObjectName(QStringLiteral("FactorLabel"));
     factor->setGeometry(right, GridBounds.top(), 70, 16);
     multEdit_ = new QLineEdit(QStringLiteral("1"), group);
@@ -79,7 +82,7 @@ void TSignalOptionsDlg::AddHarmonicsGroup(const QRect& bounds) {
     multBtn_ = new QToolButton(group);
     multBtn_->setObjectName(QStringLiteral("MultBtn"));
     multBtn_->setText(QStringLiteral("\u00d7"));
-    multBtn_->setToolTip(QStringLiteral("Amplitude multiplizieren"));
+    SetTranslated(multBtn_, "toolTip", QT_TRANSLATE_NOOP("Wellenwerk", "Amplitude multiplizieren"));
     multBtn_->setGeometry(right + 50, GridBounds.top() + 18, 21, 21);
     multBtn_->setFocusPolicy(Qt::StrongFocus);
     connect(multBtn_, &QToolButton::clicked, this, Guarded([this] { MultBtnClick(); }));

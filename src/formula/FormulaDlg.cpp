@@ -7,6 +7,7 @@
 #include "formula/SumSign.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
+#include "ui/Translatable.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -85,7 +86,8 @@ QLineEdit* TSignalFormulaDlg::AddFormulaEdit(QWidget* group, const char* name,
 }
 
 void TSignalFormulaDlg::CreateConstantsGroup(const QRect& bounds) {
-    auto* group = new QGroupBox(QStringLiteral("Konstanten"), this);
+    auto* group = new QGroupBox(this);
+    SetTranslated(group, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Konstanten"));
     group->setObjectName(QStringLiteral("constgrp"));
     group->setGeometry(bounds);
     const char* labels[] = {"k =", "l =", "m =", nullptr};
@@ -99,7 +101,8 @@ void TSignalFormulaDlg::CreateConstantsGroup(const QRect& bounds) {
 }
 
 void TSignalFormulaDlg::CreateSeriesGroups(const QRect& seriesBounds, const QRect& maxBounds) {
-    auto* ngrp = new QGroupBox(QStringLiteral("Reihenglieder"), this);
+    auto* ngrp = new QGroupBox(this);
+    SetTranslated(ngrp, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Reihenglieder"));
     ngrp->setObjectName(QStringLiteral("ngrp"));
     ngrp->setGeometry(seriesBounds);
     seriesButtons_ = new QButtonGroup(ngrp);
@@ -122,7 +125,8 @@ void TSignalFormulaDlg::CreateSeriesGroups(const QRect& seriesBounds, const QRec
 }
 
 void TSignalFormulaDlg::CreateFormulasGroup(const QRect& bounds) {
-    auto* group = new QGroupBox(QStringLiteral("Bildungsgesetze"), this);
+    auto* group = new QGroupBox(this);
+    SetTranslated(group, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Bildungsgesetze"));
     group->setObjectName(QStringLiteral("formulagrp"));
     group->setGeometry(bounds);
     AddLabel(group, QStringLiteral("s(x) ="), {8, 18, FormulaLeft - 12, EditHeight});

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "sound/ToneFile.h"
 #include "ui/CommandGuard.h"
+#include "ui/Translatable.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -63,15 +64,17 @@ int VolumeItem(const QComboBox& volumes, const QString& folder) {
 
 TSavewavDlg::TSavewavDlg(QWidget* mainWindow, Settings& settings)
     : FixedDialog(mainWindow, QStringLiteral("TSavewavDlg"),
-                  QStringLiteral("Projekt speichern als ..."), {ClientWidth, ClientHeight}),
+                  QString::fromUtf8(QT_TRANSLATE_NOOP("Wellenwerk", "Projekt speichern als ...")),
+                  {ClientWidth, ClientHeight}),
       settings_(settings) {
     setFont(ArialPixels(11));
 
     auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(4, 4, ClientWidth - 8, 236);
-    auto label = [group](const char* name, const QString& text, const QRect& bounds) {
-        auto* l = new QLabel(text, group);
+    auto label = [group](const char* name, const char* text, const QRect& bounds) {
+        auto* l = new QLabel(group);
+        SetTranslated(l, "text", text);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(bounds);
         return l;
@@ -83,20 +86,24 @@ TSavewavDlg::TSavewavDlg(QWidget* mainWindow, Settings& settings)
         return e;
     };
 
-    label("FileLabel", QStringLiteral("Dateiname:"), {LeftX, 8, LeftWidth, 14});
+    label("FileLabel", QT_TRANSLATE_NOOP("Wellenwerk", "Dateiname:"), {LeftX, 8, LeftWidth, 14});
     fileEdit_ = edit("FileEdit", {LeftX, 23, LeftWidth, 21});
     fileEdit_->setText(QStringLiteral("*.wav"));
-    label("FileListLabel", QStringLiteral("Dateien:"), {LeftX, 50, LeftWidth, 14});
-    label("DirectoryLabel", QStringLiteral("Verzeichnisse"), {RightX, 8, RightWidth, 14});
-    label("DriveLabel", QStringLiteral("Laufwerke:"), {RightX, 136, RightWidth, 14});
-    label("NewPathLabel", QStringLiteral("Neues Verzeichnis:"), {RightX, 180, RightWidth, 14});
+    label("FileListLabel", QT_TRANSLATE_NOOP("Wellenwerk", "Dateien:"), {LeftX, 50, LeftWidth, 14});
+    label("DirectoryLabel", QT_TRANSLATE_NOOP("Wellenwerk", "Verzeichnisse"),
+          {RightX, 8, RightWidth, 14});
+    label("DriveLabel", QT_TRANSLATE_NOOP("Wellenwerk", "Laufwerke:"),
+          {RightX, 136, RightWidth, 14});
+    label("NewPathLabel", QT_TRANSLATE_NOOP("Wellenwerk", "Neues Verzeichnis:"),
+          {RightX, 180, RightWidth, 14});
     pathEdit_ = edit("pathedit", {RightX, 195, RightWidth - 33, 21});
     pathEdit_->setMaxLength(NewFolderNameLength);
     auto* newpathbtn = new QToolButton(group);
     newpathbtn->setObjectName(QStringLiteral("newpathbtn"));
     newpathbtn->setGeometry(RightX + RightWidth - 29, 194, 29, 23);
     newpathbtn->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    newpathbtn->setToolTip(QStringLiteral("Neues Verzeichnis anlegen"));
+    SetTranslated(newpathbtn, "toolTip",
+                  QT_TRANSLATE_NOOP("Wellenwerk", "Neues Verzeichnis anlegen"));
     connect(newpathbtn, &QToolButton::clicked, this, Guarded([this] { newpathbtnClick(); }));
 
     CreateBrowsers(group);
