@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>&amp;Einstellungen</source>
-        <translation>&amp;Settings</translation>
+        <translation>Se&amp;ttings</translation>
     </message>
     <message>
         <source>&amp;Hilfe</source>
@@ -546,6 +546,10 @@
     <message>
         <source>Neues Verzeichnis anlegen</source>
         <translation>Create new folder</translation>
+    </message>
+    <message>
+        <source>Bezeichnung</source>
+        <translation>Name</translation>
     </message>
 </context>
 </TS>

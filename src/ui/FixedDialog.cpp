@@ -36,7 +36,8 @@ void SetCheckedIndex(QButtonGroup* group, int index) {
 }
 
 QLineEdit* AddNameGroup(QWidget* dialog, const QRect& bounds, const QString& groupName) {
-    auto* group = new QGroupBox(QStringLiteral("Bezeichnung"), dialog);
+    auto* group = new QGroupBox(dialog);
+    SetTranslated(group, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Bezeichnung"));
     group->setObjectName(groupName);
     group->setGeometry(bounds);
     auto* nameedit = new QLineEdit(group);

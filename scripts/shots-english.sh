@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorwinkel
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Run by hand: the program in English (an English locale) on a private Xvfb display with
+# openbox, driven by the keyboard; a picture of the main window and of each dialog, to look
+# for texts cut off or overlapping.
+#   scripts/shots-english.sh [folder for the screenshots]   needs build/ci (cmake --build --preset ci)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+shots=${1:-/work/shots}
+mkdir -p "$shots"
+program=build/ci/wellenwerk
+home=$(mktemp -d)
+display=:$((80 + RANDOM % 9))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+wm=
+cleanup() {
+    [[ -n $app ]] && kill "$app" 2>/dev/null
+    [[ -n $wm ]] && kill "$wm" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    rm -rf "$home"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+export DISPLAY=$display XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb LANG=en_GB.UTF-8 LC_ALL=
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
+# Waits for the window titled $1 and saves its picture as english-$2.png.
+shot() {
+    local id
+    id=$(xdotool search --sync --name "^$1\$" | head -1)
+    sleep 0.5
+    import -window "$id" "$shots/english-$2.png"
+}
+
+"$program" >/dev/null 2>&1 &
+app=$!
+shot 'Info' info
+keys Return
+# A signal of each kind: its editor, then Cancel.
+keys alt+s n
+shot 'New signal' newsignal
+xdotool type --delay 60 Square
+keys Return
+shot 'Signal properties' table-editor
+keys Escape
+# The kind chosen with a click on its radio button.
+for kind in waveform:111 formula:132; do
+    keys alt+s n
+    dialog=$(xdotool search --sync --name '^New signal$' | head -1)
+    xdotool type --delay 60 "${kind%%:*}"
+    xdotool mousemove --window "$dialog" 25 "${kind##*:}" click 1
+    sleep 0.3
+    keys Return
+    shot 'Signal properties' "${kind%%:*}-editor"
+    keys Escape
+done
+keys alt+t s
+shot 'Settings' settings
+# The page with the language.
+xdotool mousemove --window "$(xdotool search --name '^Settings$' | head -1)" 130 170 click 1
+sleep 0.5
+import -window "$(xdotool search --name '^Settings$' | head -1)" "$shots/english-settings-language.png"
+keys Escape
+# Signal, Save sound: the last item of the menu.
+keys alt+s Up Return
+shot 'Save sound as ...' savesound
+keys Escape
+shot 'Wellenwerk V2.5' mainwindow
+echo "screenshots in $shots: english-*.png"
