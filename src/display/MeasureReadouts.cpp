@@ -5,6 +5,7 @@
 
 #include "signal/NumberFormat.h"
 #include "signal/Synthesis.h"
+#include "ui/Translatable.h"
 #include "ui/WindowControls.h"
 
 #include <QFontMetrics>
@@ -27,7 +28,7 @@ QLabel* AddReadout(QFrame* panel, const char* name) {
 // A value too wide for the label in the window's font is shown in a smaller one rather
 // than cut.
 void ShowReadout(QLabel* label, const std::string& text) {
-    const QString value = QString::fromStdString(text);
+    const QString value = ShownNumber(text);
     QFont font = label->parentWidget()->font();
     while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(value) > label->width())
         font.setPixelSize(font.pixelSize() - 1);

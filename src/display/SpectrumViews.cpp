@@ -221,7 +221,7 @@ void SpectrumViews::ShowSelectedValue() {
         return;
     }
     if (const auto v = SelectedLineValue(*s, Selection()))
-        specEdit_->setText(QString::fromStdString(FormatDecimal(*v, 10)));
+        specEdit_->setText(ShownNumber(FormatDecimal(*v, 10)));
 }
 
 void SpectrumViews::UpdateEditControls() {

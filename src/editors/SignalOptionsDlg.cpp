@@ -137,7 +137,7 @@ void TSignalOptionsDlg::FillTable() {
     ::FillTable(editAmplitude_, editPhase_, mode_, settings_.freq, cells);
     for (int n = 0; n < HarmonicCount; ++n)
         for (int c = 0; c < HarmonicsColumnCount; ++c)
-            hgrid_->SetCellText(n, c, FromUtf8(cells[n][c]));
+            hgrid_->SetCellText(n, c, ShownNumber(cells[n][c]));
 }
 
 bool TSignalOptionsDlg::ReadTable() {

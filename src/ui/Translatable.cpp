@@ -54,6 +54,12 @@ void SetTranslated(QObject* object, const char* property, const QByteArray& sour
     object->setProperty(property, Translated(source.constData()));
 }
 
+QString ShownNumber(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    if (CurrentLanguage() == English) shown.replace(QLatin1Char(','), QLatin1Char('.'));
+    return shown;
+}
+
 Language CurrentLanguage() {
     const QVariant language = qApp->property(LanguageProperty);
     return language.isValid() ? static_cast<Language>(language.toInt()) : German;

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string>
 
 class QObject;
 
@@ -21,6 +22,10 @@ QString Translated(const char* source);
 // Shows `source` in the property `property` ("text", "title", "windowTitle", "toolTip", ...)
 // of `object`, now and again after every change of the language.
 void SetTranslated(QObject* object, const char* property, const QByteArray& source);
+
+// A number as the core formats it (decimal comma) in the language's way: English writes a
+// decimal point. Typed numbers accept both in either language; files never change.
+QString ShownNumber(const std::string& text);
 
 // Speaks `language` from now on: installs the program's translation and Qt's own (standard
 // buttons, file dialogs) in place of those before, and sets every bound text anew. Windows

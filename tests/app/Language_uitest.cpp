@@ -8,6 +8,7 @@
 #include "ui/HelpSystem.h"
 #include "ui/Translatable.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,6 +67,19 @@ TEST_F(MainFormTest, LanguageIsStoredOnlyOnceChosen) {
     Destroy();
     EXPECT_EQ(GetSetting(QStringLiteral("sprache")), "0");
     EXPECT_EQ(CurrentLanguage(), German);
+}
+
+TEST_F(MainFormTest, ShownNumbersTakeTheLanguagesSeparator) {
+    Create();
+    tSignal s;
+    s.Amplitude[1] = 100;
+    AddSignal("s", s);
+    const QString german = W<QLabel>("Effektivwertlabel")->text();
+    EXPECT_TRUE(german.contains(','));
+    ChangeSettings([](AppSettings& v) { v.sprache = English; });
+    EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), QString(german).replace(',', '.'));
+    ChangeSettings([](AppSettings& v) { v.sprache = German; });
+    EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), german);
 }
 
 } // namespace
