@@ -551,5 +551,57 @@
         <source>Bezeichnung</source>
         <translation>Name</translation>
     </message>
+    <message>
+        <source>Fehler bei Multiplikator</source>
+        <translation>Error in the factor</translation>
+    </message>
+    <message>
+        <source>Liniendiagramm in die Zwischenablage exportiert!</source>
+        <translation>Line diagram copied to the clipboard!</translation>
+    </message>
+    <message>
+        <source>Spektren in die Zwischenablage exportiert!</source>
+        <translation>Spectra copied to the clipboard!</translation>
+    </message>
+    <message>
+        <source>Tabelle in die Zwischenablage exportiert!</source>
+        <translation>Table copied to the clipboard!</translation>
+    </message>
+    <message>
+        <source>Bilder werden als SVG oder PNG gespeichert: Bitte geben Sie einen Dateinamen mit der Endung .svg oder .png an.</source>
+        <translation>Pictures are saved as SVG or PNG: please give a file name ending in .svg or .png.</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie eine Bezeichnung für das Signal ein.</source>
+        <translation>Please enter a name for the signal.</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.</source>
+        <translation>The name must not begin or end with a blank.</translation>
+    </message>
+    <message>
+        <source>Signal &quot;%1&quot; ist bereits im Projekt vorhanden. Wählen Sie eine andere Bezeichnung!</source>
+        <translation>Signal "%1" is already in the project. Please choose another name!</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung &quot;%1&quot; ist in Projektdateien reserviert. Wählen Sie eine andere Bezeichnung!</source>
+        <translation>The name "%1" is reserved in project files. Please choose another name!</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung darf keine eckigen Klammern [ ] enthalten.</source>
+        <translation>The name must not contain square brackets [ ].</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung darf keine Zeilenumbrüche oder Steuerzeichen enthalten.</source>
+        <translation>The name must not contain line breaks or control characters.</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung darf höchstens 255 Zeichen lang sein.</source>
+        <translation>The name may be at most 255 characters long.</translation>
+    </message>
+    <message>
+        <source>Die Bezeichnung enthält Zeichen, die in einer Projektdatei nicht gespeichert werden können. Wählen Sie eine andere Bezeichnung!</source>
+        <translation>The name contains characters that cannot be stored in a project file. Please choose another name!</translation>
+    </message>
 </context>
 </TS>

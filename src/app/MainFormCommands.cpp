@@ -11,6 +11,7 @@
 #include "sound/TonePlayer.h"
 #include "ui/HelpSystem.h"
 #include "ui/Prompts.h"
+#include "ui/Translatable.h"
 
 void TMainForm::OptionsItemClick() {
     // OK hands the dialog's values to the settings, whose notification repaints the window.
@@ -55,7 +56,7 @@ void TMainForm::ContentsItemClick() {
 
 void TMainForm::ExportDiagItemClick() {
     if (ExportLineDiagram(project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, QString::fromUtf8(LineDiagramExportedText));
+        prompts().Inform(this, Translated(LineDiagramExportedText));
 }
 
 void TMainForm::N32Harmonische1Click() {
@@ -74,12 +75,12 @@ void TMainForm::ExportSpectra(int harmonicCount) {
     ExportHarmonicCount = harmonicCount;
     // Also without a selected signal: the picture then holds grids, labels and titles.
     ::ExportSpectra(SelectedSignal(), settings_.Values(), ExportHarmonicCount);
-    prompts().Inform(this, QString::fromUtf8(SpectraExportedText));
+    prompts().Inform(this, Translated(SpectraExportedText));
 }
 
 void TMainForm::ExportTabItemClick() {
     if (ExportTable(project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, QString::fromUtf8(TableExportedText));
+        prompts().Inform(this, Translated(TableExportedText));
 }
 
 void TMainForm::SoundBtnMouseDown() {

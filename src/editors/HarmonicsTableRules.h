@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "text/TranslatableText.h"
+
 #include "signal/Signal.h"
 
 #include <array>
@@ -64,7 +66,8 @@ std::string CellSymbol(int mode, int column);
 // "Syntaxfehler bei PHI7 !" or "Wert zu groß bei A3 !".
 std::string CellFaultMessage(const CellFault& fault, int mode);
 
-inline constexpr const char* MultiplierErrorMessage = "Fehler bei Multiplikator";
+inline constexpr const char* MultiplierErrorMessage =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Fehler bei Multiplikator");
 
 // Multiplies every amplitude, the constant term included, by the factor in `text`, where
 // only "." is a decimal point. Returns false and changes nothing when the text is no number

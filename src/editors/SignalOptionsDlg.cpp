@@ -167,7 +167,7 @@ bool TSignalOptionsDlg::OKBtnClick() {
 void TSignalOptionsDlg::MultBtnClick() {
     if (!ReadTable()) return;
     if (!MultiplyAmplitudes(multEdit_->text().toStdString(), editAmplitude_)) {
-        prompts().Error(this, QString::fromLatin1(MultiplierErrorMessage));
+        prompts().Error(this, Translated(MultiplierErrorMessage));
         multEdit_->setFocus();
         return;
     }

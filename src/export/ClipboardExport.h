@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "text/TranslatableText.h"
+
 // The three clipboard exports of the selected signal. Each returns (or, for the spectra,
 // always does) its work; the caller confirms it with the matching text below. A clipboard
 // that does not take the data throws std::runtime_error, for the general error handler.
@@ -12,9 +14,11 @@ class SignalList;
 class tSignal;
 
 inline constexpr char LineDiagramExportedText[] =
-    "Liniendiagramm in die Zwischenablage exportiert!";
-inline constexpr char SpectraExportedText[] = "Spektren in die Zwischenablage exportiert!";
-inline constexpr char TableExportedText[] = "Tabelle in die Zwischenablage exportiert!";
+    QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm in die Zwischenablage exportiert!");
+inline constexpr char SpectraExportedText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Spektren in die Zwischenablage exportiert!");
+inline constexpr char TableExportedText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle in die Zwischenablage exportiert!");
 
 // The line diagram as a picture (SVG and PNG). False, with the clipboard untouched, when the
 // list is empty or selectedIndex names no entry.

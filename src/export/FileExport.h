@@ -25,9 +25,9 @@ inline constexpr char TableFileFilter[] = QT_TRANSLATE_NOOP("Wellenwerk", "CSV-T
 // Whether the picture exports can write a file of this name: its suffix is svg or png (in
 // any letter case).
 bool IsPictureFileName(const QString& path);
-inline constexpr char PictureSuffixText[] =
-    "Bilder werden als SVG oder PNG gespeichert: Bitte geben Sie einen Dateinamen mit der "
-    "Endung .svg oder .png an.";
+inline constexpr char PictureSuffixText[] = QT_TRANSLATE_NOOP(
+    "Wellenwerk", "Bilder werden als SVG oder PNG gespeichert: Bitte geben Sie einen Dateinamen "
+                  "mit der Endung .svg oder .png an.");
 
 // False, with nothing written, when the list is empty or selectedIndex names no entry.
 bool SaveLineDiagramFile(const QString& path, const SignalList& signalList, int selectedIndex,

@@ -3,6 +3,7 @@
 
 #include "project/SignalNames.h"
 
+#include "text/TranslatableText.h"
 #include "text/Windows1252.h"
 
 #include <string_view>
@@ -105,29 +106,43 @@ NameProblem CheckSignalName(const std::string& name, const SignalList& list, int
     return NameProblem::None;
 }
 
-std::string NameProblemMessage(NameProblem problem, const std::string& name) {
+const char* NameProblemText(NameProblem problem) {
     switch (problem) {
     case NameProblem::None:
-        return {};
+        return "";
     case NameProblem::Empty:
-        return "Bitte geben Sie eine Bezeichnung für das Signal ein.";
+        return QT_TRANSLATE_NOOP("Wellenwerk",
+                                 "Bitte geben Sie eine Bezeichnung für das Signal ein.");
     case NameProblem::OuterBlanks:
-        return "Die Bezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.";
+        return QT_TRANSLATE_NOOP(
+            "Wellenwerk", "Die Bezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.");
     case NameProblem::Duplicate:
-        return "Signal \"" + name +
-               "\" ist bereits im Projekt vorhanden. Wählen Sie eine andere Bezeichnung!";
+        return QT_TRANSLATE_NOOP(
+            "Wellenwerk",
+            "Signal \"%1\" ist bereits im Projekt vorhanden. Wählen Sie eine andere Bezeichnung!");
     case NameProblem::Reserved:
-        return "Die Bezeichnung \"" + name +
-               "\" ist in Projektdateien reserviert. Wählen Sie eine andere Bezeichnung!";
+        return QT_TRANSLATE_NOOP("Wellenwerk", "Die Bezeichnung \"%1\" ist in Projektdateien "
+                                               "reserviert. Wählen Sie eine andere Bezeichnung!");
     case NameProblem::Brackets:
-        return "Die Bezeichnung darf keine eckigen Klammern [ ] enthalten.";
+        return QT_TRANSLATE_NOOP("Wellenwerk",
+                                 "Die Bezeichnung darf keine eckigen Klammern [ ] enthalten.");
     case NameProblem::ControlChar:
-        return "Die Bezeichnung darf keine Zeilenumbrüche oder Steuerzeichen enthalten.";
+        return QT_TRANSLATE_NOOP(
+            "Wellenwerk",
+            "Die Bezeichnung darf keine Zeilenumbrüche oder Steuerzeichen enthalten.");
     case NameProblem::TooLong:
-        return "Die Bezeichnung darf höchstens 255 Zeichen lang sein.";
+        return QT_TRANSLATE_NOOP("Wellenwerk",
+                                 "Die Bezeichnung darf höchstens 255 Zeichen lang sein.");
     case NameProblem::NotStorable:
-        return "Die Bezeichnung enthält Zeichen, die in einer Projektdatei nicht gespeichert "
-               "werden können. Wählen Sie eine andere Bezeichnung!";
+        return QT_TRANSLATE_NOOP("Wellenwerk",
+                                 "Die Bezeichnung enthält Zeichen, die in einer Projektdatei nicht "
+                                 "gespeichert werden können. Wählen Sie eine andere Bezeichnung!");
     }
-    return {};
+    return "";
+}
+
+std::string NameProblemMessage(NameProblem problem, const std::string& name) {
+    std::string message = NameProblemText(problem);
+    if (const auto at = message.find("%1"); at != std::string::npos) message.replace(at, 2, name);
+    return message;
 }

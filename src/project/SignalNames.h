@@ -30,6 +30,8 @@ NameProblem CheckSignalName(const std::string& name, const SignalList& list, int
 
 // The German message for a problem with `name`.
 std::string NameProblemMessage(NameProblem problem, const std::string& name);
+// The message's German text, with "%1" where the name goes: for the interface to translate.
+const char* NameProblemText(NameProblem problem);
 
 // Makes every name of `list` pass the rules, in list order, and returns whether any changed.
 // "[" and "]" become "(" and ")", control characters blanks and characters outside the code

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ui/Translatable.h"
+
 #include <QString>
 #include <exception>
 #include <type_traits>
@@ -20,7 +22,7 @@ template <typename Command> void RunCommand(Command&& command) noexcept {
     try {
         std::forward<Command>(command)();
     } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
+        ReportError(Translated(e.what())); // a fixed message marked for translation, or as is
     } catch (...) {
         ReportError(QStringLiteral("Unbekannter Fehler"));
     }

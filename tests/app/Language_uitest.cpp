@@ -78,6 +78,10 @@ TEST_F(MainFormTest, ShownNumbersTakeTheLanguagesSeparator) {
     EXPECT_TRUE(german.contains(','));
     ChangeSettings([](AppSettings& v) { v.sprache = English; });
     EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), QString(german).replace(',', '.'));
+    prompts.ExpectConfirm(false); // and a question in English
+    Btn("DeleteSignalBtn")->click();
+    EXPECT_EQ(prompts.Texts("confirm"),
+              QStringList{"Do you really want to delete the signal \"s\"?"});
     ChangeSettings([](AppSettings& v) { v.sprache = German; });
     EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), german);
 }
