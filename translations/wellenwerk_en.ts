@@ -581,11 +581,11 @@
     </message>
     <message>
         <source>Signal &quot;%1&quot; ist bereits im Projekt vorhanden. Wählen Sie eine andere Bezeichnung!</source>
-        <translation>Signal "%1" is already in the project. Please choose another name!</translation>
+        <translation>Signal &quot;%1&quot; is already in the project. Please choose another name!</translation>
     </message>
     <message>
         <source>Die Bezeichnung &quot;%1&quot; ist in Projektdateien reserviert. Wählen Sie eine andere Bezeichnung!</source>
-        <translation>The name "%1" is reserved in project files. Please choose another name!</translation>
+        <translation>The name &quot;%1&quot; is reserved in project files. Please choose another name!</translation>
     </message>
     <message>
         <source>Die Bezeichnung darf keine eckigen Klammern [ ] enthalten.</source>
