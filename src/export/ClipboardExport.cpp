@@ -11,6 +11,7 @@
 #include "export/Wmf.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
+#include "ui/Translatable.h"
 
 #include <QMimeData>
 #include <QPainter>
@@ -46,7 +47,7 @@ bool ExportTable(const SignalList& signalList, int selectedIndex, const AppSetti
     if (!signalList.IsValidIndex(selectedIndex)) return false;
     const std::string text =
         HarmonicsTableText(signalList.Name(selectedIndex), signalList.Signal(selectedIndex),
-                           settings.mode, settings.freq);
+                           settings.mode, settings.freq, ShownDecimalPoint());
     auto data = std::make_unique<QMimeData>();
     data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     PutOnClipboard(std::move(data));

@@ -11,6 +11,7 @@
 #include "project/FileReplace.h"
 #include "project/SignalList.h"
 #include "settings/AppSettings.h"
+#include "ui/Translatable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,8 +65,8 @@ void SaveSpectraFile(const QString& path, const tSignal* selected, const AppSett
 bool SaveTableFile(const QString& path, const SignalList& signalList, int selectedIndex,
                    const AppSettings& settings) {
     if (!signalList.IsValidIndex(selectedIndex)) return false;
-    const std::string text =
-        HarmonicsCsv(signalList.Signal(selectedIndex), settings.mode, settings.freq);
+    const std::string text = HarmonicsCsv(signalList.Signal(selectedIndex), settings.mode,
+                                          settings.freq, ShownDecimalPoint());
     WriteFile(path, QByteArray::fromStdString(text));
     return true;
 }

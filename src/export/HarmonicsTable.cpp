@@ -9,6 +9,8 @@
 #include "display/SpectrumGeometry.h"
 #include "signal/NumberFormat.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* LineEnd = "\r\n";
@@ -44,9 +46,9 @@ std::string ValueCells(const tSignal& s, int p, int mode, const char* separator)
 
 } // namespace
 
-std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo) {
-    std::string text = name + LineEnd;
-    text += std::string("n\tf(Hz)\t") + HeaderColumns(mode, "\t") + LineEnd;
+std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo,
+                               char decimalPoint) {
+    std::string text = std::string("n\tf(Hz)\t") + HeaderColumns(mode, "\t") + LineEnd;
     text += "0:\t0\t" + FormatDecimal(s.Amplitude[0], 3) + LineEnd;
     for (int p = 1; p <= MaxHarmonicNumber; ++p) {
         // Held as a float, like fo itself.
@@ -54,10 +56,12 @@ std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mo
         text += std::to_string(p) + ":\t" + FormatDecimal(frequency, 3) + "\t" +
                 ValueCells(s, p, mode, "\t") + LineEnd;
     }
-    return text;
+    // Only numbers carry a comma below the name.
+    std::replace(text.begin(), text.end(), ',', decimalPoint);
+    return name + LineEnd + text;
 }
 
-std::string HarmonicsCsv(const tSignal& s, int mode, float fo) {
+std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint) {
     const std::string header = HeaderColumns(mode, ";");
     std::string text = "n;f(Hz)" + (header.empty() ? "" : ";" + header) + LineEnd;
     // The constant term in the first value column, so that every row has as many cells.
@@ -67,5 +71,6 @@ std::string HarmonicsCsv(const tSignal& s, int mode, float fo) {
         text += std::to_string(p) + ";" + FormatDecimal(static_cast<float>(p) * fo, 3) +
                 (values.empty() ? "" : ";" + values) + LineEnd;
     }
+    std::replace(text.begin(), text.end(), ',', decimalPoint);
     return text;
 }

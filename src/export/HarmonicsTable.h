@@ -10,10 +10,11 @@
 // The harmonics of a signal as tab-separated text for other programs: the name, a header
 // by display mode (0 magnitude and phase, 1 cosine and sine, 2 magnitude and the phase of
 // the sine form), the constant term and all 128 harmonics with their frequencies p * fo.
-// Lines end in CR LF; numbers carry a decimal comma.
-std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo);
+// Lines end in CR LF; numbers carry `decimalPoint` (a comma in German, a point in English).
+std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo,
+                               char decimalPoint = ',');
 
 // The same rows for a file that spreadsheet programs with German settings open as they are:
 // UTF-8, a header row (n, f(Hz) and the two columns of the display mode), cells separated by
-// ";", numbers with a decimal comma, CR LF line ends; no name line.
-std::string HarmonicsCsv(const tSignal& s, int mode, float fo);
+// ";", numbers with `decimalPoint`, CR LF line ends; no name line.
+std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint = ',');

@@ -60,6 +60,10 @@ QString ShownNumber(const std::string& text) {
     return shown;
 }
 
+char ShownDecimalPoint() {
+    return CurrentLanguage() == English ? '.' : ',';
+}
+
 Language CurrentLanguage() {
     const QVariant language = qApp->property(LanguageProperty);
     return language.isValid() ? static_cast<Language>(language.toInt()) : German;

@@ -26,6 +26,8 @@ void SetTranslated(QObject* object, const char* property, const QByteArray& sour
 // A number as the core formats it (decimal comma) in the language's way: English writes a
 // decimal point. Typed numbers accept both in either language; files never change.
 QString ShownNumber(const std::string& text);
+// The decimal separator of the language: ',' or '.'.
+char ShownDecimalPoint();
 
 // Speaks `language` from now on: installs the program's translation and Qt's own (standard
 // buttons, file dialogs) in place of those before, and sets every bound text anew. Windows

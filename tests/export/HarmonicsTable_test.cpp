@@ -97,3 +97,13 @@ TEST(HarmonicsTable, CsvHasAHeaderRowAndSemicolonsWithDecimalCommas) {
 }
 
 } // namespace
+
+TEST(HarmonicsTable, DecimalPointInEveryNumberButNotInTheName) {
+    tSignal s;
+    s.Amplitude[0] = -2.5f;
+    s.Amplitude[3] = 12.25f;
+    const std::vector<std::string> lines = Lines(HarmonicsTableText("a,b", s, 1, 0.1f, '.'));
+    EXPECT_EQ(lines[0], "a,b");
+    EXPECT_EQ(lines[2], "0:\t0\t-2.5");
+    EXPECT_EQ(HarmonicsCsv(s, 1, 0.1f, '.').find(','), std::string::npos);
+}
