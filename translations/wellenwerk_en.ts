@@ -603,5 +603,9 @@
         <source>Die Bezeichnung enthält Zeichen, die in einer Projektdatei nicht gespeichert werden können. Wählen Sie eine andere Bezeichnung!</source>
         <translation>The name contains characters that cannot be stored in a project file. Please choose another name!</translation>
     </message>
+    <message>
+        <source>%1 und %2, %3</source>
+        <translation>%1 and %2, %3</translation>
+    </message>
 </context>
 </TS>

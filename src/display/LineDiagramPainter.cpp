@@ -13,6 +13,7 @@
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
 #include "ui/PaintSupport.h"
+#include "ui/Translatable.h"
 #include "ui/ViewScale.h"
 
 #include <QImage>
@@ -140,7 +141,7 @@ void DrawCurves(QImage& image, double factor, const AppSettings& settings,
 } // namespace
 
 QString LineDiagramLabel(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return ShownNumber(text);
 }
 
 void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,

@@ -21,5 +21,5 @@ struct AppSettings;
 void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,
                       const SignalList& signalList, int selectedIndex, CurveCache& cache);
 
-// A label of the diagram's geometry (UTF-8) as text to draw.
+// A label of the diagram's geometry (UTF-8) as text to draw, in the language's numbers.
 QString LineDiagramLabel(const std::string& text);

@@ -5,6 +5,7 @@
 
 #include "display/ColourScheme.h"
 #include "ui/PaintSupport.h"
+#include "ui/Translatable.h"
 
 #include <QPainter>
 #include <QString>
@@ -31,7 +32,7 @@ void PaintSpectrum(QPainter& p, SpectrumView view, const AppSettings& settings,
 
     p.setPen(text);
     for (const SpectrumAxisLabel& label : SpectrumAxisLabels(settings.sanz, scroll, settings.freq))
-        DrawTextCentred(p, label.centreX, label.top, QString::fromStdString(label.text));
+        DrawTextCentred(p, label.centreX, label.top, ShownNumber(label.text));
 
     if (signal) {
         for (const SpectrumBar& bar :

@@ -33,14 +33,15 @@ void CopyPicture(const Picture& picture) {
 
 bool ExportLineDiagram(const SignalList& signalList, int selectedIndex,
                        const AppSettings& settings) {
-    const std::optional<Picture> picture = LineDiagramPicture(signalList, selectedIndex, settings);
+    const std::optional<Picture> picture =
+        LineDiagramPicture(signalList, selectedIndex, settings, ShownPictureLanguage());
     if (!picture) return false;
     CopyPicture(*picture);
     return true;
 }
 
 void ExportSpectra(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
-    CopyPicture(SpectraPicture(selected, settings, harmonicCount));
+    CopyPicture(SpectraPicture(selected, settings, harmonicCount, ShownPictureLanguage()));
 }
 
 bool ExportTable(const SignalList& signalList, int selectedIndex, const AppSettings& settings) {

@@ -51,7 +51,8 @@ bool IsPictureFileName(const QString& path) {
 
 bool SaveLineDiagramFile(const QString& path, const SignalList& signalList, int selectedIndex,
                          const AppSettings& settings) {
-    const std::optional<Picture> picture = LineDiagramPicture(signalList, selectedIndex, settings);
+    const std::optional<Picture> picture =
+        LineDiagramPicture(signalList, selectedIndex, settings, ShownPictureLanguage());
     if (!picture) return false;
     SavePicture(path, *picture);
     return true;
@@ -59,7 +60,7 @@ bool SaveLineDiagramFile(const QString& path, const SignalList& signalList, int 
 
 void SaveSpectraFile(const QString& path, const tSignal* selected, const AppSettings& settings,
                      int harmonicCount) {
-    SavePicture(path, SpectraPicture(selected, settings, harmonicCount));
+    SavePicture(path, SpectraPicture(selected, settings, harmonicCount, ShownPictureLanguage()));
 }
 
 bool SaveTableFile(const QString& path, const SignalList& signalList, int selectedIndex,

@@ -9,6 +9,7 @@
 #include "settings/AppSettings.h"
 #include "signal/Palette.h"
 #include "signal/Synthesis.h"
+#include "text/TranslatableText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,8 +34,9 @@ int Row(long double v, float k) {
 
 class Builder {
 public:
-    Builder(Picture& picture, const AppSettings& settings)
-        : picture_(picture), settings_(settings), k_(RowScale(HalfHeight, settings.dyr)),
+    Builder(Picture& picture, const AppSettings& settings, const PictureLanguage& language)
+        : picture_(picture), settings_(settings), language_(language),
+          k_(RowScale(HalfHeight, settings.dyr)),
           angleStep_(AngleStepFor(WindowFor(settings.dxr).windowDegrees, PlotColumns)) {}
 
     void Grid() {
@@ -80,7 +82,8 @@ private:
     template <typename Item> void Add(Item item) { picture_.items.emplace_back(std::move(item)); }
 
     void Label(std::string text, int x, int top, TextAlign align) {
-        Add(PictureText{std::move(text), x, top, align, LabelPoints, PictureBlack});
+        Add(PictureText{language_.Number(std::move(text)), x, top, align, LabelPoints,
+                        PictureBlack});
     }
 
     void HorizontalLine(int value, std::string label) {
@@ -143,6 +146,7 @@ private:
 
     Picture& picture_;
     const AppSettings& settings_;
+    const PictureLanguage& language_;
     const float k_;
     const float angleStep_;
 };
@@ -150,14 +154,15 @@ private:
 } // namespace
 
 std::optional<Picture> LineDiagramPicture(const SignalList& signalList, int selectedIndex,
-                                          const AppSettings& settings) {
+                                          const AppSettings& settings,
+                                          const PictureLanguage& language) {
     if (!signalList.IsValidIndex(selectedIndex)) return std::nullopt;
     Picture picture{LineDiagramPictureWidth,
                     LineDiagramPictureHeight,
                     {},
-                    "Liniendiagramm",
+                    language.Word(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm")),
                     signalList.Name(selectedIndex)};
-    Builder builder(picture, settings);
+    Builder builder(picture, settings, language);
     builder.Grid();
     builder.Curves(signalList, selectedIndex);
     return picture;

@@ -21,4 +21,5 @@ inline constexpr int LineDiagramPictureHeight = 601;
 
 // Nothing when the list is empty or selectedIndex names no entry.
 std::optional<Picture> LineDiagramPicture(const SignalList& signalList, int selectedIndex,
-                                          const AppSettings& settings);
+                                          const AppSettings& settings,
+                                          const PictureLanguage& language = {});

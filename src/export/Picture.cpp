@@ -3,8 +3,31 @@
 
 #include "export/Picture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 int FontHeightUnits(int points) {
     return static_cast<int>(std::nearbyint(points * 96.0L / 72.0L));
+}
+
+std::string PictureLanguage::Word(const char* german) const {
+    return translate ? translate(german) : std::string(german);
+}
+
+std::string PictureLanguage::Number(std::string label) const {
+    std::replace(label.begin(), label.end(), ',', decimalPoint);
+    return label;
+}
+
+std::string PictureLanguage::Phrase(const char* pattern,
+                                    std::initializer_list<std::string> args) const {
+    std::string text = Word(pattern);
+    int n = 1;
+    for (const std::string& arg : args) {
+        const std::string marker = "%" + std::to_string(n++);
+        if (const auto at = text.find(marker); at != std::string::npos)
+            text.replace(at, marker.size(), arg);
+    }
+    return text;
 }

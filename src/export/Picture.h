@@ -5,6 +5,8 @@
 
 #include "signal/Palette.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <variant>
 #include <vector>
@@ -72,3 +74,17 @@ inline constexpr int TitlePoints = 24;
 // Character height in logical units of a font of `points` points, as on a screen of 96 dots
 // per inch (16 points give 21 units).
 int FontHeightUnits(int points);
+
+// The language a picture is written in. The builders write German words and numbers with a
+// decimal comma, as the screen does in German; another language turns each marked word into
+// its own and writes its decimal separator. Signal names are the user's and stay as they are.
+struct PictureLanguage {
+    std::function<std::string(const char*)> translate; // none: German
+    char decimalPoint = ',';
+
+    std::string Word(const char* german) const;
+    // A scale label (a number, maybe with a prefix and unit) with the language's separator.
+    std::string Number(std::string label) const;
+    // `pattern` translated with %1, %2, ... replaced by `args` in order.
+    std::string Phrase(const char* pattern, std::initializer_list<std::string> args) const;
+};

@@ -4,6 +4,7 @@
 #include "export/PicturePainter.h"
 
 #include "ui/PaintSupport.h"
+#include "ui/Translatable.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -78,4 +79,12 @@ void PaintPicture(QPainter& p, const Picture& picture) {
     const ItemPainter painter{p};
     for (const PictureItem& item : picture.items) std::visit(painter, item);
     p.restore();
+}
+
+PictureLanguage ShownPictureLanguage() {
+    PictureLanguage language;
+    if (CurrentLanguage() != German)
+        language.translate = [](const char* german) { return Translated(german).toStdString(); };
+    language.decimalPoint = ShownDecimalPoint();
+    return language;
 }

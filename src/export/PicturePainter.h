@@ -16,3 +16,6 @@ QFont PictureFont(int points);
 // Paints the items in logical units, one unit per device unit of the painter as it is set
 // up; no background, no antialiasing. The same call makes the vector and the pixel picture.
 void PaintPicture(QPainter& p, const Picture& picture);
+
+// The pictures' words and numbers in the language the interface speaks now.
+PictureLanguage ShownPictureLanguage();

@@ -7,6 +7,7 @@
 #include "display/SpectrumGeometry.h"
 #include "settings/AppSettings.h"
 #include "signal/NumberFormat.h"
+#include "text/TranslatableText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,8 +83,8 @@ BarSpan BarSpanFor(int g) {
 
 class Builder {
 public:
-    Builder(Picture& picture, const AppSettings& settings, int g)
-        : picture_(picture), settings_(settings), g_(g) {}
+    Builder(Picture& picture, const AppSettings& settings, const PictureLanguage& language, int g)
+        : picture_(picture), settings_(settings), language_(language), g_(g) {}
 
     // One spectrum: grid, vertical lines, axis labels (hanging from labelTop), then the bars.
     void Spectrum(SpectrumView kind, int labelTop, const tSignal* signal) {
@@ -105,8 +106,9 @@ public:
         if (signal) Bars(kind, *signal);
     }
 
-    void Title(const std::string& text, int top) {
-        Add(PictureText{text, TitleLeft, top, TextAlign::Left, TitlePoints, PictureBlack});
+    void Title(const std::string& german, int top) {
+        Add(PictureText{language_.Word(german.c_str()), TitleLeft, top, TextAlign::Left,
+                        TitlePoints, PictureBlack});
     }
 
 private:
@@ -119,8 +121,8 @@ private:
         if (sanz != 0 && sanz != 1) return;
         const float fo = settings_.freq;
         auto label = [&](int n, std::string text) {
-            Add(PictureText{std::move(text), ColumnX(n), top, TextAlign::Centre, LabelPoints,
-                            PictureBlack});
+            Add(PictureText{language_.Number(std::move(text)), ColumnX(n), top, TextAlign::Centre,
+                            LabelPoints, PictureBlack});
         };
         label(1, sanz == 0 ? std::string("fo") : FormatEngineering(fo));
         for (int j = 1; j <= 6; ++j) {
@@ -164,25 +166,46 @@ private:
 
     Picture& picture_;
     const AppSettings& settings_;
+    const PictureLanguage& language_;
     const int g_;
 };
 
 } // namespace
 
-Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount) {
+namespace {
+
+const char* HarmonicsShown(int g) {
+    switch (g) {
+    case 4:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "128 Harmonische");
+    case 2:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "64 Harmonische");
+    default:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "32 Harmonische");
+    }
+}
+
+} // namespace
+
+Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount,
+                       const PictureLanguage& language) {
     const int g = HarmonicsPerColumn(harmonicCount);
     Picture picture{SpectraPictureWidth,
                     SpectraPictureHeight,
                     {},
-                    "Spektren",
-                    std::to_string(32 * g) + " Harmonische"};
+                    language.Word(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren")),
+                    language.Word(HarmonicsShown(g))};
     const int mode = settings.mode;
     if (mode < 0 || mode >= DisplayModeCount) return picture; // no such pair of spectra
-    Builder builder(picture, settings, g);
+    Builder builder(picture, settings, language, g);
     builder.Spectrum(SpectrumViewFor(mode, 0), 372, selected);
     builder.Spectrum(SpectrumViewFor(mode, 1), 772, selected);
     const SpectrumTitles titles = SpectrumTitlesFor(mode);
-    picture.description = titles.upper + " und " + titles.lower + ", " + picture.description;
+    // The two titles, then how many harmonics the picture shows.
+    picture.description =
+        language.Phrase(QT_TRANSLATE_NOOP("Wellenwerk", "%1 und %2, %3"),
+                        {language.Word(titles.upper.c_str()), language.Word(titles.lower.c_str()),
+                         picture.description});
     builder.Title(titles.upper, 0);
     builder.Title(titles.lower, 400);
     return picture;

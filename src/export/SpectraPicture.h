@@ -18,4 +18,5 @@ inline constexpr int SpectraPictureHeight = 801;
 
 // harmonicCount is 32, 64 or 128; any other count is taken as the nearest of these below it
 // (or 32).
-Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount);
+Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount,
+                       const PictureLanguage& language = {});

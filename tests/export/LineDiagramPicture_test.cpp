@@ -132,3 +132,14 @@ TEST(LineDiagramPicture, CurvesInPaintingOrderAndTheTitle) {
 }
 
 } // namespace
+
+TEST(LineDiagramPicture, NumbersInTheLanguageGivenAndTheSignalNameAsItIs) {
+    const PictureLanguage english{[](const char* s) { return "en:" + std::string(s); }, '.'};
+    const Picture p = *LineDiagramPicture(OneSignal(), 0, Axis(1, 1, 2, 1000), english);
+    EXPECT_EQ(p.title, "en:Liniendiagramm");
+    std::vector<std::string> texts;
+    for (const PictureText& t : ItemsOf<PictureText>(p))
+        if (t.text.find('m') != std::string::npos || t.y == 0) texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"1m", "1.2m", "1.4m", "1.6m", "1.8ms",
+                                               OneSignal().Name(0)}));
+}

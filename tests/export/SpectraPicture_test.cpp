@@ -183,3 +183,19 @@ TEST(SpectraPicture, BarValuesColoursAndLimits) {
 }
 
 } // namespace
+
+// Another language translates the marked words and writes its decimal separator; in German
+// (no translation) the words and numbers are those above.
+TEST(SpectraPicture, WordsAndNumbersInTheLanguageGiven) {
+    const PictureLanguage english{[](const char* s) { return "en:" + std::string(s); }, '.'};
+    const Picture german = SpectraPicture(nullptr, Settings(1, 1, 440), 64);
+    const Picture p = SpectraPicture(nullptr, Settings(1, 1, 440), 64, english);
+    EXPECT_EQ(german.description, "Cosinusspektrum und Sinusspektrum, 64 Harmonische");
+    EXPECT_EQ(p.title, "en:Spektren");
+    EXPECT_EQ(p.description, "en:en:Cosinusspektrum und en:Sinusspektrum, en:64 Harmonische");
+    std::vector<std::string> texts;
+    for (const PictureText& t : ItemsOf<PictureText>(p))
+        if (t.y == 372 || t.y == 0) texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"440 ", "4.4k", "8.8k", "13.2k", "17.6k", "22k",
+                                               "26.4kHz", "en:Cosinusspektrum"}));
+}
