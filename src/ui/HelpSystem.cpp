@@ -6,10 +6,37 @@
 #include "ui/Translatable.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QWindow>
+
+namespace {
+
+const QString HelpFolder = QStringLiteral("/help/");
+
+// The German pages lie in help/, the English ones under the same names in help/en/.
+QString Page(QStringView name, Language language) {
+    QString page = QStringLiteral("qrc:") + HelpFolder;
+    if (language == English) page += QStringLiteral("en/");
+    return page.append(name);
+}
+
+// Keeps the reader's page when the language changes. The event arrives once the new
+// language is in place, perhaps more than once: the page is only reloaded when it differs.
+class HelpBrowser : public QTextBrowser {
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) {
+            const QUrl page = HelpSystem::InLanguage(source(), CurrentLanguage());
+            if (page != source()) setSource(page);
+        }
+        QTextBrowser::changeEvent(event);
+    }
+};
+
+} // namespace
 
 HelpSystem::HelpSystem() = default;
 
@@ -17,25 +44,31 @@ HelpSystem::~HelpSystem() {
     CloseAll();
 }
 
-QString HelpSystem::PageForContext(int context) {
+QString HelpSystem::PageForContext(int context, Language language) {
     switch (context) {
     case 1:
-        return QStringLiteral("qrc:/help/inhalt.html");
+        return Page(u"inhalt.html", language);
     case 2:
-        return QStringLiteral("qrc:/help/allgemeines.html");
+        return Page(u"allgemeines.html", language);
     case 3:
-        return QStringLiteral("qrc:/help/theorie.html");
+        return Page(u"theorie.html", language);
     default:
         return {};
     }
 }
 
-QString HelpSystem::PageForKeyword(const QString& keyword) {
-    if (keyword == QLatin1String("Spectrum"))
-        return QStringLiteral("qrc:/help/spektrallinien.html");
-    if (keyword == QLatin1String("Signalform")) return QStringLiteral("qrc:/help/signalform.html");
-    if (keyword == QLatin1String("Formula")) return QStringLiteral("qrc:/help/formeln.html");
+QString HelpSystem::PageForKeyword(const QString& keyword, Language language) {
+    if (keyword == QLatin1String("Spectrum")) return Page(u"spektrallinien.html", language);
+    if (keyword == QLatin1String("Signalform")) return Page(u"signalform.html", language);
+    if (keyword == QLatin1String("Formula")) return Page(u"formeln.html", language);
     return {};
+}
+
+QUrl HelpSystem::InLanguage(const QUrl& page, Language language) {
+    if (page.scheme() != QLatin1String("qrc") || !page.path().startsWith(HelpFolder)) return page;
+    QUrl result(Page(page.fileName(), language));
+    result.setFragment(page.fragment());
+    return result;
 }
 
 void HelpSystem::ShowContext(int context) {
@@ -48,7 +81,7 @@ void HelpSystem::ShowKeyword(const QString& keyword) {
 
 void HelpSystem::Show(const QString& page) {
     if (!window_) {
-        window_ = new QTextBrowser;
+        window_ = new HelpBrowser;
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setObjectName(QStringLiteral("HelpWindow"));
         SetTranslated(window_, "windowTitle",

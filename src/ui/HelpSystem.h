@@ -3,12 +3,16 @@
 
 #pragma once
 
+#include "ui/Translatable.h"
+
 #include <QPointer>
 #include <QString>
 
 class QTextBrowser;
+class QUrl;
 
-// The bundled German help pages, shown in one help window.
+// The bundled help pages, German and English, shown in one help window in the language
+// now spoken; a change of the language shows the same page in the new one.
 class HelpSystem {
 public:
     HelpSystem();
@@ -22,9 +26,11 @@ public:
     void ShowKeyword(const QString& keyword);
     void CloseAll();
 
-    // The page a request opens (a resource URL); empty for an unknown request.
-    static QString PageForContext(int context);
-    static QString PageForKeyword(const QString& keyword);
+    // The page a request opens (a resource URL) in `language`; empty for an unknown request.
+    static QString PageForContext(int context, Language language = CurrentLanguage());
+    static QString PageForKeyword(const QString& keyword, Language language = CurrentLanguage());
+    // `page` (a help page, perhaps with an anchor) in `language`; other addresses unchanged.
+    static QUrl InLanguage(const QUrl& page, Language language);
 
     QTextBrowser* Window() const;
 

@@ -293,6 +293,11 @@ TEST_F(FrameTest, HelpItemsOpenTheirPages) {
     }
     for (const char* keyword : {"Spectrum", "Signalform", "Formula"})
         EXPECT_FALSE(HelpSystem::PageForKeyword(keyword).isEmpty()) << keyword;
+    A().Help().Window()->setSource(QUrl(QStringLiteral("qrc:/help/theorie.html#einstellungen")));
+    ApplyLanguage(English); // the open window keeps the reader's page and place
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(A().Help().Window()->source().toString(), "qrc:/help/en/theorie.html#einstellungen");
+    ApplyLanguage(German);
     // Each context number has a page of its own; the settings dialog's help (3) is the theory.
     EXPECT_EQ(HelpSystem::PageForContext(3), "qrc:/help/theorie.html");
     EXPECT_NE(HelpSystem::PageForContext(1), HelpSystem::PageForContext(2));

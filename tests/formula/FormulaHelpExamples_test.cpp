@@ -57,9 +57,16 @@ const std::map<std::string, std::function<Coefficients(int)>> Known = {
          return Coefficients{n == 0 ? 0.25 : 2 / (Pi * n) * std::sin(n * Pi / 4), 0};
      }},
 };
+const std::map<std::string, std::string> GermanName = {
+    {"Square wave", "Rechteck"},
+    {"Triangle wave", "Dreieck"},
+    {"Sawtooth wave", "Sägezahn"},
+    {"Half-wave rectified sine", "Einweg-gleichgerichteter Sinus"},
+    {"Full-wave rectified sine", "Zweiweg-gleichgerichteter Sinus"},
+    {"Rectangular pulse with duty cycle k", "Rechteckpuls mit Tastgrad k"}};
 
-std::vector<std::vector<std::string>> ExampleRows() {
-    const auto page = std::filesystem::path(WELLENWERK_SOURCE_DIR) / "resources/help/formeln.html";
+std::vector<std::vector<std::string>> ExampleRows(const char* name) {
+    const auto page = std::filesystem::path(WELLENWERK_SOURCE_DIR) / "resources/help" / name;
     std::stringstream html;
     html << std::ifstream(page).rdbuf();
     const std::string text = html.str();
@@ -78,8 +85,9 @@ std::vector<std::vector<std::string>> ExampleRows() {
 }
 
 TEST(FormulaHelpExamples, GiveTheKnownFourierSeries) {
-    const auto rows = ExampleRows();
-    ASSERT_EQ(rows.size(), Known.size());
+    auto rows = ExampleRows("formeln.html");
+    for (const auto& row : ExampleRows("en/formeln.html")) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 2 * Known.size());
     const std::vector<std::string> seriesCaptions = {"n = 1, 2, 3, 4, ...", "n = 1, 3, 5, 7, ...",
                                                      "n = 2, 4, 6, 8, ..."};
     for (const auto& row : rows) {
@@ -98,7 +106,8 @@ TEST(FormulaHelpExamples, GiveTheKnownFourierSeries) {
         s.MaxHarmonic = 32;
         ASSERT_FALSE(GenerateFromFormulas(s));
 
-        const auto& coefficients = Known.at(row[0]);
+        const auto& coefficients =
+            Known.at(GermanName.count(row[0]) ? GermanName.at(row[0]) : row[0]);
         EXPECT_NEAR(s.Amplitude[0], 100 * coefficients(0).a, 1e-4);
         for (int n = 1; n <= 8; ++n) {
             const Coefficients c = coefficients(n);
