@@ -603,5 +603,201 @@
         <source>Die Bezeichnung enthält Zeichen, die in einer Projektdatei nicht gespeichert werden können. Wählen Sie eine andere Bezeichnung!</source>
         <translation>The name contains characters that cannot be stored in a project file. Please choose another name!</translation>
     </message>
+    <message>
+        <source>Syntaxfehler bei %1%2 !</source>
+        <translation>Syntax error in %1%2 !</translation>
+    </message>
+    <message>
+        <source>Wert zu groß bei %1%2 !</source>
+        <translation>Value too large in %1%2 !</translation>
+    </message>
+    <message>
+        <source>ungültige Dezimalzahl</source>
+        <translation>invalid decimal number</translation>
+    </message>
+    <message>
+        <source>Überlauf</source>
+        <translation>overflow</translation>
+    </message>
+    <message>
+        <source>Syntaxfehler</source>
+        <translation>syntax error</translation>
+    </message>
+    <message>
+        <source>Ergebnis der Funktion nicht definiert</source>
+        <translation>result of the function not defined</translation>
+    </message>
+    <message>
+        <source>) erwartet</source>
+        <translation>) expected</translation>
+    </message>
+    <message>
+        <source>( erwartet</source>
+        <translation>( expected</translation>
+    </message>
+    <message>
+        <source>Division durch Null</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>, erwartet</source>
+        <translation>, expected</translation>
+    </message>
+    <message>
+        <source>[ erwartet</source>
+        <translation>[ expected</translation>
+    </message>
+    <message>
+        <source>] erwartet</source>
+        <translation>] expected</translation>
+    </message>
+    <message>
+        <source>; erwartet</source>
+        <translation>; expected</translation>
+    </message>
+    <message>
+        <source>Fehler in Unit Math</source>
+        <translation>Error in unit Math</translation>
+    </message>
+    <message>
+        <source>Wert zu groß bei a0: der Gleichanteil 100 · a0 ist größer als 1E15.</source>
+        <translation>Value too large in a0: the constant term 100 · a0 is greater than 1E15.</translation>
+    </message>
+    <message>
+        <source>Wert zu groß bei %1 für n = %2: die Amplitude 100 · √(an² + bn²) ist größer als 1E15.</source>
+        <translation>Value too large in %1 for n = %2: the amplitude 100 · √(an² + bn²) is greater than 1E15.</translation>
+    </message>
+    <message>
+        <source>n!: n&lt;1</source>
+        <translation>n!: n&lt;1</translation>
+    </message>
+    <message>
+        <source>log(x): x&lt;=0 oder Basis=1</source>
+        <translation>log(x): x&lt;=0 or base=1</translation>
+    </message>
+    <message>
+        <source>0 hoch 0 nicht definiert</source>
+        <translation>0 to the power of 0 not defined</translation>
+    </message>
+    <message>
+        <source>Exponent ist Bruch</source>
+        <translation>exponent is a fraction</translation>
+    </message>
+    <message>
+        <source>coth(x): x=0</source>
+        <translation>coth(x): x=0</translation>
+    </message>
+    <message>
+        <source>arcosh(x): x&lt;0</source>
+        <translation>arcosh(x): x&lt;0</translation>
+    </message>
+    <message>
+        <source>artanh(x): |x|&gt;=1</source>
+        <translation>artanh(x): |x|&gt;=1</translation>
+    </message>
+    <message>
+        <source>arcoth(x): |x|&lt;=1</source>
+        <translation>arcoth(x): |x|&lt;=1</translation>
+    </message>
+    <message>
+        <source>tan(x): x=Pi/2+k*Pi; k=0,1,2..</source>
+        <translation>tan(x): x=Pi/2+k*Pi; k=0,1,2..</translation>
+    </message>
+    <message>
+        <source>cot(x): x=k*Pi; k=0,1,2..</source>
+        <translation>cot(x): x=k*Pi; k=0,1,2..</translation>
+    </message>
+    <message>
+        <source>arcsin(x): |x|&gt;1</source>
+        <translation>arcsin(x): |x|&gt;1</translation>
+    </message>
+    <message>
+        <source>arccos(x): |x|&gt;1</source>
+        <translation>arccos(x): |x|&gt;1</translation>
+    </message>
+    <message>
+        <source>Wurzel aus negativer Zahl</source>
+        <translation>square root of a negative number</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß.</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>In %1 kann nicht geschrieben werden</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Signal %1 erzeugen</source>
+        <translation>Create signal %1</translation>
+    </message>
+    <message>
+        <source>Signal %1 löschen</source>
+        <translation>Delete signal %1</translation>
+    </message>
+    <message>
+        <source>Signal %1 einfügen</source>
+        <translation>Paste signal %1</translation>
+    </message>
+    <message>
+        <source>Signal %1 konvertieren</source>
+        <translation>Convert signal %1</translation>
+    </message>
+    <message>
+        <source>Sichtbarkeit von %1 ändern</source>
+        <translation>Show or hide %1</translation>
+    </message>
+    <message>
+        <source>Signal %1 bearbeiten</source>
+        <translation>Edit signal %1</translation>
+    </message>
+    <message>
+        <source>Wert von %1 ändern</source>
+        <translation>Change value of %1</translation>
+    </message>
+    <message>
+        <source>Signal &quot;%1&quot;: Der Wert &quot;%2&quot; von &quot;%3&quot; ist keine endliche Zahl. Das Projekt wurde nicht geladen.</source>
+        <translation>Signal &quot;%1&quot;: the value &quot;%2&quot; of &quot;%3&quot; is not a finite number. The project was not loaded.</translation>
+    </message>
+    <message>
+        <source>Signal &quot;%1&quot;: Der Wert &quot;%2&quot; von &quot;%3&quot; ist zu groß. Das Projekt wurde nicht geladen.</source>
+        <translation>Signal &quot;%1&quot;: the value &quot;%2&quot; of &quot;%3&quot; is too large. The project was not loaded.</translation>
+    </message>
+    <message>
+        <source>Signal &quot;%1&quot;: Der Wert &quot;%2&quot; von &quot;%3&quot; ist zu groß (erlaubt sind Beträge bis 1E15). Das Projekt wurde nicht geladen.</source>
+        <translation>Signal &quot;%1&quot;: the value &quot;%2&quot; of &quot;%3&quot; is too large (magnitudes up to 1E15 are allowed). The project was not loaded.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden: %2</source>
+        <translation>The file “%1” cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie einen Dateinamen ein.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname „%1“ enthält einen Platzhalter („*“ oder „?“). Bitte geben Sie einen vollständigen Dateinamen ein, zum Beispiel „ton.wav“.</source>
+        <translation>The file name “%1” contains a wildcard (“*” or “?”). Please enter a complete file name, for example “tone.wav”.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname „%1“ enthält ein Pfadtrennzeichen („/“ oder „\“). Bitte wählen Sie den Ordner in der Verzeichnisliste und geben Sie hier nur den Namen der Datei ein.</source>
+        <translation>The file name “%1” contains a path separator (“/” or “\”). Please choose the folder in the folder list and enter only the name of the file here.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname enthält ein unzulässiges Zeichen.</source>
+        <translation>The file name contains a character that is not allowed.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Dateiname. Bitte geben Sie einen Dateinamen ein.</source>
+        <translation>“%1” is not a file name. Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/AppSettings.h"
+#include "text/MessageText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,6 +19,8 @@ inline constexpr char TextContext[] = "Wellenwerk";
 
 // `source` in the language now spoken.
 QString Translated(const char* source);
+// A message of the core in the language now spoken, its arguments filled in.
+QString Translated(const MessageText& message);
 
 // Shows `source` in the property `property` ("text", "title", "windowTitle", "toolTip", ...)
 // of `object`, now and again after every change of the language.
