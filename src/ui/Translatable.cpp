@@ -58,6 +58,10 @@ void SetTranslated(QObject* object, const char* property, const QByteArray& sour
     object->setProperty(property, Translated(source.constData()));
 }
 
+QByteArray TranslatedSource(const QObject* object, const char* property) {
+    return object->property((BindingPrefix + property).constData()).toByteArray();
+}
+
 QString ShownNumber(const std::string& text) {
     QString shown = QString::fromStdString(text);
     if (CurrentLanguage() == English) shown.replace(QLatin1Char(','), QLatin1Char('.'));

@@ -25,6 +25,8 @@ QString Translated(const MessageText& message);
 // Shows `source` in the property `property` ("text", "title", "windowTitle", "toolTip", ...)
 // of `object`, now and again after every change of the language.
 void SetTranslated(QObject* object, const char* property, const QByteArray& source);
+// The source SetTranslated bound to `property` of `object`; empty when none is bound.
+QByteArray TranslatedSource(const QObject* object, const char* property);
 
 // A number as the core formats it (decimal comma) in the language's way: English writes a
 // decimal point. Typed numbers accept both in either language; files never change.
