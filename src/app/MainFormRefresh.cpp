@@ -100,17 +100,20 @@ void TMainForm::UpdateCommands() {
 }
 
 void TMainForm::UpdateUndoCommands() {
-    auto show = [this](Command command, const QString& caption, const std::string& step) {
-        commands_->SetEnabled(command, !step.empty());
+    auto show = [this](Command command, const QString& caption, MessageText step) {
+        commands_->SetEnabled(command, !step.Empty());
         // A "&" in a signal's name is text, not an accelerator.
-        const QString name =
-            QString::fromStdString(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
-        commands_->Action(command)->setText(step.empty() ? caption : caption + ": " + name);
+        for (std::string& arg : step.args)
+            arg = QString::fromStdString(arg)
+                      .replace(QLatin1Char('&'), QStringLiteral("&&"))
+                      .toStdString();
+        commands_->Action(command)->setText(step.Empty() ? caption
+                                                         : caption + ": " + Translated(step));
     };
     show(Command::Undo, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "&Rückgängig")),
-         project_.UndoName());
+         project_.UndoStep());
     show(Command::Redo, Translated(QT_TRANSLATE_NOOP("Wellenwerk", "&Wiederholen")),
-         project_.RedoName());
+         project_.RedoStep());
 }
 
 void TMainForm::DrawLineDiagram() {

@@ -3,6 +3,8 @@
 
 #include "editors/HarmonicsGrid.h"
 
+#include "ui/Translatable.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -148,8 +150,8 @@ bool HarmonicsGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
         editor->setAccessibleName(
             QStringLiteral("%1, n = %2")
                 .arg(header ? header->text() : QString(), CellText(index.row(), 0)));
-        editor->setAccessibleDescription(
-            QStringLiteral("Zelle der Harmonischen; Tab geht zur nächsten Zelle."));
+        editor->setAccessibleDescription(Translated(QT_TRANSLATE_NOOP(
+            "Wellenwerk", "Zelle der Harmonischen; Tab geht zur nächsten Zelle.")));
     }
     return editing;
 }

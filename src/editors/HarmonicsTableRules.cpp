@@ -48,7 +48,7 @@ void FillTable(const SeriesValues& amplitude, const SeriesValues& phase, int mod
         const long double a = amplitude[n];
         if (n == 0) {
             row[FirstValueColumn] = Shown(a, 10);
-            row[SecondValueColumn] = "0";
+            row[SecondValueColumn].assign(1, '0'); // not = "0": GCC 12 warns falsely (-Wrestrict)
         } else if (shown == CosineAndSine) {
             const Coefficients c = CoefficientsOf(amplitude[n], phase[n]);
             row[FirstValueColumn] = Shown(c.a, 10);
@@ -145,10 +145,11 @@ std::string CellSymbol(int mode, int column) {
     return first ? "A" : "PHI";
 }
 
-std::string CellFaultMessage(const CellFault& fault, int mode) {
-    const char* what =
-        fault.problem == CellProblem::Syntax ? "Syntaxfehler bei " : "Wert zu gro\u00df bei ";
-    return what + CellSymbol(mode, fault.column) + std::to_string(fault.n) + " !";
+MessageText CellFaultText(const CellFault& fault, int mode) {
+    const char* what = fault.problem == CellProblem::Syntax
+                           ? QT_TRANSLATE_NOOP("Wellenwerk", "Syntaxfehler bei %1%2 !")
+                           : QT_TRANSLATE_NOOP("Wellenwerk", "Wert zu groß bei %1%2 !");
+    return {what, {CellSymbol(mode, fault.column), std::to_string(fault.n)}};
 }
 
 bool MultiplyAmplitudes(std::string_view text, SeriesValues& amplitude) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "text/MessageText.h"
 #include "text/TranslatableText.h"
 
 #include "signal/Signal.h"
@@ -64,7 +65,10 @@ std::optional<CellFault> ReadTable(const HarmonicsCells& cells, int mode, Series
 // "A", "PHI", "a", "b", "B" by mode and column.
 std::string CellSymbol(int mode, int column);
 // "Syntaxfehler bei PHI7 !" or "Wert zu groß bei A3 !".
-std::string CellFaultMessage(const CellFault& fault, int mode);
+MessageText CellFaultText(const CellFault& fault, int mode);
+inline std::string CellFaultMessage(const CellFault& fault, int mode) {
+    return CellFaultText(fault, mode).German();
+}
 
 inline constexpr const char* MultiplierErrorMessage =
     QT_TRANSLATE_NOOP("Wellenwerk", "Fehler bei Multiplikator");

@@ -153,7 +153,7 @@ bool TSignalOptionsDlg::ReadTable() {
 }
 
 void TSignalOptionsDlg::ShowCellFault(const CellFault& fault) {
-    prompts().Inform(this, FromUtf8(CellFaultMessage(fault, mode_)));
+    prompts().Inform(this, Translated(CellFaultText(fault, mode_)));
     hgrid_->ShowCell(fault.n, fault.column);
 }
 

@@ -23,11 +23,11 @@ namespace {
 void WriteFile(const QString& path, const QByteArray& bytes) {
     if (!WriteFileContent(QFile::encodeName(path).toStdString(),
                           std::string_view(bytes.constData(), bytes.size())))
-        throw std::runtime_error(
-            QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden. Bitte prüfen Sie, "
-                           "ob der Ordner besteht und Sie dort schreiben dürfen.")
-                .arg(path)
-                .toStdString());
+        throw MessageError(
+            {QT_TRANSLATE_NOOP("Wellenwerk", "Die Datei \"%1\" konnte nicht geschrieben werden. "
+                                             "Bitte prüfen Sie, ob der Ordner besteht und Sie dort "
+                                             "schreiben dürfen."),
+             {path.toStdString()}});
 }
 
 void SavePicture(const QString& path, const Picture& picture) {

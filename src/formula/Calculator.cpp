@@ -59,23 +59,23 @@ float TCalculator::Evaluate() {
     return Ok() ? value : 0;
 }
 
-std::string CalcErrorText(uint16_t code) {
+const char* CalcErrorSource(uint16_t code) {
     // Codes 22 to 32; 25 and 29 are never raised but keep their texts.
     static constexpr const char* Texts[] = {
-        "ungültige Dezimalzahl",
-        "Überlauf",
-        "Syntaxfehler",
-        "Ergebnis der Funktion nicht definiert",
-        ") erwartet",
-        "( erwartet",
-        "Division durch Null",
-        ", erwartet",
-        "[ erwartet",
-        "] erwartet",
-        "; erwartet",
+        QT_TRANSLATE_NOOP("Wellenwerk", "ungültige Dezimalzahl"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Überlauf"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Syntaxfehler"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Ergebnis der Funktion nicht definiert"),
+        QT_TRANSLATE_NOOP("Wellenwerk", ") erwartet"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "( erwartet"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Division durch Null"),
+        QT_TRANSLATE_NOOP("Wellenwerk", ", erwartet"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "[ erwartet"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "] erwartet"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "; erwartet"),
     };
     if (code >= InvalidNumber && code <= SemicolonExpected) return Texts[code - InvalidNumber];
-    if (code == 99) return "Fehler in Unit Math";
+    if (code == 99) return QT_TRANSLATE_NOOP("Wellenwerk", "Fehler in Unit Math");
     return Mathe::MathErrorText(code);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "formula/Mathe.h"
+#include "text/TranslatableText.h"
 
 #include <cstdint>
 #include <string>
@@ -22,8 +23,12 @@ enum : uint16_t {
 };
 } // namespace CalcError
 
-// The message for an error code of the evaluator; empty for 0 and for unknown codes.
-std::string CalcErrorText(uint16_t code);
+// The message for an error code of the evaluator, marked for translation; empty for 0 and for
+// unknown codes.
+const char* CalcErrorSource(uint16_t code);
+inline std::string CalcErrorText(uint16_t code) {
+    return CalcErrorSource(code);
+}
 
 // Evaluates one line of the formula language to a 32-bit float by recursive descent
 // directly on the text: no tokens, no tree, the text is parsed again on every Evaluate.

@@ -207,7 +207,7 @@ void TSignalFormulaDlg::ReportFailure(const FormulaError& error) {
     // On a hidden window this makes the field the one that gets the focus when shown.
     field->setFocus();
     if (!isVisible()) failedField_ = field;
-    prompts().Error(isVisible() ? this : parentWidget(), QString::fromStdString(error.text));
+    prompts().Error(isVisible() ? this : parentWidget(), Translated(error.message));
 }
 
 void TSignalFormulaDlg::HelpBtnClick() {

@@ -26,19 +26,23 @@ std::optional<float> Evaluate(TCalculator& calculator, const std::string& text, 
 }
 
 FormulaError ErrorIn(FormulaField field, const TCalculator& calculator) {
-    return {field, calculator.ErrorCode(), calculator.ErrorText()};
+    return {field, calculator.ErrorCode(), {CalcErrorSource(calculator.ErrorCode()), {}}};
 }
 
 // An amplitude beyond MaxAmplitude, which no editor would take: a series made from formulas
 // keeps the same limit as one typed into the table.
 FormulaError TooLarge(FormulaField field, int n) {
     if (field == FormulaField::A0)
-        return {field, Mathe::Overflow,
-                "Wert zu groß bei a0: der Gleichanteil 100 · a0 ist größer als 1E15."};
-    return {field, Mathe::Overflow,
-            std::string("Wert zu groß bei ") + (field == FormulaField::An ? "an" : "bn") +
-                " für n = " + std::to_string(n) +
-                ": die Amplitude 100 · √(an² + bn²) ist größer als 1E15."};
+        return {field,
+                Mathe::Overflow,
+                {QT_TRANSLATE_NOOP("Wellenwerk", "Wert zu groß bei a0: der Gleichanteil 100 · a0 "
+                                                 "ist größer als 1E15."),
+                 {}}};
+    return {field,
+            Mathe::Overflow,
+            {QT_TRANSLATE_NOOP("Wellenwerk", "Wert zu groß bei %1 für n = %2: die Amplitude "
+                                             "100 · √(an² + bn²) ist größer als 1E15."),
+             {field == FormulaField::An ? "an" : "bn", std::to_string(n)}}};
 }
 
 // The float an amplitude is stored as, or nothing when that is beyond MaxAmplitude.

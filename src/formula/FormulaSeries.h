@@ -4,6 +4,7 @@
 #pragma once
 
 #include "signal/Signal.h"
+#include "text/MessageText.h"
 
 #include <optional>
 #include <string>
@@ -11,11 +12,13 @@
 // The texts of a formula signal, in the order in which they are evaluated.
 enum class FormulaField { ConstK, ConstL, ConstM, A0, An, Bn };
 
-// The first text that failed, with the evaluator's error code and message.
+// The first text that failed, with the evaluator's error code and message (in German, and
+// in its parts for the interface to translate).
 struct FormulaError {
     FormulaField field;
     int code;
-    std::string text;
+    MessageText message;
+    std::string text = message.German();
 };
 
 // Evaluates the constants k, l, m, then a0 and, for each harmonic 1..MaxHarmonic (at most

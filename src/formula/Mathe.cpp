@@ -4,6 +4,7 @@
 #include "formula/Mathe.h"
 
 #include "signal/ExtendedTrig.h"
+#include "text/TranslatableText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -51,22 +52,22 @@ int32_t RoundLimited(float x) {
     return x >= 0 ? 2147483647 : -2147483647;
 }
 
-std::string MathErrorText(uint16_t code) {
+const char* MathErrorText(uint16_t code) {
     static constexpr const char* Texts[] = {
         "",
-        "n!: n<1",
-        "log(x): x<=0 oder Basis=1",
-        "0 hoch 0 nicht definiert",
-        "Exponent ist Bruch",
-        "coth(x): x=0",
-        "arcosh(x): x<0",
-        "artanh(x): |x|>=1",
-        "arcoth(x): |x|<=1",
-        "tan(x): x=Pi/2+k*Pi; k=0,1,2..",
-        "cot(x): x=k*Pi; k=0,1,2..",
-        "arcsin(x): |x|>1",
-        "arccos(x): |x|>1",
-        "Wurzel aus negativer Zahl",
+        QT_TRANSLATE_NOOP("Wellenwerk", "n!: n<1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "log(x): x<=0 oder Basis=1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "0 hoch 0 nicht definiert"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Exponent ist Bruch"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "coth(x): x=0"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "arcosh(x): x<0"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "artanh(x): |x|>=1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "arcoth(x): |x|<=1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "tan(x): x=Pi/2+k*Pi; k=0,1,2.."),
+        QT_TRANSLATE_NOOP("Wellenwerk", "cot(x): x=k*Pi; k=0,1,2.."),
+        QT_TRANSLATE_NOOP("Wellenwerk", "arcsin(x): |x|>1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "arccos(x): |x|>1"),
+        QT_TRANSLATE_NOOP("Wellenwerk", "Wurzel aus negativer Zahl"),
     };
     return code <= SqrtNegative ? Texts[code] : "";
 }

@@ -73,8 +73,9 @@ float ToFloat(EvalState& state, long double x);
 // Nearest integer with halves to even, limited to +-2147483647.
 int32_t RoundLimited(float x);
 
-// The message for an error of this module (codes 1 to 13); empty for any other code.
-std::string MathErrorText(uint16_t code);
+// The message for an error of this module (codes 1 to 13), marked for translation; empty for
+// any other code.
+const char* MathErrorText(uint16_t code);
 
 // Functions that cannot fail take no state.
 float Power(EvalState& state, float a, float b);

@@ -34,8 +34,9 @@ void Apply(SignalList& list, int index, const std::optional<SignalEntry>& entry,
 } // namespace
 
 std::size_t History::ByteSizeOf(const Step& step) {
-    std::size_t bytes = sizeof(Step) + HeapBytes(step.name) + HeapBytes(step.mergeKey) +
-                        step.changes.capacity() * sizeof(EntryChange);
+    std::size_t bytes = sizeof(Step) + step.name.args.capacity() * sizeof(std::string) +
+                        HeapBytes(step.mergeKey) + step.changes.capacity() * sizeof(EntryChange);
+    for (const std::string& arg : step.name.args) bytes += HeapBytes(arg);
     for (const EntryChange& c : step.changes) bytes += HeapBytes(c.before) + HeapBytes(c.after);
     return bytes;
 }
@@ -52,7 +53,7 @@ void History::Join(Step& step, EntryChange change) {
     step.changes.push_back(std::move(change));
 }
 
-void History::Record(std::string name, EntryChange change, int selectionBefore, int selectionAfter,
+void History::Record(MessageText name, EntryChange change, int selectionBefore, int selectionAfter,
                      const std::string& mergeKey) {
     // A new change makes what was undone unreachable, the saved state too if it lay there.
     if (CanRedo()) {
@@ -100,12 +101,12 @@ void History::EndCompound() {
     if (compoundDepth_ > 0 && --compoundDepth_ == 0) open_ = false;
 }
 
-std::string History::UndoName() const {
-    return CanUndo() ? steps_[position_ - 1].name : std::string();
+MessageText History::UndoStep() const {
+    return CanUndo() ? steps_[position_ - 1].name : MessageText();
 }
 
-std::string History::RedoName() const {
-    return CanRedo() ? steps_[position_].name : std::string();
+MessageText History::RedoStep() const {
+    return CanRedo() ? steps_[position_].name : MessageText();
 }
 
 int History::Undo(SignalList& list) {

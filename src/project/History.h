@@ -4,6 +4,7 @@
 #pragma once
 
 #include "project/SignalList.h"
+#include "text/MessageText.h"
 
 #include <cstddef>
 #include <deque>
@@ -38,10 +39,11 @@ public:
     static constexpr std::size_t MaxBytes = std::size_t{16} << 20;
 
     // Records a change that has just been made to the list, as a step named `name` (for
-    // the menu) with the selection before and after. The change joins the last step
+    // the menu: a marked text with the signal's name as its argument, translated only where
+    // it is shown) with the selection before and after. The change joins the last step
     // instead when it is part of an open compound, or when both carry the same non-empty
     // `mergeKey` and nothing has closed that step since.
-    void Record(std::string name, EntryChange change, int selectionBefore, int selectionAfter,
+    void Record(MessageText name, EntryChange change, int selectionBefore, int selectionAfter,
                 const std::string& mergeKey = {});
     // The next change starts a step of its own.
     void Seal() { open_ = false; }
@@ -52,8 +54,10 @@ public:
     bool CanUndo() const { return position_ > 0; }
     bool CanRedo() const { return position_ < static_cast<int>(steps_.size()); }
     // The names of the steps undo and redo would take back or do again; empty for none.
-    std::string UndoName() const;
-    std::string RedoName() const;
+    MessageText UndoStep() const;
+    MessageText RedoStep() const;
+    std::string UndoName() const { return UndoStep().German(); }
+    std::string RedoName() const { return RedoStep().German(); }
     // Takes back the last step done (or does again the last undone) in `list`; returns the
     // entry to select then, as it was selected around that step; -1 for none.
     int Undo(SignalList& list);
@@ -72,7 +76,7 @@ public:
 
 private:
     struct Step {
-        std::string name;
+        MessageText name;
         std::vector<EntryChange> changes;
         int selectionBefore = -1, selectionAfter = -1;
         std::string mergeKey;

@@ -55,7 +55,8 @@ KeyRange ScanKey(std::string_view s) {
 
 // Offsets into the text are 32 bits wide.
 void CheckSize(std::size_t size) {
-    if (size > UINT32_MAX) throw std::runtime_error("Die Datei ist zu groß.");
+    if (size > UINT32_MAX)
+        throw MessageError({QT_TRANSLATE_NOOP("Wellenwerk", "Die Datei ist zu groß."), {}});
 }
 
 bool HasLineBreak(std::string_view s) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "text/MessageText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,6 +12,10 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// A file that could not be written, its path as %1.
+inline constexpr char CannotWriteText[] =
+    QT_TRANSLATE_NOOP("Wellenwerk", "In %1 kann nicht geschrieben werden");
 
 // A project file in INI format, held whole in memory. All names and values are the file's
 // own bytes (Windows-1252); converting to and from UTF-8 is the caller's business.
@@ -37,13 +43,13 @@ public:
     static IniFile Parse(std::string_view bytes);
     std::string Serialise() const;
 
-    // Throws std::runtime_error with a German message and the system's reason.
+    // Throws MessageError with a German message and the system's reason.
     static IniFile LoadFile(const std::string& path);
     // Writes the whole file as WriteFileContent (FileReplace.h) does: as a new file that takes
     // the old one's place in one step where it can keep owner, group, mode and links, else
     // over the old file itself; symbolic links are followed and kept; a file the user may not
-    // write is refused. On failure throws std::runtime_error with the text "In <path> kann
-    // nicht geschrieben werden"; the old file keeps its content and no temporary file is left.
+    // write is refused. On failure throws MessageError with CannotWriteText; the old file
+    // keeps its content and no temporary file is left.
     void SaveFileAtomically(const std::string& path) const;
 
     bool HasSection(std::string_view section) const;

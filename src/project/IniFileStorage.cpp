@@ -12,8 +12,9 @@
 
 IniFile IniFile::LoadFile(const std::string& path) {
     const auto failure = [&path](int error) {
-        return std::runtime_error("Die Datei " + path + " kann nicht gelesen werden: " +
-                                  std::generic_category().message(error));
+        return MessageError(
+            {QT_TRANSLATE_NOOP("Wellenwerk", "Die Datei %1 kann nicht gelesen werden: %2"),
+             {path, std::generic_category().message(error)}});
     };
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) throw failure(errno);
@@ -33,5 +34,5 @@ void IniFile::SaveFileAtomically(const std::string& path) const {
         written = WriteFileContent(path, Serialise());
     } catch (const std::exception&) { // out of memory, or no source of randomness
     }
-    if (!written) throw std::runtime_error("In " + path + " kann nicht geschrieben werden");
+    if (!written) throw MessageError({CannotWriteText, {path}});
 }

@@ -5,11 +5,9 @@
 
 namespace {
 
-// The menu's name of a step: `what` with the signal's name in place of "%".
-std::string StepName(const char* what, const std::string& signalName) {
-    std::string text = what;
-    if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, signalName);
-    return text;
+// The menu's name of a step: `what` with the signal's name in place of "%1".
+MessageText StepName(const char* what, const std::string& signalName) {
+    return {what, {signalName}};
 }
 
 } // namespace
@@ -28,9 +26,9 @@ std::optional<SignalEntry> Project::EntryAt(int index) const {
 
 void Project::RecordEdit(const char* what, int index, std::optional<SignalEntry> before,
                          int selectionBefore, const std::string& mergeKey) {
-    const std::string name = StepName(what, before->name);
-    history_.Record(name, {index, std::move(before), EntryAt(index)}, selectionBefore, index,
-                    mergeKey);
+    MessageText name = StepName(what, before->name);
+    history_.Record(std::move(name), {index, std::move(before), EntryAt(index)}, selectionBefore,
+                    index, mergeKey);
 }
 
 int Project::AppendStep(std::string name, const tSignal& signal, const char* what) {
@@ -43,17 +41,19 @@ int Project::AppendStep(std::string name, const tSignal& signal, const char* wha
 }
 
 int Project::Append(std::string name, const tSignal& signal) {
-    return AppendStep(std::move(name), signal, "Signal % erzeugen");
+    return AppendStep(std::move(name), signal,
+                      QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 erzeugen"));
 }
 
 int Project::Remove(int index) {
     if (!IsValidIndex(index)) return -1;
     const int selected = SelectedNow();
     std::optional<SignalEntry> removed = EntryAt(index);
-    const std::string name = StepName("Signal % löschen", removed->name);
+    MessageText name =
+        StepName(QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 löschen"), removed->name);
     signals_.Remove(index);
     const int next = index < Count() ? index : index - 1;
-    history_.Record(name, {index, std::move(removed), std::nullopt}, selected, next);
+    history_.Record(std::move(name), {index, std::move(removed), std::nullopt}, selected, next);
     Changed(ProjectChange::Signals, next);
     return next;
 }
@@ -67,7 +67,8 @@ void Project::Copy(int index) {
 
 int Project::Paste(std::string name) {
     if (!copyBuffer_) return -1;
-    return AppendStep(std::move(name), *copyBuffer_, "Signal % einfügen");
+    return AppendStep(std::move(name), *copyBuffer_,
+                      QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 einfügen"));
 }
 
 void Project::Convert(int index) {
@@ -75,7 +76,8 @@ void Project::Convert(int index) {
     const int selected = SelectedNow();
     auto before = EntryAt(index);
     signals_.Signal(index).Kind = SpectralLines;
-    RecordEdit("Signal % konvertieren", index, std::move(before), selected);
+    RecordEdit(QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 konvertieren"), index, std::move(before),
+               selected);
     Changed(ProjectChange::Signals, index);
 }
 
@@ -85,7 +87,8 @@ void Project::ToggleVisible(int index) {
     auto before = EntryAt(index);
     tSignal& s = signals_.Signal(index);
     s.Visible = !s.Visible;
-    RecordEdit("Sichtbarkeit von % ändern", index, std::move(before), selected);
+    RecordEdit(QT_TRANSLATE_NOOP("Wellenwerk", "Sichtbarkeit von %1 ändern"), index,
+               std::move(before), selected);
     Changed(ProjectChange::Visibility, index);
 }
 
@@ -95,13 +98,15 @@ void Project::CommitEdit(int index, const tSignal& edited, std::string name) {
     auto before = EntryAt(index);
     signals_.Signal(index).Assign(edited);
     signals_.Rename(index, std::move(name));
-    RecordEdit("Signal % bearbeiten", index, std::move(before), selected);
+    RecordEdit(QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 bearbeiten"), index, std::move(before),
+               selected);
     Changed(ProjectChange::Signals, index);
 }
 
 void Project::Touch(int index) {
     if (!IsValidIndex(index)) return;
-    RecordEdit("Signal % bearbeiten", index, EntryAt(index), SelectedNow());
+    RecordEdit(QT_TRANSLATE_NOOP("Wellenwerk", "Signal %1 bearbeiten"), index, EntryAt(index),
+               SelectedNow());
     Changed(ProjectChange::Signals, index);
 }
 
@@ -110,7 +115,8 @@ bool Project::EditSeries(int index, const std::function<bool(tSignal&)>& change,
     if (!IsValidIndex(index)) return false;
     auto before = EntryAt(index);
     if (!change(signals_.Signal(index))) return false;
-    RecordEdit("Wert von % ändern", index, std::move(before), SelectedNow(), mergeKey);
+    RecordEdit(QT_TRANSLATE_NOOP("Wellenwerk", "Wert von %1 ändern"), index, std::move(before),
+               SelectedNow(), mergeKey);
     Changed(ProjectChange::Series, index);
     return true;
 }

@@ -84,7 +84,10 @@ public:
     // --- undo and redo -------------------------------------------------------------------
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
-    // What undo and redo would do, for the menu ("Wert von S1 ändern"); empty for nothing.
+    // What undo and redo would do, for the menu ("Wert von S1 ändern"): as marked text with
+    // the signal's name for the interface to translate, and in German; empty for nothing.
+    MessageText UndoStep() const { return history_.UndoStep(); }
+    MessageText RedoStep() const { return history_.RedoStep(); }
     std::string UndoName() const { return history_.UndoName(); }
     std::string RedoName() const { return history_.RedoName(); }
     // Restores the signals, their order and the selection as they were before the last

@@ -81,10 +81,11 @@ bool NamesNonFiniteValue(std::string_view text) {
     return word == "inf" || word == "infinity" || word == "nan";
 }
 
-std::string ValueMessage(std::string_view section, std::string_view key, std::string_view text,
-                         const std::string& problem) {
-    return "Signal \"" + Windows1252ToUtf8(section) + "\": Der Wert \"" + Windows1252ToUtf8(text) +
-           "\" von \"" + std::string(key) + "\" " + problem + " Das Projekt wurde nicht geladen.";
+// `problem` has the signal's name as %1, the value as %2 and the key as %3.
+[[noreturn]] void ValueFault(std::string_view section, std::string_view key, std::string_view text,
+                             const char* problem) {
+    throw MessageError(
+        {problem, {Windows1252ToUtf8(section), Windows1252ToUtf8(text), std::string(key)}});
 }
 
 // A decimal key: missing reads as 0; present, it must be a finite number, and an amplitude
@@ -97,15 +98,23 @@ float ReadDecimal(const IniFile& ini, std::string_view section, std::string_view
     const std::optional<float> value = ParseStoredDecimal(text);
     if (!value) {
         if (NamesNonFiniteValue(text))
-            throw std::runtime_error(ValueMessage(section, key, text, "ist keine endliche Zahl."));
+            ValueFault(section, key, text,
+                       QT_TRANSLATE_NOOP("Wellenwerk", "Signal \"%1\": Der Wert \"%2\" von \"%3\" "
+                                                       "ist keine endliche Zahl. Das Projekt wurde "
+                                                       "nicht geladen."));
         throw std::runtime_error("'" + Windows1252ToUtf8(text) +
                                  "' is not a valid floating point value");
     }
     if (!std::isfinite(*value))
-        throw std::runtime_error(ValueMessage(section, key, text, "ist zu groß."));
+        ValueFault(section, key, text,
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Signal \"%1\": Der Wert \"%2\" von \"%3\" ist "
+                                                   "zu groß. Das Projekt wurde nicht geladen."));
     if (amplitude && !IsAllowedAmplitude(*value))
-        throw std::runtime_error(
-            ValueMessage(section, key, text, "ist zu groß (erlaubt sind Beträge bis 1E15)."));
+        ValueFault(section, key, text,
+                   QT_TRANSLATE_NOOP("Wellenwerk",
+                                     "Signal \"%1\": Der Wert \"%2\" von \"%3\" ist zu groß "
+                                     "(erlaubt sind Beträge bis 1E15). Das Projekt wurde nicht "
+                                     "geladen."));
     return *value;
 }
 
@@ -230,7 +239,7 @@ void SaveProjectToFile(const std::string& path, const SignalList& list, char dec
         if (std::filesystem::exists(path, error)) ini = IniFile::LoadFile(path);
         SaveProjectFile(ini, list, decimalSeparator);
     } catch (const std::exception&) {
-        throw std::runtime_error("In " + path + " kann nicht geschrieben werden");
+        throw MessageError({CannotWriteText, {path}});
     }
     ini.SaveFileAtomically(path);
 }

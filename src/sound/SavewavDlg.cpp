@@ -238,7 +238,7 @@ bool TSavewavDlg::OKBtnClick() {
 
 std::string TSavewavDlg::ChosenFile() const {
     const QString name = fileEdit_->text();
-    const std::string problem = SoundFileNameProblem(name.toStdString());
-    if (!problem.empty()) throw std::runtime_error(problem);
+    MessageText problem = SoundFileNameFault(name.toStdString());
+    if (!problem.Empty()) throw MessageError(std::move(problem));
     return QFile::encodeName(QDir::toNativeSeparators(QDir(folder_).filePath(name))).toStdString();
 }

@@ -14,8 +14,9 @@ namespace {
 
 [[noreturn]] void FailWriting(const std::string& path, int error) {
     if (error == 0) error = EIO; // never "Success" in a failure
-    throw std::runtime_error("Die Datei „" + path +
-                             "“ kann nicht geschrieben werden: " + std::strerror(error));
+    throw MessageError(
+        {QT_TRANSLATE_NOOP("Wellenwerk", "Die Datei „%1“ kann nicht geschrieben werden: %2"),
+         {path, std::strerror(error)}});
 }
 
 } // namespace
@@ -33,19 +34,27 @@ void WriteToneFile(const tSignal& signal, const std::string& path, float fo, int
     if (std::fclose(file) != 0) FailWriting(path, errno);
 }
 
-std::string SoundFileNameProblem(const std::string& fileName) {
-    if (fileName.empty()) return "Bitte geben Sie einen Dateinamen ein.";
+MessageText SoundFileNameFault(const std::string& fileName) {
+    if (fileName.empty())
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "Bitte geben Sie einen Dateinamen ein."), {}};
     if (fileName.find_first_of("*?") != std::string::npos)
-        return "Der Dateiname „" + fileName +
-               "“ enthält einen Platzhalter („*“ oder „?“). Bitte geben Sie einen vollständigen "
-               "Dateinamen ein, zum Beispiel „ton.wav“.";
+        return {QT_TRANSLATE_NOOP("Wellenwerk",
+                                  "Der Dateiname „%1“ enthält einen Platzhalter („*“ oder „?“). "
+                                  "Bitte geben Sie einen vollständigen Dateinamen ein, zum "
+                                  "Beispiel „ton.wav“."),
+                {fileName}};
     if (fileName.find_first_of("/\\") != std::string::npos)
-        return "Der Dateiname „" + fileName +
-               "“ enthält ein Pfadtrennzeichen („/“ oder „\\“). Bitte wählen Sie den Ordner in "
-               "der Verzeichnisliste und geben Sie hier nur den Namen der Datei ein.";
+        return {QT_TRANSLATE_NOOP("Wellenwerk",
+                                  "Der Dateiname „%1“ enthält ein Pfadtrennzeichen („/“ oder "
+                                  "„\\“). Bitte wählen Sie den Ordner in der Verzeichnisliste "
+                                  "und geben Sie hier nur den Namen der Datei ein."),
+                {fileName}};
     if (fileName.find('\0') != std::string::npos)
-        return "Der Dateiname enthält ein unzulässiges Zeichen.";
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "Der Dateiname enthält ein unzulässiges Zeichen."),
+                {}};
     if (fileName == "." || fileName == "..")
-        return "„" + fileName + "“ ist kein Dateiname. Bitte geben Sie einen Dateinamen ein.";
+        return {QT_TRANSLATE_NOOP("Wellenwerk", "„%1“ ist kein Dateiname. Bitte geben Sie einen "
+                                                "Dateinamen ein."),
+                {fileName}};
     return {};
 }

@@ -21,10 +21,12 @@ void ReportError(const QString& text);
 template <typename Command> void RunCommand(Command&& command) noexcept {
     try {
         std::forward<Command>(command)();
+    } catch (const MessageError& e) {
+        ReportError(Translated(e.Message()));
     } catch (const std::exception& e) {
         ReportError(Translated(e.what())); // a fixed message marked for translation, or as is
     } catch (...) {
-        ReportError(QStringLiteral("Unbekannter Fehler"));
+        ReportError(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Unbekannter Fehler")));
     }
 }
 

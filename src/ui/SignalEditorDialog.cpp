@@ -18,8 +18,11 @@ namespace {
 constexpr int SquareSize = 17;
 constexpr int SquareStep = 22;
 constexpr Rgb OutlineGrey{128, 128, 128};
-const char* const ColourNames[] = {"Schwarz", "Rot",  "Grün", "Blau",
-                                   "Magenta", "Cyan", "Gelb", "Weiß"};
+const char* const ColourNames[] = {
+    QT_TRANSLATE_NOOP("Wellenwerk", "Schwarz"), QT_TRANSLATE_NOOP("Wellenwerk", "Rot"),
+    QT_TRANSLATE_NOOP("Wellenwerk", "Grün"),    QT_TRANSLATE_NOOP("Wellenwerk", "Blau"),
+    QT_TRANSLATE_NOOP("Wellenwerk", "Magenta"), QT_TRANSLATE_NOOP("Wellenwerk", "Cyan"),
+    QT_TRANSLATE_NOOP("Wellenwerk", "Gelb"),    QT_TRANSLATE_NOOP("Wellenwerk", "Weiß")};
 
 } // namespace
 
@@ -56,7 +59,7 @@ void SignalEditorDialog::AddColourGroup(const QRect& bounds) {
         };
         // By keyboard: Tab to the square, Space or Return chooses it.
         square->setFocusPolicy(Qt::TabFocus);
-        square->setAccessibleName(QString::fromUtf8(ColourNames[i]));
+        SetTranslated(square, "accessibleName", ColourNames[i]);
         square->OnKeyPress = [this, i](QKeyEvent* e) {
             const int key = e->key();
             if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) return false;

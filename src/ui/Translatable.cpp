@@ -49,9 +49,17 @@ QString Translated(const char* source) {
     return QCoreApplication::translate(TextContext, source);
 }
 
+QString Translated(const MessageText& message) {
+    return QString::fromStdString(FillIn(Translated(message.source).toStdString(), message.args));
+}
+
 void SetTranslated(QObject* object, const char* property, const QByteArray& source) {
     object->setProperty((BindingPrefix + property).constData(), source);
     object->setProperty(property, Translated(source.constData()));
+}
+
+QByteArray TranslatedSource(const QObject* object, const char* property) {
+    return object->property((BindingPrefix + property).constData()).toByteArray();
 }
 
 QString ShownNumber(const std::string& text) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/AppSettings.h"
+#include "text/MessageText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,10 +19,14 @@ inline constexpr char TextContext[] = "Wellenwerk";
 
 // `source` in the language now spoken.
 QString Translated(const char* source);
+// A message of the core in the language now spoken, its arguments filled in.
+QString Translated(const MessageText& message);
 
 // Shows `source` in the property `property` ("text", "title", "windowTitle", "toolTip", ...)
 // of `object`, now and again after every change of the language.
 void SetTranslated(QObject* object, const char* property, const QByteArray& source);
+// The source SetTranslated bound to `property` of `object`; empty when none is bound.
+QByteArray TranslatedSource(const QObject* object, const char* property);
 
 // A number as the core formats it (decimal comma) in the language's way: English writes a
 // decimal point. Typed numbers accept both in either language; files never change.

@@ -4,6 +4,7 @@
 // The language of the interface: chosen in the settings dialog, applied at once to every
 // open window and to Qt's own texts, kept in the store only once chosen.
 #include "app/OptionsDlg.h"
+#include "formula/FormulaDlg.h"
 #include "support/MainFormFixture.h"
 #include "ui/HelpSystem.h"
 #include "ui/Translatable.h"
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <system_error>
 
 namespace {
 
@@ -84,6 +86,30 @@ TEST_F(MainFormTest, ShownNumbersTakeTheLanguagesSeparator) {
               QStringList{"Do you really want to delete the signal \"s\"?"});
     ChangeSettings([](AppSettings& v) { v.sprache = German; });
     EXPECT_EQ(W<QLabel>("Effektivwertlabel")->text(), german);
+}
+
+// Texts the core composes, a name or number in them: translated before it is filled in.
+TEST_F(MainFormTest, CoreMessagesInEnglish) {
+    Create();
+    AddSignal("s&t", tSignal());
+    ChangeSettings([](AppSettings& v) { v.sprache = English; });
+    EXPECT_EQ(Item("UndoItem")->text(), "&Undo: Create signal s&&t");
+    const QString missing = QStringLiteral("/nonexistent/x.wwp");
+    prompts.ExpectOpenFile(missing);
+    prompts.ExpectAskSave(Prompts::SaveAnswer::No);
+    prompts.ExpectError();
+    Btn("OpenProjectBtn")->click();
+    HelpSystem help;
+    TSignalFormulaDlg dlg(form.get(), help);
+    tSignal formulas;
+    formulas.FormulaAn = "1E20";
+    prompts.ExpectError();
+    dlg.GenerateFromFormulas(formulas);
+    const QStringList english = {
+        "The file " + missing +
+            " cannot be read: " + QString::fromStdString(std::generic_category().message(ENOENT)),
+        "Value too large in an for n = 1: the amplitude 100 · √(an² + bn²) is greater than 1E15."};
+    EXPECT_EQ(prompts.Texts("error"), english);
 }
 
 } // namespace
