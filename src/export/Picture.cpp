@@ -3,6 +3,8 @@
 
 #include "export/Picture.h"
 
+#include "text/MessageText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -22,12 +24,5 @@ std::string PictureLanguage::Number(std::string label) const {
 
 std::string PictureLanguage::Phrase(const char* pattern,
                                     std::initializer_list<std::string> args) const {
-    std::string text = Word(pattern);
-    int n = 1;
-    for (const std::string& arg : args) {
-        const std::string marker = "%" + std::to_string(n++);
-        if (const auto at = text.find(marker); at != std::string::npos)
-            text.replace(at, marker.size(), arg);
-    }
-    return text;
+    return FillIn(Word(pattern), args);
 }
