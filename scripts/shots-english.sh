@@ -72,4 +72,21 @@ keys alt+s Up Return
 shot 'Save sound as ...' savesound
 keys Escape
 shot 'Wellenwerk V2.5' mainwindow
+# A message: the formula editor refuses a formula it cannot read.
+keys alt+s n
+xdotool type --delay 60 wrong
+xdotool mousemove --window "$(xdotool search --sync --name '^New signal$' | head -1)" 25 132 click 1
+sleep 0.3
+keys Return
+xdotool mousemove --window "$(xdotool search --sync --name '^Signal properties$' | head -1)" \
+    245 205 click 1
+xdotool type --delay 60 '2*/x'
+keys Return
+sleep 1
+import -window root "$shots/english-message.png"
+keys Return Escape
+# The help, from the menu: Help, Contents.
+keys alt+h Return
+sleep 1
+import -window root "$shots/english-help.png"
 echo "screenshots in $shots: english-*.png"
