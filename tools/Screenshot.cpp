@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     if (argc > 2) values.mode = QString::fromLocal8Bit(argv[2]).toInt();
     if (argc > 3) values.ansicht = QString::fromLocal8Bit(argv[3]).toInt();
     values.sh[3] = values.sh[0] = true;
+    values.sprache = German; // the README's picture, whatever language the system speaks
     form.settings().Replace(values);
     const double scale = form.settings().Values().ansicht / 100.0;
     form.project().Append("Rechteck", Square(3, true));
