@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Stützstellen im Liniendiagramm</source>
-        <translation>Support points in line diagram</translation>
+        <translation>Sample points in the line diagram</translation>
     </message>
     <message>
         <source>Hintergrundfarbe</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Stützstellen</source>
-        <translation>Support points</translation>
+        <translation>Sample points</translation>
     </message>
     <message>
         <source>Kurvenform</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Die Bezeichnung darf nicht mit einem Leerzeichen beginnen oder enden.</source>
-        <translation>The name must not begin or end with a blank.</translation>
+        <translation>The name must not begin or end with a space.</translation>
     </message>
     <message>
         <source>Signal &quot;%1&quot; ist bereits im Projekt vorhanden. Wählen Sie eine andere Bezeichnung!</source>
@@ -609,11 +609,11 @@
     </message>
     <message>
         <source>Syntaxfehler bei %1%2 !</source>
-        <translation>Syntax error in %1%2 !</translation>
+        <translation>Syntax error in %1%2!</translation>
     </message>
     <message>
         <source>Wert zu groß bei %1%2 !</source>
-        <translation>Value too large in %1%2 !</translation>
+        <translation>Value too large in %1%2!</translation>
     </message>
     <message>
         <source>ungültige Dezimalzahl</source>
@@ -905,35 +905,35 @@
     </message>
     <message>
         <source>Wie Projekt, Neu.</source>
-        <translation>As Project, New.</translation>
+        <translation>Same as Project &gt; New.</translation>
     </message>
     <message>
         <source>Wie Projekt, Laden.</source>
-        <translation>As Project, Open.</translation>
+        <translation>Same as Project &gt; Open.</translation>
     </message>
     <message>
         <source>Wie Projekt, Speichern.</source>
-        <translation>As Project, Save.</translation>
+        <translation>Same as Project &gt; Save.</translation>
     </message>
     <message>
         <source>Wie Signal, Neu.</source>
-        <translation>As Signal, New.</translation>
+        <translation>Same as Signal &gt; New.</translation>
     </message>
     <message>
         <source>Wie Signal, Löschen.</source>
-        <translation>As Signal, Delete.</translation>
+        <translation>Same as Signal &gt; Delete.</translation>
     </message>
     <message>
         <source>Wie Signal, Bearbeiten.</source>
-        <translation>As Signal, Edit.</translation>
+        <translation>Same as Signal &gt; Edit.</translation>
     </message>
     <message>
         <source>Wie Signal, Kopieren.</source>
-        <translation>As Signal, Copy.</translation>
+        <translation>Same as Signal &gt; Copy.</translation>
     </message>
     <message>
         <source>Wie Signal, Einfügen.</source>
-        <translation>As Signal, Paste.</translation>
+        <translation>Same as Signal &gt; Paste.</translation>
     </message>
     <message>
         <source>Spielt das gewählte Signal als Ton, solange die Schaltfläche oder die Leertaste gedrückt ist.</source>
@@ -985,11 +985,11 @@
     </message>
     <message>
         <source>Anzahl der Stützstellen der Kurve; die Pfeile wählen eine andere.</source>
-        <translation>Number of support points of the curve; the arrows choose another.</translation>
+        <translation>Number of sample points of the curve; the arrows choose another.</translation>
     </message>
     <message>
         <source>Die Kurve einer Periode. Pfeile links und rechts wählen eine Stützstelle, Pfeile auf und ab ändern ihren Wert um 1, mit Umschalt um 10; Strg+Z nimmt den letzten Strich zurück, Strg+Umschalt+Z wiederholt ihn.</source>
-        <translation>The curve of one period. Left and right arrows choose a support point, up and down arrows change its value by 1, with Shift by 10; Ctrl+Z undoes the last stroke, Ctrl+Shift+Z redoes it.</translation>
+        <translation>The curve of one period. Left and right arrows choose a sample point, up and down arrows change its value by 1, with Shift by 10; Ctrl+Z undoes the last stroke, Ctrl+Shift+Z redoes it.</translation>
     </message>
     <message>
         <source>Faktor</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Zeichnet die Stützstellen gezeichneter Signale hinter ihre Kurve.</source>
-        <translation>Draws the support points of drawn signals behind their curve.</translation>
+        <translation>Draws the sample points of drawn signals behind their curve.</translation>
     </message>
     <message>
         <source>Hintergrundfarbe der Anzeigen; die Pfeile wählen eine andere.</source>
