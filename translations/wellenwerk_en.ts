@@ -604,10 +604,6 @@
         <translation>The name contains characters that cannot be stored in a project file. Please choose another name!</translation>
     </message>
     <message>
-        <source>%1 und %2, %3</source>
-        <translation>%1 and %2, %3</translation>
-    </message>
-    <message>
         <source>Syntaxfehler bei %1%2 !</source>
         <translation>Syntax error in %1%2!</translation>
     </message>
@@ -1162,6 +1158,18 @@
     <message>
         <source>Weiß</source>
         <translation>White</translation>
+    </message>
+    <message>
+        <source>Cosinusspektrum und Sinusspektrum</source>
+        <translation>Cosine and sine spectrum</translation>
+    </message>
+    <message>
+        <source>Betragsspektrum (Sinus) und Winkelspektrum</source>
+        <translation>Magnitude spectrum (sine) and phase spectrum</translation>
+    </message>
+    <message>
+        <source>Betragsspektrum (Cosinus) und Winkelspektrum</source>
+        <translation>Magnitude spectrum (cosine) and phase spectrum</translation>
     </message>
 </context>
 </TS>

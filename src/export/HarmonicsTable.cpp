@@ -72,5 +72,7 @@ std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint
                 (values.empty() ? "" : ";" + values) + LineEnd;
     }
     std::replace(text.begin(), text.end(), ',', decimalPoint);
+    // With a decimal point the cells are separated by commas, as spreadsheets expect there.
+    if (decimalPoint != ',') std::replace(text.begin(), text.end(), ';', ',');
     return text;
 }

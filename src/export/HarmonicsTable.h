@@ -14,7 +14,8 @@
 std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mode, float fo,
                                char decimalPoint = ',');
 
-// The same rows for a file that spreadsheet programs with German settings open as they are:
-// UTF-8, a header row (n, f(Hz) and the two columns of the display mode), cells separated by
-// ";", numbers with `decimalPoint`, CR LF line ends; no name line.
+// The same rows for a file that spreadsheet programs open as they are: UTF-8, a header row
+// (n, f(Hz) and the two columns of the display mode), numbers with `decimalPoint`, cells
+// separated by ";" after a decimal comma and by "," after a point, CR LF line ends; no name
+// line.
 std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint = ',');

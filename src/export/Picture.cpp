@@ -3,8 +3,6 @@
 
 #include "export/Picture.h"
 
-#include "text/MessageText.h"
-
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -20,9 +18,4 @@ std::string PictureLanguage::Word(const char* german) const {
 std::string PictureLanguage::Number(std::string label) const {
     std::replace(label.begin(), label.end(), ',', decimalPoint);
     return label;
-}
-
-std::string PictureLanguage::Phrase(const char* pattern,
-                                    std::initializer_list<std::string> args) const {
-    return FillIn(Word(pattern), args);
 }

@@ -6,7 +6,6 @@
 #include "signal/Palette.h"
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <variant>
 #include <vector>
@@ -85,6 +84,4 @@ struct PictureLanguage {
     std::string Word(const char* german) const;
     // A scale label (a number, maybe with a prefix and unit) with the language's separator.
     std::string Number(std::string label) const;
-    // `pattern` translated with %1, %2, ... replaced by `args` in order.
-    std::string Phrase(const char* pattern, std::initializer_list<std::string> args) const;
 };

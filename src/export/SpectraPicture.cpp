@@ -185,6 +185,18 @@ const char* HarmonicsShown(int g) {
     }
 }
 
+// The two titles in one phrase, so that each language joins them in its own way.
+const char* BothTitles(int mode) {
+    switch (mode) {
+    case 1:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "Cosinusspektrum und Sinusspektrum");
+    case 2:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "Betragsspektrum (Sinus) und Winkelspektrum");
+    default:
+        return QT_TRANSLATE_NOOP("Wellenwerk", "Betragsspektrum (Cosinus) und Winkelspektrum");
+    }
+}
+
 } // namespace
 
 Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int harmonicCount,
@@ -201,11 +213,7 @@ Picture SpectraPicture(const tSignal* selected, const AppSettings& settings, int
     builder.Spectrum(SpectrumViewFor(mode, 0), 372, selected);
     builder.Spectrum(SpectrumViewFor(mode, 1), 772, selected);
     const SpectrumTitles titles = SpectrumTitlesFor(mode);
-    // The two titles, then how many harmonics the picture shows.
-    picture.description =
-        language.Phrase(QT_TRANSLATE_NOOP("Wellenwerk", "%1 und %2, %3"),
-                        {language.Word(titles.upper.c_str()), language.Word(titles.lower.c_str()),
-                         picture.description});
+    picture.description = language.Word(BothTitles(mode)) + ", " + picture.description;
     builder.Title(titles.upper, 0);
     builder.Title(titles.lower, 400);
     return picture;

@@ -192,7 +192,7 @@ TEST(SpectraPicture, WordsAndNumbersInTheLanguageGiven) {
     const Picture p = SpectraPicture(nullptr, Settings(1, 1, 440), 64, english);
     EXPECT_EQ(german.description, "Cosinusspektrum und Sinusspektrum, 64 Harmonische");
     EXPECT_EQ(p.title, "en:Spektren");
-    EXPECT_EQ(p.description, "en:en:Cosinusspektrum und en:Sinusspektrum, en:64 Harmonische");
+    EXPECT_EQ(p.description, "en:Cosinusspektrum und Sinusspektrum, en:64 Harmonische");
     std::vector<std::string> texts;
     for (const PictureText& t : ItemsOf<PictureText>(p))
         if (t.y == 372 || t.y == 0) texts.push_back(t.text);
