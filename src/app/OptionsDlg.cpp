@@ -106,7 +106,7 @@ void Toptionsdlg::CreatePages() {
     QWidget* display = addPage(QStringLiteral("Anzeige"));
     auto* harmonics = new QGroupBox(display);
     SetTranslated(harmonics, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"));
-    harmonics->setObjectName(QT_TRANSLATE_NOOP("Wellenwerk", "Harmonische"));
+    harmonics->setObjectName(QStringLiteral("Harmonische"));
     harmonics->setGeometry(PageInset, PageInset, GroupWidth, 152);
     for (int n = 0; n < HarmonicBoxCount; ++n) {
         auto* box = new QCheckBox(QString::number(n), harmonics);
@@ -147,7 +147,7 @@ void Toptionsdlg::CreatePages() {
                                  {PageInset, 94, GroupWidth, 64});
 
     // Page 3: the fundamental frequency.
-    QWidget* frequency = addPage(QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz"));
+    QWidget* frequency = addPage(QStringLiteral("Frequenz"));
     auto* foGroup = new QGroupBox(frequency);
     SetTranslated(foGroup, "title", QT_TRANSLATE_NOOP("Wellenwerk", "Frequenz fo (Hz)"));
     foGroup->setObjectName(QStringLiteral("fogrp"));

@@ -45,7 +45,9 @@ std::vector<SupportVertex> SupportPointVertices(const tSignal& signal, int dxr, 
     return vertices;
 }
 
-Rgb SupportTint(Rgb c) {
+Rgb SupportPointColour(const tSignal& signal, bool selected) {
+    const int index = PaletteIndex(signal.ColorIndex);
+    const Rgb c = selected ? SignalPalette[index] : SignalDimPalette[index];
     auto half = [](uint8_t v) { return static_cast<uint8_t>(v + (255 - v) / 2); };
     return {half(c.r), half(c.g), half(c.b)};
 }

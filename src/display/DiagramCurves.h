@@ -46,5 +46,6 @@ struct SupportVertex {
 };
 std::vector<SupportVertex> SupportPointVertices(const tSignal& signal, int dxr, int columns);
 
-// The lighter tint the support points are drawn in: halfway from the curve's colour to white.
-Rgb SupportTint(Rgb colour);
+// The colour of a waveform signal's support points: halfway from its curve's colour to white,
+// bright for the selected signal, from the dim palette for the others.
+Rgb SupportPointColour(const tSignal& signal, bool selected);

@@ -75,7 +75,7 @@ void DrawSupportPoints(QImage& canvas, const tSignal& signal, int dxr, float k, 
         line << QPoint(DiagramLeft + v.column, DiagramRow(v.value, k));
     QPainter p(&canvas);
     BeginViewPainting(p, DiagramWidth, DiagramHeight);
-    p.setPen(QPen(ToQColor(SupportTint(colour)), 1));
+    p.setPen(QPen(ToQColor(colour), 1));
     p.drawPolyline(line);
     p.restore();
 }
@@ -116,8 +116,7 @@ void DrawCurves(QImage& image, double factor, const AppSettings& settings,
         switch (curve.role) {
         case CurveRole::SupportPoints:
             DrawSupportPoints(image, signal, settings.dxr, k,
-                              curve.signal == selectedIndex ? SignalPalette[colour]
-                                                            : SignalDimPalette[colour]);
+                              SupportPointColour(signal, curve.signal == selectedIndex));
             break;
         case CurveRole::OtherSignal:
             DrawCurve(canvas, cache.Samples(signal, angleStep, DiagramSampleCount), k,

@@ -55,8 +55,7 @@ public:
             const int colour = PaletteIndex(signal.ColorIndex);
             switch (curve.role) {
             case CurveRole::SupportPoints:
-                SupportPoints(signal, curve.signal == selectedIndex ? SignalPalette[colour]
-                                                                    : SignalDimPalette[colour]);
+                SupportPoints(signal, SupportPointColour(signal, curve.signal == selectedIndex));
                 break;
             case CurveRole::OtherSignal:
                 Curve(Waveform(signal), SignalDimPalette[colour], 1);
@@ -130,7 +129,7 @@ private:
     }
 
     void SupportPoints(const tSignal& signal, Rgb colour) {
-        PicturePolyline line{{}, SupportTint(colour), 1};
+        PicturePolyline line{{}, colour, 1};
         for (const SupportVertex& v : SupportPointVertices(signal, settings_.dxr, PlotColumns))
             line.points.push_back({PlotLeft + v.column, Row(v.value, k_)});
         Add(std::move(line));

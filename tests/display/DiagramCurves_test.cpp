@@ -57,7 +57,9 @@ TEST(DiagramCurves, SupportPointsRepeatOverEveryPeriodShown) {
             EXPECT_EQ(v[j].value, 10 * static_cast<int>(j % 8) - 30) << dxr << " " << j;
         }
     }
-    EXPECT_EQ(SupportTint({0, 128, 255}), (Rgb{127, 191, 255}));
+    s.ColorIndex = 3; // blue, (0, 0, 255)
+    EXPECT_EQ(SupportPointColour(s, true), (Rgb{127, 127, 255}));
+    EXPECT_NE(SupportPointColour(s, false), SupportPointColour(s, true));
 }
 
 } // namespace
