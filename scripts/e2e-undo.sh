@@ -10,25 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 shots=${1:-/work/shots}
 mkdir -p "$shots"
-program=build/ci/wellenwerk
-home=$(mktemp -d)
-display=:$((70 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=
-wm=
-cleanup() {
-    [[ -n $app ]] && kill "$app" 2>/dev/null
-    [[ -n $wm ]] && kill "$wm" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
-    rm -rf "$home"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$display XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+source scripts/desktop-session.sh
 
 "$program" >/dev/null 2>&1 &
 app=$!

@@ -9,25 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 shots=${1:-/work/shots}
 mkdir -p "$shots"
-program=build/ci/wellenwerk
-home=$(mktemp -d)
-display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=
-wm=
-cleanup() {
-    [[ -n $app ]] && kill "$app" 2>/dev/null
-    [[ -n $wm ]] && kill "$wm" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
-    rm -rf "$home"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY=$display XDG_CONFIG_HOME=$home QT_QPA_PLATFORM=xcb LANG=en_GB.UTF-8 LC_ALL=
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+source scripts/desktop-session.sh
+export LANG=en_GB.UTF-8 LC_ALL=
 
 keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
 # Waits for the window titled $1 and saves its picture as english-$2.png.
