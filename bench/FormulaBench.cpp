@@ -33,7 +33,7 @@ void BM_GenerateFromFormulas(benchmark::State& state) {
     tSignal s = TypicalFormulaSignal();
     for (auto _ : state) {
         const auto error = GenerateFromFormulas(s);
-        if (error) state.SkipWithError(error->text.c_str());
+        if (error) state.SkipWithError(error->Text().c_str());
         benchmark::DoNotOptimize(s.Amplitude.data());
     }
     state.counters["an_chars"] = static_cast<double>(s.FormulaAn.size());

@@ -13,6 +13,7 @@
 #include "ui/Prompts.h"
 #include "ui/Translatable.h"
 #include "ui/ViewScale.h"
+#include "ui/WindowControls.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -32,14 +33,17 @@ struct Example {
     QString path;
 };
 
+// The installed example project files.
+QFileInfoList ExampleFiles() {
+    const QString folder = ExamplesFolder();
+    if (folder.isEmpty()) return {};
+    return QDir(folder).entryInfoList({QStringLiteral("*.wwp")}, QDir::Files | QDir::Readable);
+}
+
 // The installed example projects, by title (read from each file; its name where it has none).
 std::vector<Example> Examples() {
     std::vector<Example> examples;
-    const QString folder = ExamplesFolder();
-    if (folder.isEmpty()) return examples;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral("*.wwp")}, QDir::Files | QDir::Readable);
-    for (const QFileInfo& file : files) {
+    for (const QFileInfo& file : ExampleFiles()) {
         QFile f(file.absoluteFilePath());
         if (!f.open(QIODevice::ReadOnly)) continue;
         const std::string title = ProjectTitle(f.read(64 * 1024).toStdString());
@@ -50,21 +54,6 @@ std::vector<Example> Examples() {
         return QString::localeAwareCompare(a.title, b.title) < 0;
     });
     return examples;
-}
-
-// Menus and items with a German text marked for translation.
-QMenu* MakeMenu(QWidget* parent, const char* name, const char* title) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QLatin1String(name));
-    SetTranslated(menu, "title", title);
-    return menu;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const char* text) {
-    QAction* a = menu->addAction(QString());
-    a->setObjectName(QLatin1String(name));
-    SetTranslated(a, "text", text);
-    return a;
 }
 
 // An item whose text is no word (a number, a file's title).
@@ -91,14 +80,15 @@ void TMainForm::AddClassroomMenus() {
         return a->objectName() == QLatin1String("OpenProjectItem");
     });
     project->insertMenu(load + 1 < projectItems.end() ? *(load + 1) : nullptr, examplesMenu_);
+    // The files are read when the menu opens, not at start: only whether there are any.
     connect(examplesMenu_, &QMenu::aboutToShow, this, [this] { FillExamplesMenu(); });
-    FillExamplesMenu();
+    examplesMenu_->menuAction()->setEnabled(!ExampleFiles().isEmpty());
 
     // "Signal → Exportieren": the same pictures and the table into files.
     auto* exports = bar->findChild<QMenu*>(QStringLiteral("ExportMenu"));
     exports->addSeparator();
-    on(MakeItem(exports, "ExportDiagFileItem",
-                QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm in Datei speichern ...")),
+    on(AddMenuItem(exports, "ExportDiagFileItem",
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm in Datei speichern ...")),
        [this] { ExportDiagFileClick(); });
     QMenu* spectra = MakeMenu(exports, "ExportSpecFileMenu",
                               QT_TRANSLATE_NOOP("Wellenwerk", "Spektren in Datei speichern"));
@@ -108,9 +98,10 @@ void TMainForm::AddClassroomMenus() {
         {64, "N64FileItem", QT_TRANSLATE_NOOP("Wellenwerk", "64 Harmonische ...")},
         {128, "N128FileItem", QT_TRANSLATE_NOOP("Wellenwerk", "128 Harmonische ...")}};
     for (const auto& [count, name, text] : counts)
-        on(MakeItem(spectra, name, text), [this, count = count] { ExportSpectraFileClick(count); });
-    on(MakeItem(exports, "ExportTabFileItem",
-                QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle in Datei speichern ...")),
+        on(AddMenuItem(spectra, name, text),
+           [this, count = count] { ExportSpectraFileClick(count); });
+    on(AddMenuItem(exports, "ExportTabFileItem",
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle in Datei speichern ...")),
        [this] { ExportTabFileClick(); });
 
     // "Einstellungen" becomes a menu: the settings dialog and "Ansicht" with the view sizes.
@@ -134,11 +125,12 @@ void TMainForm::AddClassroomMenus() {
         if (percent == 100) item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     }
     view->addSeparator();
-    QAction* larger = MakeItem(view, "ZoomInItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Größer"));
+    QAction* larger = AddMenuItem(view, "ZoomInItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Größer"));
     larger->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     on(larger, [this] { settings_.StepViewScale(+1); });
-    QAction* smaller = MakeItem(view, "ZoomOutItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Kleiner"));
+    QAction* smaller =
+        AddMenuItem(view, "ZoomOutItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Kleiner"));
     smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     on(smaller, [this] { settings_.StepViewScale(-1); });
     // The shortcuts work while the menus are closed, too.
@@ -212,35 +204,41 @@ QString TMainForm::ChooseExportFile(const QString& title, const QString& filter,
     return path;
 }
 
+void TMainForm::ExportIntoFile(const char* title, const char* filter, const char* proposed,
+                               const char* savedText,
+                               const std::function<bool(const QString&)>& save) {
+    const QString path =
+        ChooseExportFile(Translated(title), Translated(filter),
+                         QFileInfo(QString::fromUtf8(proposed)).suffix(), Translated(proposed));
+    if (!path.isEmpty() && save(path)) prompts().Inform(this, Translated(savedText));
+}
+
 void TMainForm::ExportDiagFileClick() {
     if (!SelectedSignal()) return;
-    const QString path =
-        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm speichern")),
-                         Translated(PictureFileFilter), QStringLiteral("svg"),
-                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm.svg")));
-    if (path.isEmpty()) return;
-    if (SaveLineDiagramFile(path, project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, Translated(LineDiagramSavedText));
+    ExportIntoFile(QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm speichern"), PictureFileFilter,
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Liniendiagramm.svg"), LineDiagramSavedText,
+                   [this](const QString& path) {
+                       return SaveLineDiagramFile(path, project_.Signals(), SelectedIndex(),
+                                                  settings_.Values());
+                   });
 }
 
 void TMainForm::ExportSpectraFileClick(int harmonicCount) {
-    const QString path =
-        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren speichern")),
-                         Translated(PictureFileFilter), QStringLiteral("svg"),
-                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren.svg")));
-    if (path.isEmpty()) return;
-    ExportHarmonicCount = harmonicCount;
-    SaveSpectraFile(path, SelectedSignal(), settings_.Values(), harmonicCount);
-    prompts().Inform(this, Translated(SpectraSavedText));
+    ExportIntoFile(QT_TRANSLATE_NOOP("Wellenwerk", "Spektren speichern"), PictureFileFilter,
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Spektren.svg"), SpectraSavedText,
+                   [&](const QString& path) {
+                       ExportHarmonicCount = harmonicCount;
+                       SaveSpectraFile(path, SelectedSignal(), settings_.Values(), harmonicCount);
+                       return true;
+                   });
 }
 
 void TMainForm::ExportTabFileClick() {
     if (!SelectedSignal()) return;
-    const QString path =
-        ChooseExportFile(Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle speichern")),
-                         Translated(TableFileFilter), QStringLiteral("csv"),
-                         Translated(QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle.csv")));
-    if (path.isEmpty()) return;
-    if (SaveTableFile(path, project_.Signals(), SelectedIndex(), settings_.Values()))
-        prompts().Inform(this, Translated(TableSavedText));
+    ExportIntoFile(QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle speichern"), TableFileFilter,
+                   QT_TRANSLATE_NOOP("Wellenwerk", "Tabelle.csv"), TableSavedText,
+                   [this](const QString& path) {
+                       return SaveTableFile(path, project_.Signals(), SelectedIndex(),
+                                            settings_.Values());
+                   });
 }

@@ -82,20 +82,11 @@ const ButtonPlace CommandButtons[] = {
 
 MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     auto item = [this](QMenu* menu, Command command, const char* name, const char* text) {
-        QAction* a = menu->addAction(QString());
-        SetTranslated(a, "text", text);
-        a->setObjectName(QString::fromLatin1(name));
-        actions_[static_cast<int>(command)] = a;
-    };
-    auto menu = [](QWidget* parent, const char* name, const char* title) {
-        auto* m = new QMenu(parent);
-        SetTranslated(m, "title", title);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
+        actions_[static_cast<int>(command)] = AddMenuItem(menu, name, text);
     };
     QMenuBar* bar = window.menuBar();
 
-    QMenu* project = menu(bar, "ProjectMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Projekt"));
+    QMenu* project = MakeMenu(bar, "ProjectMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Projekt"));
     bar->addMenu(project);
     item(project, Command::NewProject, "NewProjectItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Neu"));
     item(project, Command::LoadProject, "OpenProjectItem",
@@ -107,7 +98,7 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     project->addSeparator();
     item(project, Command::Exit, "ExitItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Beenden"));
 
-    QMenu* signal = menu(bar, "SignalMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Signal"));
+    QMenu* signal = MakeMenu(bar, "SignalMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Signal"));
     bar->addMenu(signal);
     item(signal, Command::Undo, "UndoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Rückgängig"));
     item(signal, Command::Redo, "RedoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Wiederholen"));
@@ -127,11 +118,13 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
          QT_TRANSLATE_NOOP("Wellenwerk", "&Bearbeiten"));
     signal->addSeparator();
     item(signal, Command::Convert, "ConvertItem", QT_TRANSLATE_NOOP("Wellenwerk", "Kon&vertieren"));
-    QMenu* exports = menu(signal, "ExportMenu", QT_TRANSLATE_NOOP("Wellenwerk", "E&xportieren"));
+    QMenu* exports =
+        MakeMenu(signal, "ExportMenu", QT_TRANSLATE_NOOP("Wellenwerk", "E&xportieren"));
     signal->addMenu(exports);
     actions_[static_cast<int>(Command::Export)] = exports->menuAction();
     exports->menuAction()->setObjectName(QStringLiteral("ExportItem"));
-    QMenu* spectra = menu(exports, "ExportSpecMenu", QT_TRANSLATE_NOOP("Wellenwerk", "Spektren"));
+    QMenu* spectra =
+        MakeMenu(exports, "ExportSpecMenu", QT_TRANSLATE_NOOP("Wellenwerk", "Spektren"));
     exports->addMenu(spectra);
     spectra->menuAction()->setObjectName(QStringLiteral("ExportSpecItem"));
     item(spectra, Command::ExportSpectra32, "N32Harmonische1",
@@ -152,7 +145,7 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     options->setObjectName(QStringLiteral("OptionsItem"));
     actions_[static_cast<int>(Command::Options)] = options;
 
-    QMenu* help = menu(bar, "HelpMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Hilfe"));
+    QMenu* help = MakeMenu(bar, "HelpMenu", QT_TRANSLATE_NOOP("Wellenwerk", "&Hilfe"));
     bar->addMenu(help);
     item(help, Command::Contents, "Inhalt1", QT_TRANSLATE_NOOP("Wellenwerk", "In&halt"));
     item(help, Command::Theory, "TheoryItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Theorie"));
@@ -161,10 +154,8 @@ MainCommands::MainCommands(QMainWindow& window, QWidget* client) {
     item(help, Command::Info, "InfoItem", QT_TRANSLATE_NOOP("Wellenwerk", "&Info"));
 
     for (const ButtonPlace& place : CommandButtons) {
-        QToolButton* button =
-            MakeToolButton(client, place.name, place.bounds, QString(), place.icon);
-        SetTranslated(button, "toolTip", place.hint);
-        buttons_[static_cast<int>(place.command)] = button;
+        buttons_[static_cast<int>(place.command)] = MakeToolButton(
+            client, place.name, place.bounds, QString::fromUtf8(place.hint), place.icon);
     }
 }
 

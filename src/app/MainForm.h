@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -174,6 +175,10 @@ private:
     // name; empty when the user cancels or declines to replace an existing file.
     QString ChooseExportFile(const QString& title, const QString& filter, const QString& suffix,
                              const QString& proposed);
+    // Asks for the file as above, saves into it and says so; the texts are marked German ones,
+    // the suffix is the proposed name's.
+    void ExportIntoFile(const char* title, const char* filter, const char* proposed,
+                        const char* savedText, const std::function<bool(const QString&)>& save);
     QMenu* examplesMenu_ = nullptr;
 
     // --- program-wide state ----------------------------------------------------------------

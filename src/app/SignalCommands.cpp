@@ -15,9 +15,7 @@ bool TMainForm::CheckNewName(QWidget* dialog, const QString& name, int ownIndex)
     const std::string utf8 = name.toStdString();
     const NameProblem problem = project_.CheckName(utf8, ownIndex);
     if (problem == NameProblem::None) return true;
-    QString message = Translated(NameProblemText(problem));
-    if (message.contains(QStringLiteral("%1"))) message = message.arg(name);
-    prompts().Error(dialog, message);
+    prompts().Error(dialog, Translated(NameProblemFault(problem, utf8)));
     return false;
 }
 

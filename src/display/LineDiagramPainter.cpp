@@ -88,7 +88,7 @@ void DrawGrid(QPainter& p, const AppSettings& settings, const ColourScheme& sche
         DrawLine(p, mark.line, grid);
         if (!mark.label) continue;
         p.setPen(textPen);
-        const QString text = LineDiagramLabel(mark.label->text);
+        const QString text = ShownNumber(mark.label->text);
         if (mark.label->anchor == LabelAnchor::Right)
             DrawTextRightAligned(p, mark.label->x, mark.label->top, text);
         else
@@ -138,10 +138,6 @@ void DrawCurves(QImage& image, double factor, const AppSettings& settings,
 }
 
 } // namespace
-
-QString LineDiagramLabel(const std::string& text) {
-    return ShownNumber(text);
-}
 
 void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,
                       const SignalList& signalList, int selectedIndex, CurveCache& cache) {

@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include <QString>
-#include <string>
-
 class QImage;
 class QPainter;
 class CurveCache;
@@ -20,6 +17,3 @@ struct AppSettings;
 // forgets the signals not drawn this time.
 void PaintLineDiagram(QPainter& p, QImage& canvas, const AppSettings& settings,
                       const SignalList& signalList, int selectedIndex, CurveCache& cache);
-
-// A label of the diagram's geometry (UTF-8) as text to draw, in the language's numbers.
-QString LineDiagramLabel(const std::string& text);

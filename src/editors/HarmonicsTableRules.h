@@ -3,10 +3,8 @@
 
 #pragma once
 
-#include "text/MessageText.h"
-#include "text/TranslatableText.h"
-
 #include "signal/Signal.h"
+#include "text/MessageText.h"
 
 #include <array>
 #include <optional>

@@ -8,6 +8,7 @@
 
 #include "display/SpectrumGeometry.h"
 #include "signal/NumberFormat.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 
@@ -57,8 +58,7 @@ std::string HarmonicsTableText(const std::string& name, const tSignal& s, int mo
                 ValueCells(s, p, mode, "\t") + LineEnd;
     }
     // Only numbers carry a comma below the name.
-    std::replace(text.begin(), text.end(), ',', decimalPoint);
-    return name + LineEnd + text;
+    return name + LineEnd + WithDecimalSeparator(std::move(text), decimalPoint);
 }
 
 std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint) {
@@ -71,7 +71,7 @@ std::string HarmonicsCsv(const tSignal& s, int mode, float fo, char decimalPoint
         text += std::to_string(p) + ";" + FormatDecimal(static_cast<float>(p) * fo, 3) +
                 (values.empty() ? "" : ";" + values) + LineEnd;
     }
-    std::replace(text.begin(), text.end(), ',', decimalPoint);
+    text = WithDecimalSeparator(std::move(text), decimalPoint);
     // With a decimal point the cells are separated by commas, as spreadsheets expect there.
     if (decimalPoint != ',') std::replace(text.begin(), text.end(), ';', ',');
     return text;

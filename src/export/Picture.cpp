@@ -3,7 +3,8 @@
 
 #include "export/Picture.h"
 
-#include <algorithm>
+#include "text/NumberText.h"
+
 #include <cmath>
 #include <string>
 
@@ -16,6 +17,5 @@ std::string PictureLanguage::Word(const char* german) const {
 }
 
 std::string PictureLanguage::Number(std::string label) const {
-    std::replace(label.begin(), label.end(), ',', decimalPoint);
-    return label;
+    return WithDecimalSeparator(std::move(label), decimalPoint);
 }

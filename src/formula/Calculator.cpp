@@ -59,7 +59,7 @@ float TCalculator::Evaluate() {
     return Ok() ? value : 0;
 }
 
-const char* CalcErrorSource(uint16_t code) {
+const char* CalcErrorText(uint16_t code) {
     // Codes 22 to 32; 25 and 29 are never raised but keep their texts.
     static constexpr const char* Texts[] = {
         QT_TRANSLATE_NOOP("Wellenwerk", "ungültige Dezimalzahl"),

@@ -25,10 +25,7 @@ enum : uint16_t {
 
 // The message for an error code of the evaluator, marked for translation; empty for 0 and for
 // unknown codes.
-const char* CalcErrorSource(uint16_t code);
-inline std::string CalcErrorText(uint16_t code) {
-    return CalcErrorSource(code);
-}
+const char* CalcErrorText(uint16_t code);
 
 // Evaluates one line of the formula language to a 32-bit float by recursive descent
 // directly on the text: no tokens, no tree, the text is parsed again on every Evaluate.

@@ -26,7 +26,7 @@ std::optional<float> Evaluate(TCalculator& calculator, const std::string& text, 
 }
 
 FormulaError ErrorIn(FormulaField field, const TCalculator& calculator) {
-    return {field, calculator.ErrorCode(), {CalcErrorSource(calculator.ErrorCode()), {}}};
+    return {field, calculator.ErrorCode(), {CalcErrorText(calculator.ErrorCode()), {}}};
 }
 
 // An amplitude beyond MaxAmplitude, which no editor would take: a series made from formulas

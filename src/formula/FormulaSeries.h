@@ -18,7 +18,7 @@ struct FormulaError {
     FormulaField field;
     int code;
     MessageText message;
-    std::string text = message.German();
+    std::string Text() const { return message.German(); }
 };
 
 // Evaluates the constants k, l, m, then a0 and, for each harmonic 1..MaxHarmonic (at most

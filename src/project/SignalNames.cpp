@@ -3,7 +3,6 @@
 
 #include "project/SignalNames.h"
 
-#include "text/TranslatableText.h"
 #include "text/Windows1252.h"
 
 #include <string_view>
@@ -106,6 +105,8 @@ NameProblem CheckSignalName(const std::string& name, const SignalList& list, int
     return NameProblem::None;
 }
 
+namespace {
+
 const char* NameProblemText(NameProblem problem) {
     switch (problem) {
     case NameProblem::None:
@@ -141,8 +142,8 @@ const char* NameProblemText(NameProblem problem) {
     return "";
 }
 
-std::string NameProblemMessage(NameProblem problem, const std::string& name) {
-    std::string message = NameProblemText(problem);
-    if (const auto at = message.find("%1"); at != std::string::npos) message.replace(at, 2, name);
-    return message;
+} // namespace
+
+MessageText NameProblemFault(NameProblem problem, const std::string& name) {
+    return {NameProblemText(problem), {name}};
 }

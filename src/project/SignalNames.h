@@ -4,6 +4,7 @@
 #pragma once
 
 #include "project/SignalList.h"
+#include "text/MessageText.h"
 
 #include <string>
 
@@ -28,10 +29,8 @@ enum class NameProblem {
 // `ownIndex` (a signal being renamed) is not compared with itself.
 NameProblem CheckSignalName(const std::string& name, const SignalList& list, int ownIndex = -1);
 
-// The German message for a problem with `name`.
-std::string NameProblemMessage(NameProblem problem, const std::string& name);
-// The message's German text, with "%1" where the name goes: for the interface to translate.
-const char* NameProblemText(NameProblem problem);
+// The message for a problem with `name`: its German text with the name as its argument.
+MessageText NameProblemFault(NameProblem problem, const std::string& name);
 
 // Makes every name of `list` pass the rules, in list order, and returns whether any changed.
 // "[" and "]" become "(" and ")", control characters blanks and characters outside the code

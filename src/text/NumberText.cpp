@@ -3,6 +3,7 @@
 
 #include "text/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -162,4 +163,9 @@ std::string FormatGeneral(long double x, char decimalSeparator) {
     if (static_cast<int>(digits.size()) <= exponent + 1)
         return sign + digits + std::string(exponent + 1 - digits.size(), '0');
     return sign + withSeparator(digits.substr(0, exponent + 1), digits.substr(exponent + 1));
+}
+
+std::string WithDecimalSeparator(std::string number, char separator) {
+    std::replace(number.begin(), number.end(), ',', separator);
+    return number;
 }

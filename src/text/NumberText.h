@@ -54,3 +54,8 @@ std::optional<float> ParseStoredDecimal(std::string_view text);
 // below 10^15, otherwise scientific notation with "E" and the exponent ("1E20", "1,5E-7").
 // Every float written this way reads back as the same float.
 std::string FormatGeneral(long double x, char decimalSeparator);
+
+// A number as the program writes it, with decimal commas, shown with `separator` in their
+// place: how another language writes it. Only for texts of numbers (with their units and
+// prefixes): a comma in a name is no decimal separator.
+std::string WithDecimalSeparator(std::string number, char separator);

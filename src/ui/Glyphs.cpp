@@ -5,8 +5,6 @@
 
 #include "ui/ViewScale.h"
 
-#include <QGuiApplication>
-
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>

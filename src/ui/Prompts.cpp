@@ -4,7 +4,6 @@
 #include "ui/Prompts.h"
 
 #include "ui/Translatable.h"
-
 #include "ui/ViewScale.h"
 
 #include <QCloseEvent>

@@ -3,6 +3,8 @@
 
 #include "ui/Translatable.h"
 
+#include "text/NumberText.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLibraryInfo>
@@ -63,9 +65,7 @@ QByteArray TranslatedSource(const QObject* object, const char* property) {
 }
 
 QString ShownNumber(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    if (CurrentLanguage() == English) shown.replace(QLatin1Char(','), QLatin1Char('.'));
-    return shown;
+    return QString::fromStdString(WithDecimalSeparator(text, ShownDecimalPoint()));
 }
 
 char ShownDecimalPoint() {
@@ -79,8 +79,7 @@ Language CurrentLanguage() {
 
 void ApplyLanguage(Language language) {
     if (qApp->property(LanguageProperty).isValid() && CurrentLanguage() == language) return;
-    const QString name = QStringLiteral("WellenwerkTranslator");
-    for (QTranslator* old : qApp->findChildren<QTranslator*>(name)) {
+    for (QTranslator* old : qApp->findChildren<QTranslator*>(QString::fromLatin1(TranslatorName))) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }

@@ -6,9 +6,11 @@
 #include "ui/ToolIcons.h"
 #include "ui/Translatable.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QToolButton>
 
@@ -73,4 +75,18 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const 
     SetTranslated(label, "text", caption.toUtf8());
     label->setGeometry(3, 1, captionWidth, bounds.height() - 2);
     return panel;
+}
+
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* title) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QLatin1String(name));
+    SetTranslated(menu, "title", title);
+    return menu;
+}
+
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* text) {
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(QLatin1String(name));
+    SetTranslated(item, "text", text);
+    return item;
 }

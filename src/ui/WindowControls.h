@@ -6,9 +6,11 @@
 #include <QIcon>
 #include <QString>
 
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QRect;
 class QToolButton;
 class QWidget;
@@ -31,3 +33,8 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QRect& bounds, con
 // A raised panel with a caption on the left, `captionWidth` wide.
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const QString& caption,
                   int captionWidth);
+
+// A menu and a menu item named `name`, with a German text marked for translation that follows
+// the language. The item is added to the end of `menu`.
+QMenu* MakeMenu(QWidget* parent, const char* name, const char* title);
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* text);

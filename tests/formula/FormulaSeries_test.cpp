@@ -96,7 +96,7 @@ TEST(GenerateFromFormulas, FailingConstantLeavesTheArrays) {
     const auto error = GenerateFromFormulas(s);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->field, FormulaField::ConstL);
-    EXPECT_EQ(error->text, "Division durch Null");
+    EXPECT_EQ(error->Text(), "Division durch Null");
     for (int n = 0; n < HarmonicCount; ++n) EXPECT_TRUE(s.Amplitude[n] == 7 && s.Phase[n] == 8);
 }
 
@@ -107,7 +107,7 @@ TEST(GenerateFromFormulas, FailingHarmonicKeepsTheOnesBefore) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->field, FormulaField::Bn);
     EXPECT_EQ(error->code, 28);
-    EXPECT_EQ(error->text, "Division durch Null");
+    EXPECT_EQ(error->Text(), "Division durch Null");
     EXPECT_FLOAT_EQ(s.Amplitude[0], 200);
     EXPECT_FLOAT_EQ(s.Amplitude[1], 50);
     EXPECT_FLOAT_EQ(s.Amplitude[2], 100);
@@ -146,7 +146,7 @@ TEST(GenerateFromFormulas, TheFirstFailingTextIsReported) {
         ASSERT_TRUE(error) << c.k << c.a0 << c.an << c.bn;
         EXPECT_EQ(error->field, c.field) << c.k << c.a0 << c.an << c.bn;
         EXPECT_EQ(error->code, c.code) << c.k << c.a0 << c.an << c.bn;
-        EXPECT_FALSE(error->text.empty());
+        EXPECT_FALSE(error->Text().empty());
         for (int n = 0; n < HarmonicCount; ++n)
             EXPECT_TRUE(IsAllowedAmplitude(s.Amplitude[n]) && std::isfinite(s.Phase[n]));
     }

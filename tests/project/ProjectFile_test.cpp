@@ -41,7 +41,7 @@ Loaded Load(const std::string& bytes, const FormulaFailureHook& repair = {}) {
     Loaded l;
     l.project = LoadProjectFile(IniFile::Parse(bytes),
                                 [&](tSignal& s, std::string& name, const FormulaError& e) {
-                                    l.failures.emplace_back(name, e.text);
+                                    l.failures.emplace_back(name, e.Text());
                                     return repair && repair(s, name, e);
                                 });
     return l;
